@@ -1,0 +1,1 @@
+#include "ModelObject.h"

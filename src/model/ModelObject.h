@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// What every object of the workspace offers: its kind, its Lua name and its snippet.
+class ModelObject
+{
+public:
+    virtual ~ModelObject() = default;
+
+    // "Display", "Transition" or "Alert"; also the key of the object's tree branch.
+    virtual QString ObjType() const = 0;
+    QString varName() const { return m_varName; }
+    void setVarName(const QString& name) { m_varName = name; }
+    // Resets the object to its class's defaults.
+    virtual void init() = 0;
+    // The generated Lua, CR LF after every line; nothing when it cannot be produced.
+    virtual std::optional<QString> codeSnippet() const = 0;
+
+protected:
+    ModelObject() = default;
+    ModelObject(const ModelObject&) = default;
+    ModelObject& operator=(const ModelObject&) = default;
+
+private:
+    QString m_varName;
+};

@@ -1,0 +1,169 @@
+#include "clsDisplay.h"
+
+#include "LineWriter.h"
+#include "mdlBrowsePath.h"
+
+#include <QList>
+
+#include <array>
+
+using mdlBrowsePath::QuoteText;
+
+namespace {
+
+struct PhaseText
+{
+    clsDisplay::TouchPhase flag;
+    const char* phase;
+    const char* name; // as in the comments: Began, Moved, ...
+};
+
+// The order in which the phases are written, which is not the order of their bits.
+constexpr std::array<PhaseText, 4> phases{{
+    {clsDisplay::Began, "began", "Began"},
+    {clsDisplay::Moved, "moved", "Moved"},
+    {clsDisplay::Cancelled, "cancelled", "Cancelled"},
+    {clsDisplay::Ended, "ended", "Ended"},
+}};
+
+QString num(qint32 v)
+{
+    return QString::number(v);
+}
+
+} // namespace
+
+void clsDisplay::init()
+{
+    setVarName(QStringLiteral("Untitled"));
+    m_dObjType = ImageRect;
+    m_parGroup.clear();
+    m_eventHandling = Began | Moved | Ended | Cancelled;
+    m_x = 10;
+    m_y = 10;
+    m_sWidth = 100;
+    m_sHeight = 100;
+    m_sRounding = 0;
+    m_reference = TopCenter;
+    m_filename = QStringLiteral("unitled.png");
+    m_colour = 0;
+}
+
+QString clsDisplay::displayTypeName(qint32 type)
+{
+    static const char* const names[] = {"Image",  "ImageRect", "Rect", "RoundedRect",
+                                        "Circle", "Line",      "Text"};
+    return type >= 0 && type < kindCount ? QString::fromLatin1(names[type]) : QString();
+}
+
+QString clsDisplay::referencePointName(qint32 point)
+{
+    static const char* const names[] = {"TopLeft",     "TopCenter",  "TopRight",     "CenterLeft", "Center",
+                                        "CenterRight", "BottomLeft", "BottomCenter", "BottomRight"};
+    return point >= 0 && point < referencePointCount ? QString::fromLatin1(names[point]) : QString();
+}
+
+int clsDisplay::colourComponent(int index) const
+{
+    if (index < 1 || index > 3)
+        return 0;
+    return (quint32(m_colour) >> (8 * (index - 1))) & 0xFF;
+}
+
+std::optional<QString> clsDisplay::codeSnippet() const
+{
+    const QString typeName = displayTypeName(m_dObjType);
+    if (typeName.isEmpty())
+        return std::nullopt;
+    const bool isImage = m_dObjType == Image || m_dObjType == ImageRect;
+    const QString refName = isImage ? referencePointName(m_reference) : QString();
+    if (isImage && refName.isEmpty())
+        return std::nullopt;
+
+    const QString V = varName();
+    const QString X = num(m_x), Y = num(m_y), W = num(m_sWidth), H = num(m_sHeight), R = num(m_sRounding);
+    const QString group = m_parGroup.isEmpty() ? QString() : m_parGroup + QStringLiteral(", ");
+    const QString file = m_filename.isEmpty() ? QString() : QuoteText(m_filename);
+    const QString fileThen = m_filename.isEmpty() ? QString() : file + QStringLiteral(", ");
+    // An empty font would leave an empty argument, which Lua does not accept.
+    const QString font = m_sFontName.isEmpty() ? QStringLiteral("native.systemFont") : m_sFontName;
+
+    QString args;
+    switch (m_dObjType) {
+    case Image:
+        args = file;
+        break;
+    case ImageRect:
+        args = fileThen + W + ", " + H;
+        break;
+    case Rect:
+        args = X + ", " + Y + ", " + W + ", " + H;
+        break;
+    case RoundedRect:
+        args = X + ", " + Y + ", " + W + ", " + H + ", " + R;
+        break;
+    case Circle:
+        args = X + ", " + Y + ", " + W;
+        break;
+    case Line:
+        args = X + ", " + Y + ", " + W + ", " + H;
+        break;
+    case Text:
+        args = fileThen + X + ", " + Y + ", " + font + ", " + H;
+        break;
+    }
+
+    QList<PhaseText> wanted;
+    for (const PhaseText& p : phases) {
+        if (m_eventHandling & p.flag)
+            wanted.append(p);
+    }
+
+    LineWriter w;
+    w("-- START the display object Declaration");
+    w("local ", V, "={}");
+    w("local ", V, "_touch={}");
+    for (const PhaseText& p : wanted)
+        w("local ", V, "_touch_", p.phase, "={}");
+    w.blank();
+    w("-- CREATE the display object");
+    w(V, " = display.new", typeName, "( ", group, args, ") ");
+    if (isImage) {
+        w(V, ":setReferencePoint( display.", refName, "ReferencePoint )");
+        w(V, ".x = ", X);
+        w(V, ".y = ", Y);
+    } else {
+        const QString call =
+            m_dObjType == Text ? QStringLiteral(":setTextColor( ") : QStringLiteral(":setFillColor( ");
+        w(V, call, num(colourComponent(1)), ", ", num(colourComponent(2)), ", ", num(colourComponent(3)),
+          " )");
+    }
+    w.blank();
+    w("--Start declaring the handler event");
+    w("function ", V, "_touch ( event )");
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        const PhaseText& p = wanted.at(i);
+        w.line(1, i == 0 ? "if " : "elseif ", QuoteText(QString::fromLatin1(p.phase)),
+               " == event.phase then ");
+        w.line(2, V, "_touch_", p.phase, " ( event )");
+    }
+    if (!wanted.isEmpty())
+        w("end");
+    w("end");
+    w("--END declaring the handler event");
+    w.blank();
+    for (const PhaseText& p : wanted) {
+        const QString phase = QString::fromLatin1(p.phase);
+        w("--Start declaring the on", p.name, " event");
+        w("function ", V, "_touch_", phase, " ( event )");
+        w.line(1, "-- TODO: write your touch handling code here for ", phase);
+        w.line(1, "print ( ", QuoteText(QStringLiteral("touch ") + phase + QStringLiteral(" - ") + V), " )");
+        w("end");
+        w("--End declaring the on", p.name, " event");
+        w.blank();
+    }
+    w("--Start declaring the event listener");
+    w(V, ":addEventListener ( ", QuoteText(QStringLiteral("touch")), ", ", V, "_touch )");
+    w("--end declaring the event listener");
+    return w.text();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ModelObject.h"
+
+#include <QString>
+
+// One Corona display object: an image, image rect, rect, rounded rect, circle, line or text.
+class clsDisplay : public ModelObject
+{
+public:
+    enum DisplayObjectType : qint16
+    {
+        Image = 0,
+        ImageRect,
+        Rect,
+        RoundedRect,
+        Circle,
+        Line,
+        Text
+    };
+    enum ReferencePoint : qint32
+    {
+        TopLeft = 0,
+        TopCenter,
+        TopRight,
+        CenterLeft,
+        Center,
+        CenterRight,
+        BottomLeft,
+        BottomCenter,
+        BottomRight
+    };
+    enum TouchPhase : qint32
+    {
+        Began = 1,
+        Moved = 2,
+        Ended = 4,
+        Cancelled = 8
+    };
+
+    // A new object holds empty texts and zeros; init() applies the editor-less defaults.
+    clsDisplay() = default;
+
+    QString ObjType() const override { return QStringLiteral("Display"); }
+    void init() override;
+    std::optional<QString> codeSnippet() const override;
+
+    qint16 dObjType() const { return m_dObjType; }
+    void setDObjType(qint16 v) { m_dObjType = v; }
+    QString parGroup() const { return m_parGroup; }
+    void setParGroup(const QString& v) { m_parGroup = v; }
+    qint32 eventHandling() const { return m_eventHandling; }
+    void setEventHandling(qint32 v) { m_eventHandling = v; }
+    qint32 x() const { return m_x; }
+    void setX(qint32 v) { m_x = v; }
+    qint32 y() const { return m_y; }
+    void setY(qint32 v) { m_y = v; }
+    qint32 sWidth() const { return m_sWidth; }
+    void setSWidth(qint32 v) { m_sWidth = v; }
+    qint32 sHeight() const { return m_sHeight; }
+    void setSHeight(qint32 v) { m_sHeight = v; }
+    qint32 sRounding() const { return m_sRounding; }
+    void setSRounding(qint32 v) { m_sRounding = v; }
+    qint32 reference() const { return m_reference; }
+    void setReference(qint32 v) { m_reference = v; }
+    QString filename() const { return m_filename; }
+    void setFilename(const QString& v) { m_filename = v; }
+    // A Windows RGB value: red in bits 0-7, green 8-15, blue 16-23; higher bits ignored.
+    qint32 Colour() const { return m_colour; }
+    void setColour(qint32 v) { m_colour = v; }
+    QString sFontName() const { return m_sFontName; }
+    void setSFontName(const QString& v) { m_sFontName = v; }
+
+    // The kind and reference point names the generator and the editor share.
+    static QString displayTypeName(qint32 type);     // "" outside 0-6
+    static QString referencePointName(qint32 point); // "" outside 0-8
+    static constexpr int kindCount = 7;
+    static constexpr int referencePointCount = 9;
+
+private:
+    // Index 1 red, 2 green, 3 blue; 0 for any other index.
+    int colourComponent(int index) const;
+
+    qint16 m_dObjType = 0;
+    QString m_parGroup;
+    qint32 m_eventHandling = 0;
+    qint32 m_x = 0;
+    qint32 m_y = 0;
+    qint32 m_sWidth = 0;
+    qint32 m_sHeight = 0;
+    qint32 m_sRounding = 0;
+    qint32 m_reference = 0;
+    QString m_filename;
+    qint32 m_colour = 0;
+    QString m_sFontName;
+};

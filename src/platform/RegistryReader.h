@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// Read access to the Windows registry, behind an interface so that other systems
+// (where nothing is found) and tests (an in-memory registry) can stand in.
+class RegistryReader
+{
+public:
+    static constexpr std::uint32_t HKEY_LOCAL_MACHINE_ = 0x80000002u;
+    static constexpr std::uint32_t KEY_ALL_ACCESS_ = 0x2003Fu;
+    static constexpr std::uint32_t REG_SZ_ = 1;
+    static constexpr std::uint32_t REG_DWORD_ = 4;
+
+    struct Value
+    {
+        std::uint32_t type = 0;
+        QByteArray data; // at most the buffer's size, as the system delivered it
+    };
+    using Handle = std::uintptr_t;
+
+    virtual ~RegistryReader() = default;
+    virtual std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) = 0;
+    virtual std::optional<Value> query(Handle key, const QString& valueName, int bufferSize) = 0;
+    virtual void close(Handle key) = 0;
+
+    // The Win32 registry on Windows; a registry with no keys elsewhere.
+    static RegistryReader* system();
+    static RegistryReader* instance();
+    static void setInstance(RegistryReader* reader); // nullptr restores system()
+};
+
+// Reads one value: true when read, with the text in *value; false leaves "" there.
+bool GetKeyValue(std::uint32_t root, const QString& keyPath, const QString& valueName, QString* value);

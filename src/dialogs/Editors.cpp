@@ -1,5 +1,8 @@
 #include "Editors.h"
 
+#include "frmAlert.h"
+#include "frmDisplay.h"
+#include "frmTrans.h"
 #include "ObjectSink.h"
 
 #include <QDialog>
@@ -25,19 +28,23 @@ void placeholder(QWidget* owner, const QString& caption)
 
 namespace Editors {
 
-void openDisplay(QWidget* owner, ObjectSink*)
+// Every opening builds a new dialog, so nothing carries over from an earlier use.
+void openDisplay(QWidget* owner, ObjectSink* sink)
 {
-    placeholder(owner, QStringLiteral("Display Object"));
+    frmDisplay dialog(owner, sink);
+    dialog.exec();
 }
 
-void openAlert(QWidget* owner, ObjectSink*)
+void openAlert(QWidget* owner, ObjectSink* sink)
 {
-    placeholder(owner, QStringLiteral("Alert Window"));
+    frmAlert dialog(owner, sink);
+    dialog.exec();
 }
 
-void openTransition(QWidget* owner, ObjectSink*)
+void openTransition(QWidget* owner, ObjectSink* sink)
 {
-    placeholder(owner, QStringLiteral("Transitions"));
+    frmTrans dialog(owner, sink);
+    dialog.exec();
 }
 
 void openAbout(QWidget* owner)

@@ -50,7 +50,7 @@ PairListEditor::PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* 
     connect(list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
     list->viewport()->installEventFilter(this);
-    refill();
+    remove->setEnabled(false);
 }
 
 void PairListEditor::refill()

@@ -47,6 +47,8 @@ public:
     static QTreeWidget* createList(QWidget* parent, const QRect& twips, const Column& first,
                                    const Column& second);
 
+    // The target must be usable by the first refill(), which the dialog calls once its
+    // model object exists.
     PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* add, QPushButton* remove, Target target,
                    const QList<Preset>& presets);
 

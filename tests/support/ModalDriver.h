@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Drives modal dialogs from inside their event loop, as a user would.
+class ModalDriver
+{
+public:
+    // Once a modal widget other than `besides` is active, runs action on it. Gives up
+    // (and fails the running test) after a few seconds.
+    static void whenModal(std::function<void(QWidget* modal)> action, QWidget* besides = nullptr);
+    // Clicks the button with this objectName below root; fails the running test without one.
+    static void press(QWidget* root, const QString& name);
+    // Sets the text of the line edit with this objectName below root.
+    static void type(QWidget* root, const QString& name, const QString& text);
+    // Presses "+" of a pair editor and answers its key/value dialog: types both texts and
+    // presses `button` there. Returns what the key field held when the dialog opened.
+    static QString enterPair(QWidget* editor, const QString& key, const QString& value,
+                             const QString& button = QStringLiteral("cmdOK"));
+};

@@ -1,10 +1,10 @@
 #include "Editors.h"
 
-#include "ObjectSink.h"
 #include "frmAbout.h"
 #include "frmAlert.h"
 #include "frmDisplay.h"
 #include "frmTrans.h"
+#include "ObjectSink.h"
 
 namespace Editors {
 

@@ -3,9 +3,13 @@
 #include <QDialog>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <cmath>
@@ -28,6 +32,16 @@ void FormBuilder::setupDialog(QDialog* dialog, const QString& name, const QStrin
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     dialog->setFixedSize(px(clientWidth), px(clientHeight));
+    // The layouts are drawn for Tahoma; where it is missing, a font of similar width keeps
+    // the captions inside their rectangles.
+    static const bool substituted = [] {
+        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                                   {QStringLiteral("DejaVu Sans Condensed"),
+                                    QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                    QStringLiteral("Arial")});
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSizeF(8.25);
     dialog->setFont(font);
@@ -95,4 +109,27 @@ void FormBuilder::fitLabel(QLabel* label)
     if (needed > g.width())
         g.setLeft(std::max(0, g.right() + 1 - needed));
     label->setGeometry(g);
+}
+
+QIcon FormBuilder::glyphIcon(const QString& glyph)
+{
+    QIcon icon;
+    for (int size : {16, 32}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QGuiApplication::palette().color(QPalette::Shadow));
+        painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+        QFont font(QStringLiteral("Tahoma"));
+        font.setBold(true);
+        font.setPixelSize(size * 3 / 4);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, glyph);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class QDialog;
+class QIcon;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -29,6 +30,9 @@ public:
     static QPushButton* button(QWidget* parent, const QString& name, const QString& text, const QRect& twips);
     // A sunken horizontal line across the dialog at the given height.
     static QFrame* separator(QWidget* parent, const QString& name, int top, int width);
+
+    // A window icon: the glyph in white on the banner's dark shadow colour.
+    static QIcon glyphIcon(const QString& glyph);
 
     // Keeps a right-aligned label's right edge and widens it to fit its current text.
     static void fitLabel(QLabel* label);

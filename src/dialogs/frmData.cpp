@@ -10,6 +10,7 @@ frmData::frmData(QWidget* owner) : QDialog(owner)
 {
     using F = FormBuilder;
     F::setupDialog(this, QStringLiteral("frmData"), QStringLiteral("Add Data"), 5265, 2295);
+    setWindowIcon(F::glyphIcon(QStringLiteral("=")));
     F::banner(this, QStringLiteral("lblHeader"), QStringLiteral("  Add new Data"));
     F::label(this, QStringLiteral("lblKey"), QStringLiteral("Key / ID : "), QRect(675, 720, 735, 195));
     m_txtKey = F::textField(this, QStringLiteral("txtKey"), QRect(1440, 720, 3735, 285));

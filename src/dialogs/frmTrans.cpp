@@ -23,6 +23,7 @@ frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(si
 {
     using F = FormBuilder;
     F::setupDialog(this, QStringLiteral("frmTrans"), QStringLiteral("Transitions"), 5265, 5415);
+    setWindowIcon(F::glyphIcon(QStringLiteral("\u00bb")));
     F::banner(this, QStringLiteral("lblHeader"), QStringLiteral("  Add new Transition"));
     m_txtVarName = F::textField(this, QStringLiteral("txtVarName"), QRect(1320, 720, 3735, 285));
     F::label(this, QStringLiteral("lblVarName"), QStringLiteral("Variable Name : "),

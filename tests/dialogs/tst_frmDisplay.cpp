@@ -20,8 +20,6 @@ class tst_frmDisplay : public QObject
 private Q_SLOTS:
     void init();
     void opensEmpty();
-    void checks_data();
-    void checks();
     void kindTable_data();
     void kindTable();
     void hiddenFieldsKeepTheirValues();
@@ -30,8 +28,6 @@ private Q_SLOTS:
     void drop();
     void colour_data();
     void colour();
-    void closingAddsNothing_data();
-    void closingAddsNothing();
 
 private:
     std::unique_ptr<RecordingSink> sink;
@@ -67,8 +63,6 @@ void tst_frmDisplay::opensEmpty()
 {
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Display Object"));
     QCOMPARE(child<QLabel>("Label15")->text(), QStringLiteral("  Add new Display Object"));
-    for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
-        QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
     auto* kinds = child<QComboBox>("cboObject");
     QCOMPARE(kinds->currentIndex(), -1);
     QCOMPARE(kinds->count(), 7);
@@ -77,53 +71,8 @@ void tst_frmDisplay::opensEmpty()
     QCOMPARE(points->currentIndex(), -1);
     QCOMPARE(points->count(), 9);
     QCOMPARE(points->itemText(8), QStringLiteral("BottomRight"));
-    for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
-        QVERIFY(!box->isChecked());
     QCOMPARE(dialog->swatchColour(), 16777215);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtVarName"));
-}
-
-void tst_frmDisplay::checks_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("x");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("fresh") << "" << -1 << ""
-                           << "The variable name cannot be left blank"
-                           << "txtVarName";
-    QTest::newRow("no kind") << "a" << -1 << ""
-                             << "Please select a valid display object"
-                             << "cboObject";
-    QTest::newRow("x empty") << "a" << 4 << ""
-                             << "The x position has to be a number"
-                             << "txtX";
-    QTest::newRow("x too big") << "a" << 4 << "1e10"
-                               << "The x position is out of range"
-                               << "txtX";
-}
-
-void tst_frmDisplay::checks()
-{
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(QString, x);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    type("txtVarName", name);
-    pick(kind);
-    type("txtX", x);
-    type("txtY", "5");
-    ModalDriver::press(dialog.get(), "cmdOK");
-    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown[0].caption, QStringLiteral("Missing Data"));
-    QCOMPARE(shown[0].icon, MessageBox::Icon::Critical);
-    QCOMPARE(shown[0].text, message);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(dialog->isVisible());
-    QVERIFY(sink->objects.empty());
 }
 
 void tst_frmDisplay::kindTable_data()
@@ -133,15 +82,15 @@ void tst_frmDisplay::kindTable_data()
     QTest::addColumn<QStringList>("captions");
     QTest::addColumn<bool>("browse");
     QTest::addColumn<bool>("select");
-    QTest::newRow("Image") << 0 << QStringList{"", "", "", "Filename :", "Reference :"} << true << false;
-    QTest::newRow("ImageRect") << 1 << QStringList{"Width :", "Height :", "", "Filename :", "Reference :"}
-                               << true << false;
-    QTest::newRow("Rect") << 2 << QStringList{"Width :", "Height :", "", "", ""} << false << true;
-    QTest::newRow("RoundedRect") << 3 << QStringList{"Width :", "Height :", "Rounding :", "", ""} << false
-                                 << true;
-    QTest::newRow("Circle") << 4 << QStringList{"Radius :", "", "", "", ""} << false << true;
-    QTest::newRow("Line") << 5 << QStringList{"x2 :", "y2 :", "", "", ""} << false << true;
-    QTest::newRow("Text") << 6 << QStringList{"Fontname :", "Fontsize :", "", "Text :", ""} << false << true;
+    // clang-format off
+    QTest::newRow("Image")       << 0 << QStringList{"", "", "", "Filename :", "Reference :"} << true << false;
+    QTest::newRow("ImageRect")   << 1 << QStringList{"Width :", "Height :", "", "Filename :", "Reference :"} << true << false;
+    QTest::newRow("Rect")        << 2 << QStringList{"Width :", "Height :", "", "", ""} << false << true;
+    QTest::newRow("RoundedRect") << 3 << QStringList{"Width :", "Height :", "Rounding :", "", ""} << false << true;
+    QTest::newRow("Circle")      << 4 << QStringList{"Radius :", "", "", "", ""} << false << true;
+    QTest::newRow("Line")        << 5 << QStringList{"x2 :", "y2 :", "", "", ""} << false << true;
+    QTest::newRow("Text")        << 6 << QStringList{"Fontname :", "Fontsize :", "", "Text :", ""} << false << true;
+    // clang-format on
 }
 
 void tst_frmDisplay::kindTable()
@@ -169,10 +118,7 @@ void tst_frmDisplay::kindTable()
 void tst_frmDisplay::hiddenFieldsKeepTheirValues()
 {
     fillValid(clsDisplay::RoundedRect);
-    type("txtRounding", "12");
-    type("txtFilename", "ball.png");
-    child<QCheckBox>("chkEnded")->setChecked(true);
-    pick(clsDisplay::Rect);
+    ModalDriver::fill(dialog.get(), {"txtRounding=12", "txtFilename=ball.png", "chkEnded", "cboObject=2"});
     QVERIFY(child("txtRounding")->isHidden());
     QCOMPARE(child<QLineEdit>("txtRounding")->text(), QStringLiteral("12"));
     // Enter in a field acts as OK.
@@ -207,17 +153,15 @@ void tst_frmDisplay::drop_data()
     QTest::addColumn<QList<QUrl>>("urls");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    const QString first = QDir::toNativeSeparators("/tmp/art/ball.png");
-    QTest::newRow("two files") << QList<QUrl>{QUrl::fromLocalFile("/tmp/art/ball.png"),
-                                              QUrl::fromLocalFile("/tmp/b.png")}
-                               << "" << first;
-    QTest::newRow("web link first") << QList<QUrl>{QUrl("https://example.org/a.png"),
-                                                   QUrl::fromLocalFile("/tmp/art/ball.png")}
-                                    << "" << first;
-    QTest::newRow("text only") << QList<QUrl>{} << "dragged words"
-                               << "kept";
-    QTest::newRow("web link only") << QList<QUrl>{QUrl("https://example.org/a.png")} << ""
-                                   << "kept";
+    const QUrl ball = QUrl::fromLocalFile("/tmp/art/ball.png");
+    const QUrl web("https://example.org/a.png");
+    const QString path = QDir::toNativeSeparators("/tmp/art/ball.png");
+    // clang-format off
+    QTest::newRow("two files")       << QList<QUrl>{ball, QUrl::fromLocalFile("/tmp/b.png")} << "" << path;
+    QTest::newRow("web link first")  << QList<QUrl>{web, ball} << "" << path;
+    QTest::newRow("text only")       << QList<QUrl>{} << "dragged words" << "kept";
+    QTest::newRow("web link only")   << QList<QUrl>{web} << "" << "kept";
+    // clang-format on
 }
 
 void tst_frmDisplay::drop()
@@ -265,30 +209,6 @@ void tst_frmDisplay::colour()
     QCOMPARE(child("picColor")->palette().color(QPalette::Window), DisplayInput::fromWindowsColour(stored));
     ModalDriver::press(dialog.get(), "cmdOK");
     QCOMPARE(sink->last<clsDisplay>()->Colour(), stored);
-}
-
-void tst_frmDisplay::closingAddsNothing_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Cancel") << "cancel";
-    QTest::newRow("Esc") << "esc";
-    QTest::newRow("close box") << "close";
-}
-
-void tst_frmDisplay::closingAddsNothing()
-{
-    QFETCH(QString, how);
-    fillValid(clsDisplay::Text);
-    type("txtWidth", "Arial");
-    if (how == "cancel")
-        ModalDriver::press(dialog.get(), "cmdCancel");
-    else if (how == "esc")
-        QTest::keyClick(child("txtWidth"), Qt::Key_Escape);
-    else
-        dialog->close();
-    QVERIFY(dialog->isHidden());
-    QVERIFY(sink->objects.empty());
-    QVERIFY(MessageBox::takeShown().isEmpty());
 }
 
 QTEST_MAIN(tst_frmDisplay)

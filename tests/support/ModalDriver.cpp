@@ -1,7 +1,9 @@
 #include "ModalDriver.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -12,7 +14,7 @@ void ModalDriver::whenModal(std::function<void(QWidget*)> action, QWidget* besid
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, besides, action = std::move(action)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != besides && modal->isVisible()) {
+        if (modal && modal != besides && modal->isVisible() && modal->isActiveWindow()) {
             timer->stop();
             timer->deleteLater();
             action(modal);
@@ -60,4 +62,23 @@ QString ModalDriver::enterPair(QWidget* editor, const QString& key, const QStrin
         editor);
     press(editor, QStringLiteral("cmdAdd"));
     return keyAtOpening;
+}
+
+void ModalDriver::fill(QWidget* root, const QStringList& entries)
+{
+    for (const QString& entry : entries) {
+        const qsizetype eq = entry.indexOf(QLatin1Char('='));
+        const QString name = eq < 0 ? entry : entry.left(eq);
+        const QString value = eq < 0 ? QString() : entry.mid(eq + 1);
+        if (auto* field = root->findChild<QLineEdit*>(name))
+            field->setText(value);
+        else if (auto* list = root->findChild<QComboBox*>(name))
+            list->setCurrentIndex(value.toInt());
+        else if (auto* button = root->findChild<QAbstractButton*>(name))
+            button->setChecked(true);
+        else if (auto* action = root->findChild<QAction*>(name))
+            action->trigger();
+        else
+            QTest::qFail(qPrintable(QStringLiteral("no control ") + name), __FILE__, __LINE__);
+    }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,6 +17,10 @@ public:
     static void press(QWidget* root, const QString& name);
     // Sets the text of the line edit with this objectName below root.
     static void type(QWidget* root, const QString& name, const QString& text);
+    // Sets controls below root by objectName, one entry each: "txtX=5" types into a text
+    // field, "cboObject=3" picks a list entry, "chkEnded" or "optFrom" ticks a box or option,
+    // "mnuPos" triggers a menu entry.
+    static void fill(QWidget* root, const QStringList& entries);
     // Presses "+" of a pair editor and answers its key/value dialog: types both texts and
     // presses `button` there. Returns what the key field held when the dialog opened.
     static QString enterPair(QWidget* editor, const QString& key, const QString& value,

@@ -21,7 +21,6 @@ public:
 
     // The alert being built, until OK hands it over (nullptr afterwards).
     const clsAlert* alert() const { return m_alert.get(); }
-    PairListEditor* pairEditor() const { return m_pairs; }
 
 private:
     void Form_Load();

@@ -22,7 +22,6 @@ public:
 
     // The transition being built, until OK hands it over (nullptr afterwards).
     const clsTransition* transition() const { return m_transition.get(); }
-    PairListEditor* pairEditor() const { return m_pairs; }
 
 private:
     void Form_Load();

@@ -75,7 +75,7 @@ void ModalDriver::fill(QWidget* root, const QStringList& entries)
         else if (auto* list = root->findChild<QComboBox*>(name))
             list->setCurrentIndex(value.toInt());
         else if (auto* button = root->findChild<QAbstractButton*>(name))
-            button->setChecked(true);
+            button->isCheckable() ? button->setChecked(true) : button->click();
         else if (auto* action = root->findChild<QAction*>(name))
             action->trigger();
         else

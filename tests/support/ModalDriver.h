@@ -19,6 +19,7 @@ public:
     static void type(QWidget* root, const QString& name, const QString& text);
     // Sets controls below root by objectName, one entry each: "txtX=5" types into a text
     // field, "cboObject=3" picks a list entry, "chkEnded" or "optFrom" ticks a box or option,
+    // "Command2" clicks a plain button,
     // "mnuPos" triggers a menu entry.
     static void fill(QWidget* root, const QStringList& entries);
     // Presses "+" of a pair editor and answers its key/value dialog: types both texts and

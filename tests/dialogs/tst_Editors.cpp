@@ -1,4 +1,8 @@
 #include "Editors.h"
+#include "frmAlert.h"
+#include "frmData.h"
+#include "frmDisplay.h"
+#include "frmTrans.h"
 #include "MessageBox.h"
 #include "ModalDriver.h"
 #include "RecordingSink.h"
@@ -94,6 +98,8 @@ private Q_SLOTS:
     void closingAddsNothing();
     void everyOpeningStartsEmpty_data();
     void everyOpeningStartsEmpty();
+    void layout_data();
+    void layout();
 };
 
 void tst_Editors::checks_data()
@@ -233,6 +239,43 @@ void tst_Editors::everyOpeningStartsEmpty()
     QCOMPARE(sink.objects.size(), size_t(2));
     for (const auto& object : sink.objects)
         QCOMPARE(object->ObjType(), objType);
+}
+
+void tst_Editors::layout_data()
+{
+    // The client size and one control's rectangle, in twips; 15 twips make a pixel.
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("rect");
+    // clang-format off
+    QTest::newRow("display") << "display" << "Display Object" << QSize(5280, 7815) << "txtX" << QRect(1320, 240, 2295, 285);
+    QTest::newRow("transition") << "trans" << "Transitions" << QSize(5265, 5415) << "lv1" << QRect(1320, 2880, 3135, 1575);
+    QTest::newRow("alert") << "alert" << "Alert Window" << QSize(5265, 4335) << "cmdRem" << QRect(4560, 2160, 525, 285);
+    QTest::newRow("key/value") << "data" << "Add Data" << QSize(5265, 2295) << "txtValue" << QRect(1440, 1080, 3735, 285);
+    // clang-format on
+}
+
+void tst_Editors::layout()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QRect, rect);
+    std::unique_ptr<QDialog> d;
+    if (dialog == "display")
+        d = std::make_unique<frmDisplay>(nullptr, nullptr);
+    else if (dialog == "trans")
+        d = std::make_unique<frmTrans>(nullptr, nullptr);
+    else if (dialog == "alert")
+        d = std::make_unique<frmAlert>(nullptr, nullptr);
+    else
+        d = std::make_unique<frmData>(nullptr);
+    QTEST(d->windowTitle(), "caption");
+    QTEST(d->minimumSize() * 15, "client");
+    QCOMPARE(d->maximumSize(), d->minimumSize());
+    QVERIFY(!(d->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QFETCH(QString, control);
+    QCOMPARE(d->findChild<QWidget*>(control)->geometry(), QRect(rect.topLeft() / 15, rect.size() / 15));
 }
 
 QTEST_MAIN(tst_Editors)

@@ -1,13 +1,14 @@
+#include "frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillet"));
-    window.resize(769, 476);
+    frmMain window;
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();
 }

@@ -12,10 +12,16 @@ constexpr int gapBelowToolbar = 30;
 constexpr int gapAboveStatusBar = 150;
 } // namespace
 
+QSize WorkspaceLayout::clientFor(QSize designed, int toolbar, int statusBar)
+{
+    return designed + QSize(0, toolbar - toolbarHeight + statusBar - statusBarHeight);
+}
+
 WorkspaceLayout WorkspaceLayout::forClient(QSize client, int toolbar, int statusBar)
 {
-    const int width = std::max(client.width(), minimumClient().width());
-    const int height = std::max(client.height(), minimumClient().height());
+    const QSize minimum = clientFor(minimumClient(), toolbar, statusBar);
+    const int width = std::max(client.width(), minimum.width());
+    const int height = std::max(client.height(), minimum.height());
     const int top = toolbar + gapBelowToolbar;
     const int paneHeight = height - top - statusBar - gapAboveStatusBar;
 

@@ -17,9 +17,14 @@ public:
     // so that the minimum holds the same panes whatever frame the desktop draws.
     static constexpr QSize minimumClient() { return {11775 - 240, 3500 - 480}; }
 
+    // The client size that gives the panes of the designed client size when the toolbar and
+    // status bar are as high as the desktop draws them rather than as designed.
+    static QSize clientFor(QSize designed, int toolbar, int statusBar);
+
     // Below the minimum the panes stay as they are at the minimum. The toolbar and status
-    // bar heights are those the window really has, so that taller bars shorten the panes.
-    static WorkspaceLayout forClient(QSize client, int toolbar = toolbarHeight, int statusBar = statusBarHeight);
+    // bar heights are those the window really has.
+    static WorkspaceLayout forClient(QSize client, int toolbar = toolbarHeight,
+                                     int statusBar = statusBarHeight);
 
     static int toPixels(int twips);
     static QRect toPixels(const QRect& twips);

@@ -53,8 +53,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     createContextMenu();
     setTabOrder(tv1, txtCode);
 
-    setMinimumSize(WorkspaceLayout::toPixels(WorkspaceLayout::minimumClient()));
-    resize(WorkspaceLayout::toPixels(WorkspaceLayout::initialClient()));
+    // The desktop's toolbar and status bar are not as high as designed; the window makes up
+    // the difference so that the panes keep their designed sizes.
+    const int toolbar = WorkspaceLayout::toTwips(Toolbar1->sizeHint().height());
+    const int statusBar = WorkspaceLayout::toTwips(StatusBar1->sizeHint().height());
+    setMinimumSize(WorkspaceLayout::toPixels(
+        WorkspaceLayout::clientFor(WorkspaceLayout::minimumClient(), toolbar, statusBar)));
+    resize(WorkspaceLayout::toPixels(
+        WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -79,8 +85,10 @@ void frmMain::createControls()
     tv1->setSelectionMode(QAbstractItemView::SingleSelection);
     tv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tv1->setContextMenuPolicy(Qt::PreventContextMenu);
+    // As wide as the names, so that long ones scroll rather than being cut short.
     tv1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tv1->header()->setStretchLastSection(false);
+    tv1->header()->setResizeContentsPrecision(0); // the rows in view, not thousands of them
     tv1->viewport()->installEventFilter(this);
     connect(tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tv1_NodeClick(node); });
 
@@ -132,12 +140,14 @@ void frmMain::createToolbar()
             Toolbar1->addSeparator();
             continue;
         }
-        QAction* action = Toolbar1->addAction(QIcon(QString::fromLatin1(b.picture)), QString::fromLatin1(b.caption));
+        QAction* action =
+            Toolbar1->addAction(QIcon(QString::fromLatin1(b.picture)), QString::fromLatin1(b.caption));
         action->setObjectName(QString::fromLatin1(b.key));
         action->setToolTip(QString::fromLatin1(b.toolTip));
     }
     m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
-    connect(Toolbar1, &QToolBar::actionTriggered, this, [this](QAction* button) { Toolbar1_ButtonClick(button); });
+    connect(Toolbar1, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { Toolbar1_ButtonClick(button); });
 }
 
 void frmMain::createStatusBar()
@@ -296,7 +306,8 @@ void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 {
     const QString key = panel->objectName();
     if (key == QLatin1String("eml"))
-        Shell::instance()->openUrl(QUrl(QStringLiteral("mailto:") + QString::fromUtf8(BuildInfo::feedbackEmail) +
+        Shell::instance()->openUrl(QUrl(QStringLiteral("mailto:") +
+                                        QString::fromUtf8(BuildInfo::feedbackEmail) +
                                         QStringLiteral("?Subject=Feedback on Quillet")));
     else if (key == QLatin1String("url"))
         Shell::instance()->openUrl(QUrl(QString::fromUtf8(BuildInfo::homepageUrl)));
@@ -325,17 +336,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
                 tv1_MouseDown(mouse->button(), mouse->position().toPoint());
                 return true;
             }
-            break;
+            // The view would drop its selection on a click in blank space; the tree keeps it.
+            return !tv1->itemAt(mouse->position().toPoint());
         case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::RightButton)
-                return true;
             if (mouse->button() == Qt::LeftButton)
                 tv1_Click();
-            break;
+            return mouse->button() == Qt::RightButton || !tv1->itemAt(mouse->position().toPoint());
         default:
-            break;
+            return false;
         }
-        return false;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

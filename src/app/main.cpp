@@ -1,3 +1,4 @@
+#include "ErrorBox.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -7,7 +8,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
+    ErrorBox::install();
     frmMain window;
+    // Dialogs and the About box's logo show the program's icon too.
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();

@@ -2,10 +2,10 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "FakeShell.h"
 #include "frmMain.h"
 #include "MessageBox.h"
 #include "ObjectTree.h"
-#include "Shell.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -19,31 +19,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
-// Until the desktop shell is in, the test supplies the two accessors it needs.
 namespace {
-Shell* g_shell = nullptr;
-}
-Shell* Shell::instance()
-{
-    return g_shell;
-}
-void Shell::setInstance(Shell* shell)
-{
-    g_shell = shell;
-}
-
-namespace {
-
-class RecordingShell : public Shell
-{
-public:
-    RecordingShell() { Shell::setInstance(this); }
-    ~RecordingShell() override { Shell::setInstance(nullptr); }
-    void openUrl(const QUrl& url) override { opened.append(url); }
-    bool startDetached(const QString&) override { return false; }
-    bool fileExists(const QString&) override { return false; }
-    QList<QUrl> opened;
-};
 
 // "D hero" makes a Rect display named hero; "I name" an Image without a reference point,
 // which has no snippet; "T name" a transition; "A name" an alert.
@@ -156,12 +132,12 @@ private:
         QsciScintilla* txtCode() { return main.findChild<QsciScintilla*>(QStringLiteral("txtCode")); }
     };
     std::unique_ptr<Window> window;
-    std::unique_ptr<RecordingShell> shell;
+    std::unique_ptr<FakeShell> shell;
 };
 
 void tst_frmMain::init()
 {
-    shell = std::make_unique<RecordingShell>();
+    shell = std::make_unique<FakeShell>();
     window = std::make_unique<Window>();
     window->main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window->main));
@@ -443,9 +419,9 @@ void tst_frmMain::statusBarLinks()
     QCOMPARE(label->text(), text);
     QCOMPARE(label->toolTip(), text);
     QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(shell->opened.size(), opened.isEmpty() ? 0 : 1);
+    QCOMPARE(shell->openedUrls.size(), opened.isEmpty() ? 0 : 1);
     if (!opened.isEmpty())
-        QCOMPARE(shell->opened.first().toString(), opened);
+        QCOMPARE(shell->openedUrls.first().toString(), opened);
 }
 
 void tst_frmMain::toolbarEntries()

@@ -8,6 +8,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
+#ifdef QUILLET_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
+#endif
     ErrorBox::install();
     frmMain window;
     // Dialogs and the About box's logo show the program's icon too.

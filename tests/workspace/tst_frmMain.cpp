@@ -439,8 +439,12 @@ void tst_frmMain::toolbarEntries()
                            .join(QLatin1Char('|')));
         // The pictures are SVG: a missing icon engine gives an empty image.
         const QImage picture = action->icon().pixmap(32, 32).toImage();
-        QVERIFY2(!picture.isNull() && picture.pixelColor(16, 16).alpha() > 0,
-                 qPrintable(action->objectName()));
+        int drawn = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                drawn += picture.pixelColor(x, y).alpha() > 0;
+        }
+        QVERIFY2(drawn > 100, qPrintable(action->objectName()));
     }
     QCOMPARE(entries, (QStringList{"display|Display|Display Object|on", "alert|Alert|Alert Window|on",
                                    "trans|Transition|Transition|on", "-", "delete|Delete|Delete Object|off",

@@ -185,7 +185,9 @@ void frmMain::createContextMenu()
     addEntry("mnuAlert", QStringLiteral("Add Alert"), &frmMain::mnuAlert_Click);
     addEntry("mnuTrans", QStringLiteral("Add Transition"), &frmMain::mnuTrans_Click);
     mnuContext->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    addEntry("mnuAbout", makerNotice(), &frmMain::mnuAbout_Click);
+    // A maker named "A & B" must not turn into a keyboard shortcut.
+    addEntry("mnuAbout", QString(makerNotice()).replace(QLatin1Char('&'), QStringLiteral("&&")),
+             &frmMain::mnuAbout_Click);
 }
 
 void frmMain::Form_Load()

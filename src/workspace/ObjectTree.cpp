@@ -1,49 +1,13 @@
 #include "ObjectTree.h"
 
+#include "ObjectNode.h"
+
 #include <QList>
 #include <QStringList>
 #include <QTreeWidget>
-#include <QVariant>
 
+#include <algorithm>
 #include <array>
-
-namespace {
-
-// Keeps its running number as a plain member: a rebuild makes one node per object, and data
-// roles would cost each an allocation to fill and another to clear.
-class Node : public QTreeWidgetItem
-{
-public:
-    Node(const QString& text, qsizetype index, const QString& fixedKey = QString())
-        : QTreeWidgetItem(QStringList{text}, UserType + 1), m_index(index), m_fixedKey(fixedKey)
-    {
-    }
-
-    QVariant data(int column, int role) const override
-    {
-        if (role == ObjectTree::indexRole)
-            return m_index;
-        if (role == ObjectTree::keyRole)
-            return key();
-        return QTreeWidgetItem::data(column, role);
-    }
-
-private:
-    // An object's key is the first letter of its kind, whose branch key is the kind itself,
-    // and its place in the collection.
-    QString key() const
-    {
-        if (!m_fixedKey.isEmpty() || !parent())
-            return m_fixedKey;
-        return parent()->data(0, ObjectTree::keyRole).toString().left(1) + QLatin1Char('-') +
-               QString::number(m_index - ObjectTree::fixedNodes);
-    }
-
-    qsizetype m_index;
-    QString m_fixedKey;
-};
-
-} // namespace
 
 void ObjectTree::rebuild(QTreeWidget* tree, const ObjectCollection& objects)
 {
@@ -51,11 +15,11 @@ void ObjectTree::rebuild(QTreeWidget* tree, const ObjectCollection& objects)
 
     static const std::array<QString, 3> kinds{QStringLiteral("Display"), QStringLiteral("Alert"),
                                               QStringLiteral("Transition")};
-    auto* root = new Node(rootText(), 1, QStringLiteral("Root"));
+    auto* root = new ObjectNode(rootText(), 1, QStringLiteral("Root"));
     std::array<QTreeWidgetItem*, 3> branches{};
     std::array<QList<QTreeWidgetItem*>, 3> children;
     for (size_t k = 0; k < kinds.size(); ++k) {
-        branches[k] = new Node(kinds[k], qsizetype(k) + 2, kinds[k]);
+        branches[k] = new ObjectNode(kinds[k], qsizetype(k) + 2, kinds[k]);
         root->addChild(branches[k]);
     }
 
@@ -66,7 +30,7 @@ void ObjectTree::rebuild(QTreeWidget* tree, const ObjectCollection& objects)
         const auto branch = std::find(kinds.begin(), kinds.end(), kind);
         if (branch == kinds.end())
             continue; // no branch to hang it on; its position stays reserved
-        last = new Node(object->varName(), fixedNodes + i);
+        last = new ObjectNode(object->varName(), fixedNodes + i);
         children[size_t(branch - kinds.begin())].append(last);
     }
     for (size_t k = 0; k < kinds.size(); ++k)

@@ -12,8 +12,8 @@ class QTreeWidgetItem;
 class ObjectTree
 {
 public:
-    static constexpr int keyRole = 0x0100;       // Qt::UserRole: the node's key ("Root", "D-1")
-    static constexpr int indexRole = 0x0100 + 1; // its running number over the whole tree
+    static constexpr int keyRole = Qt::UserRole;       // the node's key ("Root", "D-1")
+    static constexpr int indexRole = Qt::UserRole + 1; // its running number over the whole tree
     // The root and the three kind branches come first, so object i is node fixedNodes + i.
     static constexpr qsizetype fixedNodes = 4;
 

@@ -68,7 +68,7 @@ run_fuzzers() {
             tail -n 60 "$dir/findings/$name.log" >&2
             failed+=("$target")
         else
-            grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units)' "$dir/findings/$name.log" || true
+            grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units)' "$dir/findings/$name.log" || true
         fi
     done
     if [ "$ran" -eq 0 ]; then

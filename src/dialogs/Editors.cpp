@@ -1,5 +1,6 @@
 #include "Editors.h"
 
+#include "frmAbout.h"
 #include "ObjectSink.h"
 
 #include <QDialog>
@@ -42,7 +43,8 @@ void openTransition(QWidget* owner, ObjectSink*)
 
 void openAbout(QWidget* owner)
 {
-    placeholder(owner, QStringLiteral("About Quillet"));
+    frmAbout dialog(owner);
+    dialog.exec();
 }
 
 } // namespace Editors

@@ -25,14 +25,17 @@ public:
 
     virtual ~RegistryReader() = default;
     virtual std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) = 0;
+    // Fails, as Windows does, when the value is missing or does not fit in bufferSize bytes.
     virtual std::optional<Value> query(Handle key, const QString& valueName, int bufferSize) = 0;
     virtual void close(Handle key) = 0;
 
     // The Win32 registry on Windows; a registry with no keys elsewhere.
     static RegistryReader* system();
     static RegistryReader* instance();
-    static void setInstance(RegistryReader* reader); // nullptr restores system()
+    static void setInstance(RegistryReader* reader); // nullptr restores system(); not owned
 };
 
-// Reads one value: true when read, with the text in *value; false leaves "" there.
+// Reads one value through RegistryReader::instance(): true when read, with a string as it is
+// (one trailing NUL dropped) or a DWORD as decimal text in *value, while a value of another kind
+// leaves *value as it was; false leaves "" there. The key is closed again in every case.
 bool GetKeyValue(std::uint32_t root, const QString& keyPath, const QString& valueName, QString* value);

@@ -1,0 +1,166 @@
+#include "SnippetAdvisor.h"
+
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
+
+#include <QSet>
+
+namespace {
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("\u201C%1\u201D").arg(text);
+}
+
+void checkName(QStringList& hints, const QString& what, const QString& name)
+{
+    if (SnippetAdvisor::isLuaKeyword(name))
+        hints << QStringLiteral("The %1 %2 is a Lua keyword.").arg(what, quoted(name));
+    else if (!SnippetAdvisor::isLuaName(name))
+        hints << QStringLiteral(
+                     "The %1 %2 is not a Lua name (letters, digits and _, not starting with a digit).")
+                     .arg(what, quoted(name));
+}
+
+void checkQuote(QStringList& hints, const QString& what, const QString& text)
+{
+    if (text.contains(QLatin1Char('"')))
+        hints << QStringLiteral(
+                     "The %1 holds a double quote, which ends the Lua string early; write \\\" instead.")
+                     .arg(what);
+}
+
+// Dotted paths such as hero.sprite are valid targets of a transition.
+bool isLuaPath(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    for (const QString& part : parts) {
+        if (!SnippetAdvisor::isLuaName(part))
+            return false;
+    }
+    return true;
+}
+
+bool declaresName(const ModelObject* object)
+{
+    // A transition only refers to an object by name; displays and alerts declare theirs.
+    return dynamic_cast<const clsDisplay*>(object) || dynamic_cast<const clsAlert*>(object);
+}
+
+} // namespace
+
+bool SnippetAdvisor::isLuaKeyword(const QString& text)
+{
+    static const QSet<QString> keywords = {
+        QStringLiteral("and"),    QStringLiteral("break"),  QStringLiteral("do"),
+        QStringLiteral("else"),   QStringLiteral("elseif"), QStringLiteral("end"),
+        QStringLiteral("false"),  QStringLiteral("for"),    QStringLiteral("function"),
+        QStringLiteral("if"),     QStringLiteral("in"),     QStringLiteral("local"),
+        QStringLiteral("nil"),    QStringLiteral("not"),    QStringLiteral("or"),
+        QStringLiteral("repeat"), QStringLiteral("return"), QStringLiteral("then"),
+        QStringLiteral("true"),   QStringLiteral("until"),  QStringLiteral("while")};
+    return keywords.contains(text);
+}
+
+bool SnippetAdvisor::isLuaName(const QString& text)
+{
+    if (text.isEmpty() || isLuaKeyword(text))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
+        const bool digit = c >= u'0' && c <= u'9';
+        if (!letter && !(digit && i > 0))
+            return false;
+    }
+    return true;
+}
+
+QStringList SnippetAdvisor::hints(const ModelObject& object)
+{
+    QStringList hints;
+    if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
+        checkName(hints, QStringLiteral("variable name"), d->varName());
+        checkQuote(hints, QStringLiteral("variable name"), d->varName());
+        const bool usesFile = d->dObjType() == clsDisplay::Image || d->dObjType() == clsDisplay::ImageRect ||
+                              d->dObjType() == clsDisplay::Text;
+        if (usesFile)
+            checkQuote(hints,
+                       d->dObjType() == clsDisplay::Text ? QStringLiteral("text")
+                                                         : QStringLiteral("file name"),
+                       d->filename());
+        if (d->dObjType() == clsDisplay::Image && !d->parGroup().isEmpty() && d->filename().isEmpty())
+            hints << QStringLiteral("An image with a parent group needs a file name.");
+    } else if (const auto* t = dynamic_cast<const clsTransition*>(&object)) {
+        if (!isLuaPath(t->varName()))
+            checkName(hints, QStringLiteral("variable name"), t->varName());
+        if (!t->onStart().isEmpty())
+            checkName(hints, QStringLiteral("onStart listener"), t->onStart());
+        if (!t->onComplete().isEmpty())
+            checkName(hints, QStringLiteral("onComplete listener"), t->onComplete());
+        for (const clsData& p : t->properties()) {
+            checkName(hints, QStringLiteral("property name"), p.clsKey());
+            if (p.clsValue().isEmpty())
+                hints << QStringLiteral("The property %1 has no value.").arg(quoted(p.clsKey()));
+        }
+    } else if (const auto* a = dynamic_cast<const clsAlert*>(&object)) {
+        checkName(hints, QStringLiteral("variable name"), a->varName());
+        checkQuote(hints, QStringLiteral("title"), a->title());
+        checkQuote(hints, QStringLiteral("message"), a->message());
+        for (const clsData& b : a->buttons()) {
+            checkQuote(hints, QStringLiteral("caption %1").arg(quoted(b.clsKey())), b.clsKey());
+            checkQuote(hints, QStringLiteral("id of the button %1").arg(quoted(b.clsKey())), b.clsValue());
+        }
+    }
+    return hints;
+}
+
+QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<const ModelObject*>& workspace)
+{
+    QStringList warnings;
+    if (const auto* a = dynamic_cast<const clsAlert*>(&object); a && a->buttonsCount() > maxAlertButtons)
+        warnings << QStringLiteral("Corona shows at most %1 buttons in an alert; this one has %2.")
+                        .arg(maxAlertButtons)
+                        .arg(a->buttonsCount());
+    if (declaresName(&object)) {
+        for (const ModelObject* other : workspace) {
+            if (other != &object && declaresName(other) && other->varName() == object.varName()) {
+                warnings << QStringLiteral(
+                                "The variable name %1 is also used by another object of the workspace.")
+                                .arg(quoted(object.varName()));
+                break;
+            }
+        }
+    }
+    return warnings;
+}
+
+SnippetAdvisor::Report SnippetAdvisor::review(const ModelObject& object, const QString& snippet,
+                                              const QList<const ModelObject*>& workspace)
+{
+    Report report;
+    report.error = LuaCompiler::compile(snippet);
+    if (report.error)
+        report.hints = hints(object);
+    report.warnings = warnings(object, workspace);
+    return report;
+}
+
+QString SnippetAdvisor::Report::errorText() const
+{
+    if (!error)
+        return QString();
+    QString text = QStringLiteral("Lua cannot compile this snippet: ");
+    if (error->line > 0)
+        text += QStringLiteral("line %1: ").arg(error->line);
+    text += error->message;
+    for (const QString& hint : hints)
+        text += QStringLiteral("  Hint: ") + hint;
+    return text;
+}
+
+QString SnippetAdvisor::Report::warningText() const
+{
+    return warnings.join(QLatin1Char(' '));
+}

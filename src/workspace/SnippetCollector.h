@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class ModelObject;
+
+// Joins the snippets of many objects into one text for the clipboard.
+class SnippetCollector
+{
+public:
+    struct Result
+    {
+        QString text; // the snippets in order, an empty line between two
+        int copied = 0;
+        int skipped = 0; // objects whose snippet cannot be produced
+    };
+
+    static Result collect(const QList<const ModelObject*>& objects);
+    // "Copied 3 snippets", with the skipped ones named when there are any.
+    static QString confirmation(const Result& result);
+};

@@ -45,6 +45,7 @@ qsizetype scanDecimal(QStringView s, double* value)
     }
     if (digits == 0)
         return 0;
+    bool negativeExponent = false;
     if (i < s.size() && QStringLiteral("eEdD").contains(s[i])) {
         qsizetype j = i + 1;
         QString exponent = QStringLiteral("e");
@@ -55,15 +56,19 @@ qsizetype scanDecimal(QStringView s, double* value)
             exponent.append(s[j++]);
         // An exponent letter without digits is not part of the number.
         if (j > firstDigit) {
+            negativeExponent = exponent.startsWith(QLatin1String("e-"));
             normal.append(exponent);
             i = j;
         }
     }
     bool ok = false;
     *value = normal.toDouble(&ok);
-    if (!ok) // toDouble refuses overflow; keep its sign as an infinity.
-        *value = normal.startsWith(QLatin1Char('-')) ? -std::numeric_limits<double>::infinity()
-                                                     : std::numeric_limits<double>::infinity();
+    // toDouble refuses both overflow and underflow. An underflow is as good as 0; an
+    // overflow keeps its sign as an infinity so the caller sees it as out of range.
+    if (!ok && !std::isinf(*value)) {
+        const double huge = std::numeric_limits<double>::infinity();
+        *value = negativeExponent ? 0.0 : normal.startsWith(QLatin1Char('-')) ? -huge : huge;
+    }
     return i;
 }
 

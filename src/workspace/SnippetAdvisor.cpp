@@ -123,6 +123,12 @@ QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<cons
         warnings << QStringLiteral("Corona shows at most %1 buttons in an alert; this one has %2.")
                         .arg(maxAlertButtons)
                         .arg(a->buttonsCount());
+    if (const auto* t = dynamic_cast<const clsTransition*>(&object);
+        t && !t->onStart().isEmpty() && t->onStart() == t->onComplete())
+        warnings << QStringLiteral(
+                        "onStart and onComplete share the name %1: its second declaration hides the "
+                        "first, so Corona never calls the onStart method.")
+                        .arg(quoted(t->onStart()));
     if (declaresName(&object)) {
         for (const ModelObject* other : workspace) {
             if (other != &object && declaresName(other) && other->varName() == object.varName()) {

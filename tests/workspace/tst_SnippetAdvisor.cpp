@@ -105,6 +105,11 @@ void tst_SnippetAdvisor::warnings_data()
         << "also used by another object";
     QTest::newRow("transition targets display")
         << transition("hero", "x", "1") << display("hero", clsDisplay::Rect) << "";
+    auto shared = std::make_shared<clsTransition>();
+    shared->setOnStart(QStringLiteral("done"));
+    shared->setOnComplete(QStringLiteral("done"));
+    QTest::newRow("one listener name twice")
+        << ObjectPtr(shared) << display("x", clsDisplay::Rect) << "hides the first";
     QTest::newRow("names differ in case")
         << display("Hero", clsDisplay::Rect) << display("hero", clsDisplay::Rect) << "";
 }

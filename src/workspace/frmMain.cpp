@@ -328,32 +328,31 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         Form_Resize();
         return false;
     }
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const QPoint position = click->position().toPoint();
+
     if (watched == tv1->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (mouse->button() == Qt::RightButton) {
-                // Handled here so that the tree's selection stays as it is.
-                tv1_MouseDown(mouse->button(), mouse->position().toPoint());
-                return true;
-            }
-            // The view would drop its selection on a click in blank space; the tree keeps it.
-            return !tv1->itemAt(mouse->position().toPoint());
-        case QEvent::MouseButtonRelease:
-            if (mouse->button() == Qt::LeftButton)
+        if (type == QEvent::MouseButtonRelease) {
+            if (click->button() == Qt::LeftButton)
                 tv1_Click();
-            return mouse->button() == Qt::RightButton || !tv1->itemAt(mouse->position().toPoint());
-        default:
-            return false;
+            return click->button() == Qt::RightButton;
         }
+        if (click->button() == Qt::RightButton) {
+            // Handled here so that the tree's selection stays as it is.
+            tv1_MouseDown(click->button(), position);
+            return true;
+        }
+        // The view would drop its selection on a click in blank space; the tree keeps it.
+        return !tv1->itemAt(position);
     }
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* panel = qobject_cast<QLabel*>(watched);
-        if (panel && StatusBar1->isAncestorOf(panel) && mouse->button() == Qt::LeftButton &&
-            panel->rect().contains(mouse->position().toPoint()))
-            StatusBar1_PanelClick(panel);
-    }
+    const auto* panel = qobject_cast<QLabel*>(watched);
+    if (type == QEvent::MouseButtonRelease && click->button() == Qt::LeftButton && panel &&
+        StatusBar1->isAncestorOf(panel) && panel->rect().contains(position))
+        StatusBar1_PanelClick(panel);
     return QMainWindow::eventFilter(watched, event);
 }

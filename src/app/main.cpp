@@ -1,13 +1,20 @@
+#include "ErrorBox.h"
+#include "frmMain.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillet"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillet"));
-    window.resize(769, 476);
+#ifdef QUILLET_APP_ID
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
+#endif
+    ErrorBox::install();
+    frmMain window;
+    // Dialogs and the About box's logo show the program's icon too.
+    QApplication::setWindowIcon(window.windowIcon());
     window.show();
     return app.exec();
 }

@@ -11,12 +11,7 @@ QString PairList::foldKey(const QString& key)
 
 qsizetype PairList::indexOfKey(const QString& key) const
 {
-    const QString folded = foldKey(key);
-    for (qsizetype i = 0; i < m_items.size(); ++i) {
-        if (foldKey(m_items.at(i).clsKey()) == folded)
-            return i;
-    }
-    return -1;
+    return m_folded.indexOf(foldKey(key));
 }
 
 bool PairList::append(const clsData& pair, QString* error)
@@ -27,6 +22,7 @@ bool PairList::append(const clsData& pair, QString* error)
         return false;
     }
     m_items.append(pair);
+    m_folded.append(foldKey(pair.clsKey()));
     return true;
 }
 
@@ -35,11 +31,14 @@ bool PairList::remove(qsizetype position)
     if (position < 1 || position > m_items.size())
         return false;
     m_items.removeAt(position - 1);
+    m_folded.removeAt(position - 1);
     return true;
 }
 
 void PairList::clear()
 {
-    while (!m_items.isEmpty())
+    while (!m_items.isEmpty()) {
         m_items.removeLast();
+        m_folded.removeLast();
+    }
 }

@@ -37,4 +37,5 @@ public:
 
 private:
     QList<clsData> m_items;
+    QList<QString> m_folded; // foldKey of each item's key, so a lookup folds only its argument
 };

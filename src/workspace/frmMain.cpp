@@ -1,0 +1,358 @@
+#include "frmMain.h"
+
+#include "BuildInfo.h"
+#include "Editors.h"
+#include "ObjectTree.h"
+#include "PreferredFont.h"
+#include "Shell.h"
+#include "WorkspaceLayout.h"
+
+#include <Qsci/qscilexerlua.h>
+#include <Qsci/qsciscintilla.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+
+// Resources of a static library are only linked in when something asks for them.
+static void initWorkspaceResources()
+{
+    Q_INIT_RESOURCE(workspace);
+}
+
+namespace {
+
+QString makerNotice()
+{
+    return QStringLiteral("© %1 %2").arg(QString::fromUtf8(BuildInfo::makerYear),
+                                         QString::fromUtf8(BuildInfo::maker));
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    initWorkspaceResources();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillet"));
+    setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));
+    setFont(PreferredFont::tahoma(8.25));
+
+    createControls();
+    createToolbar();
+    createStatusBar();
+    createContextMenu();
+    setTabOrder(tv1, txtCode);
+
+    // The desktop's toolbar and status bar are not as high as designed; the window makes up
+    // the difference so that the panes keep their designed sizes.
+    const int toolbar = WorkspaceLayout::toTwips(Toolbar1->sizeHint().height());
+    const int statusBar = WorkspaceLayout::toTwips(StatusBar1->sizeHint().height());
+    setMinimumSize(WorkspaceLayout::toPixels(
+        WorkspaceLayout::clientFor(WorkspaceLayout::minimumClient(), toolbar, statusBar)));
+    resize(WorkspaceLayout::toPixels(
+        WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    // The panes are placed by Form_Resize, not by a layout, so they follow the design's figures.
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    tv1 = new QTreeWidget(client);
+    tv1->setObjectName(QStringLiteral("tv1"));
+    tv1->setFont(PreferredFont::tahoma(9.75));
+    tv1->setHeaderHidden(true);
+    tv1->setColumnCount(1);
+    tv1->setUniformRowHeights(true);
+    tv1->setSelectionMode(QAbstractItemView::SingleSelection);
+    tv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tv1->setContextMenuPolicy(Qt::PreventContextMenu);
+    // As wide as the names, so that long ones scroll rather than being cut short.
+    tv1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tv1->header()->setStretchLastSection(false);
+    tv1->header()->setResizeContentsPrecision(0); // the rows in view, not thousands of them
+    tv1->viewport()->installEventFilter(this);
+    connect(tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tv1_NodeClick(node); });
+
+    txtCode = new QsciScintilla(client);
+    txtCode->setObjectName(QStringLiteral("txtCode"));
+    txtCode->setUtf8(true);
+    // CR LF as the generators write it, also for lines the user adds.
+    txtCode->setEolMode(QsciScintilla::EolWindows);
+    txtCode->setMarginWidth(1, 0);
+    auto* lexer = new QsciLexerLua(txtCode);
+    const QFont codeFont = PreferredFont::courierNew(8.25);
+    lexer->setDefaultFont(codeFont);
+    lexer->setFont(codeFont);
+    txtCode->setLexer(lexer);
+
+    client->installEventFilter(this);
+}
+
+void frmMain::createToolbar()
+{
+    Toolbar1 = new QToolBar(QStringLiteral("Toolbar1"), this);
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+
+    struct Button
+    {
+        const char* key;
+        const char* caption;
+        const char* toolTip;
+        const char* picture;
+    };
+    // A null key is a separator.
+    static const Button buttons[] = {
+        {"display", "Display", "Display Object", ":/toolbar/display.svg"},
+        {"alert", "Alert", "Alert Window", ":/toolbar/alert.svg"},
+        {"trans", "Transition", "Transition", ":/toolbar/transition.svg"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"delete", "Delete", "Delete Object", ":/toolbar/delete.svg"},
+        {nullptr, nullptr, nullptr, nullptr},
+        {"about", "About", "About Box", ":/toolbar/about.svg"},
+    };
+    for (const Button& b : buttons) {
+        if (!b.key) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction* action =
+            Toolbar1->addAction(QIcon(QString::fromLatin1(b.picture)), QString::fromLatin1(b.caption));
+        action->setObjectName(QString::fromLatin1(b.key));
+        action->setToolTip(QString::fromLatin1(b.toolTip));
+    }
+    m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
+    connect(Toolbar1, &QToolBar::actionTriggered, this,
+            [this](QAction* button) { Toolbar1_ButtonClick(button); });
+}
+
+void frmMain::createStatusBar()
+{
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFont(PreferredFont::tahoma(9.75));
+    setStatusBar(StatusBar1);
+
+    const auto addPanel = [this](const QString& name, const QString& text, int stretch) {
+        auto* panel = new QLabel(text, StatusBar1);
+        panel->setObjectName(name);
+        panel->setToolTip(text);
+        panel->installEventFilter(this);
+        StatusBar1->addWidget(panel, stretch);
+        return panel;
+    };
+    addPanel(QStringLiteral("notice"), makerNotice(), 1);
+    const QString email = QString::fromUtf8(BuildInfo::feedbackEmail);
+    const QString url = QString::fromUtf8(BuildInfo::homepageUrl);
+    addPanel(QStringLiteral("eml"), QStringLiteral("email: ") + email, 0)->setCursor(Qt::PointingHandCursor);
+    addPanel(QStringLiteral("url"), QStringLiteral("url : ") + url, 0)->setCursor(Qt::PointingHandCursor);
+}
+
+void frmMain::createContextMenu()
+{
+    mnuContext = new QMenu(QStringLiteral("popupMenu"), this);
+    mnuContext->setObjectName(QStringLiteral("mnuContext"));
+    const auto addEntry = [this](const char* name, const QString& caption, void (frmMain::*handler)()) {
+        QAction* entry = mnuContext->addAction(caption);
+        entry->setObjectName(QString::fromLatin1(name));
+        connect(entry, &QAction::triggered, this, handler);
+    };
+    addEntry("mnuDisp", QStringLiteral("Add Display"), &frmMain::mnuDisp_Click);
+    addEntry("mnuAlert", QStringLiteral("Add Alert"), &frmMain::mnuAlert_Click);
+    addEntry("mnuTrans", QStringLiteral("Add Transition"), &frmMain::mnuTrans_Click);
+    mnuContext->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    // A maker named "A & B" must not turn into a keyboard shortcut.
+    addEntry("mnuAbout", QString(makerNotice()).replace(QLatin1Char('&'), QStringLiteral("&&")),
+             &frmMain::mnuAbout_Click);
+}
+
+void frmMain::Form_Load()
+{
+    m_objects.clear();
+    txtCode->setText(QString());
+    RefreshTree();
+    setDeleteEnabled(false);
+}
+
+void frmMain::Form_Resize()
+{
+    // Geometry of the client area in twips; the toolbar and status bar lie at its edges.
+    const QWidget* client = centralWidget();
+    const int toolbar = client->y();
+    const int statusBar = height() - client->geometry().bottom() - 1;
+    const WorkspaceLayout layout = WorkspaceLayout::forClient(
+        QSize(WorkspaceLayout::toTwips(width()), WorkspaceLayout::toTwips(height())),
+        WorkspaceLayout::toTwips(toolbar), WorkspaceLayout::toTwips(statusBar));
+    const QPoint offset = client->pos();
+    tv1->setGeometry(WorkspaceLayout::toPixels(layout.tree).translated(-offset));
+    txtCode->setGeometry(WorkspaceLayout::toPixels(layout.code).translated(-offset));
+}
+
+void frmMain::addObject(std::unique_ptr<ModelObject> object)
+{
+    m_objects.append(std::move(object));
+    RefreshTree();
+}
+
+void frmMain::RefreshTree()
+{
+    ObjectTree::rebuild(tv1, m_objects);
+}
+
+void frmMain::setDeleteEnabled(bool enabled)
+{
+    m_deleteButton->setEnabled(enabled);
+}
+
+QTreeWidgetItem* frmMain::selectedNode() const
+{
+    const QList<QTreeWidgetItem*> selected = tv1->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void frmMain::tv1_Click()
+{
+    // Anything that goes wrong leaves the pane as it was.
+    const ModelObject* object = m_objects.at(ObjectTree::objectPositionFor(selectedNode()));
+    if (!object)
+        return;
+    if (const std::optional<QString> snippet = object->codeSnippet())
+        txtCode->setText(*snippet);
+}
+
+void frmMain::tv1_NodeClick(QTreeWidgetItem* node)
+{
+    setDeleteEnabled(ObjectTree::deleteEnabledFor(node));
+}
+
+void frmMain::tv1_MouseDown(Qt::MouseButton button, const QPoint& position)
+{
+    if (button == Qt::RightButton)
+        mnuContext->popup(tv1->viewport()->mapToGlobal(position));
+}
+
+void frmMain::DeleteSelectedObject()
+{
+    if (m_objects.remove(ObjectTree::objectPositionFor(selectedNode())))
+        txtCode->setText(QString());
+}
+
+void frmMain::Toolbar1_ButtonClick(const QAction* button)
+{
+    const QString key = button->objectName();
+    if (key == QLatin1String("display"))
+        Editors::openDisplay(this, this);
+    else if (key == QLatin1String("alert"))
+        Editors::openAlert(this, this);
+    else if (key == QLatin1String("trans"))
+        Editors::openTransition(this, this);
+    else if (key == QLatin1String("delete"))
+        DeleteSelectedObject();
+    else if (key == QLatin1String("about"))
+        Editors::openAbout(this);
+    setDeleteEnabled(false);
+    RefreshTree();
+}
+
+void frmMain::mnuDisp_Click()
+{
+    Editors::openDisplay(this, this);
+    setDeleteEnabled(false);
+    RefreshTree();
+}
+
+void frmMain::mnuAlert_Click()
+{
+    Editors::openAlert(this, this);
+    setDeleteEnabled(false);
+    RefreshTree();
+}
+
+void frmMain::mnuTrans_Click()
+{
+    Editors::openTransition(this, this);
+    setDeleteEnabled(false);
+    RefreshTree();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    Editors::openAbout(this);
+}
+
+void frmMain::StatusBar1_PanelClick(const QLabel* panel)
+{
+    const QString key = panel->objectName();
+    if (key == QLatin1String("eml"))
+        Shell::instance()->openUrl(QUrl(QStringLiteral("mailto:") +
+                                        QString::fromUtf8(BuildInfo::feedbackEmail) +
+                                        QStringLiteral("?Subject=Feedback on Quillet")));
+    else if (key == QLatin1String("url"))
+        Shell::instance()->openUrl(QUrl(QString::fromUtf8(BuildInfo::homepageUrl)));
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Nothing is kept: the objects go with the window, without asking.
+    m_objects.clear();
+    event->accept();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        Form_Resize();
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::MouseButtonRelease;
+    if (!mouse)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* click = static_cast<QMouseEvent*>(event);
+    const QPoint position = click->position().toPoint();
+
+    if (watched == tv1->viewport()) {
+        if (type == QEvent::MouseButtonRelease) {
+            if (click->button() == Qt::LeftButton)
+                tv1_Click();
+            return click->button() == Qt::RightButton;
+        }
+        if (click->button() == Qt::RightButton) {
+            // Handled here so that the tree's selection stays as it is.
+            tv1_MouseDown(click->button(), position);
+            return true;
+        }
+        // The view would drop its selection on a click in blank space; the tree keeps it.
+        return !tv1->itemAt(position);
+    }
+    const auto* panel = qobject_cast<QLabel*>(watched);
+    if (type == QEvent::MouseButtonRelease && click->button() == Qt::LeftButton && panel &&
+        StatusBar1->isAncestorOf(panel) && panel->rect().contains(position))
+        StatusBar1_PanelClick(panel);
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ObjectCollection.h"
+#include "ObjectSink.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QsciScintilla;
+class QStatusBar;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The startup window: the objects of this run in a tree, the selected one's Lua in the
+// code pane, and the commands that open the editors.
+class frmMain : public QMainWindow, public ObjectSink
+{
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Called by the editors, while still open, with each object the user confirmed.
+    void addObject(std::unique_ptr<ModelObject> object) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void createToolbar();
+    void createStatusBar();
+    void createContextMenu();
+
+    void Form_Load();
+    void Form_Resize();
+    void RefreshTree();
+    void setDeleteEnabled(bool enabled);
+    QTreeWidgetItem* selectedNode() const;
+
+    void tv1_Click();
+    void tv1_NodeClick(QTreeWidgetItem* node);
+    void tv1_MouseDown(Qt::MouseButton button, const QPoint& position);
+    void DeleteSelectedObject();
+    void Toolbar1_ButtonClick(const QAction* button);
+    void mnuDisp_Click();
+    void mnuAlert_Click();
+    void mnuTrans_Click();
+    void mnuAbout_Click();
+    void StatusBar1_PanelClick(const QLabel* panel);
+
+    ObjectCollection m_objects;
+
+    QTreeWidget* tv1 = nullptr;
+    QsciScintilla* txtCode = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    QAction* m_deleteButton = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    QMenu* mnuContext = nullptr;
+};

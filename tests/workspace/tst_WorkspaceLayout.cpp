@@ -1,0 +1,64 @@
+#include "WorkspaceLayout.h"
+
+#include <QtTest>
+
+class tst_WorkspaceLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void figures_data();
+    void figures();
+    void pixels();
+};
+
+void tst_WorkspaceLayout::figures_data()
+{
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<int>("toolbar");
+    QTest::addColumn<int>("statusBar");
+    QTest::addColumn<QRect>("tree");
+    QTest::addColumn<QRect>("code");
+    QTest::newRow("initial") << QSize(11535, 7140) << 810 << 375 << QRect(120, 840, 4455, 5775)
+                             << QRect(4680, 840, 6735, 5775);
+    // The minimum outer size 11775 x 3500 leaves a code pane of 6735 x 1655.
+    QTest::newRow("minimum") << QSize(11535, 3020) << 810 << 375 << QRect(120, 840, 4455, 1655)
+                             << QRect(4680, 840, 6735, 1655);
+    QTest::newRow("below minimum") << QSize(300, 200) << 810 << 375 << QRect(120, 840, 4455, 1655)
+                                   << QRect(4680, 840, 6735, 1655);
+    QTest::newRow("taller bars, made up for") << QSize(11535, 7140 + 150 - 45) << 960 << 330
+                                              << QRect(120, 990, 4455, 5775) << QRect(4680, 990, 6735, 5775);
+    QTest::newRow("taller bars at minimum")
+        << QSize(0, 0) << 960 << 330 << QRect(120, 990, 4455, 1655) << QRect(4680, 990, 6735, 1655);
+    // Growing adds to the code pane's width and to both heights, one to one.
+    QTest::newRow("grown") << QSize(11535 + 1500, 7140 + 2250) << 810 << 375
+                           << QRect(120, 840, 4455, 5775 + 2250)
+                           << QRect(4680, 840, 6735 + 1500, 5775 + 2250);
+    QTest::newRow("narrow but tall") << QSize(9000, 8000) << 810 << 375 << QRect(120, 840, 4455, 6635)
+                                     << QRect(4680, 840, 6735, 6635);
+}
+
+void tst_WorkspaceLayout::figures()
+{
+    QFETCH(QSize, client);
+    QFETCH(int, toolbar);
+    QFETCH(int, statusBar);
+    QFETCH(QRect, tree);
+    QFETCH(QRect, code);
+    QCOMPARE(WorkspaceLayout::initialClient(), QSize(11535, 7140));
+    const WorkspaceLayout layout = WorkspaceLayout::forClient(client, toolbar, statusBar);
+    QCOMPARE(layout.tree, tree);
+    QCOMPARE(layout.code, code);
+}
+
+void tst_WorkspaceLayout::pixels()
+{
+    const WorkspaceLayout initial = WorkspaceLayout::forClient(WorkspaceLayout::initialClient());
+    QCOMPARE(WorkspaceLayout::toPixels(initial.tree), QRect(8, 56, 297, 385));
+    QCOMPARE(WorkspaceLayout::toPixels(initial.code), QRect(312, 56, 449, 385));
+    QCOMPARE(WorkspaceLayout::toPixels(WorkspaceLayout::initialClient()), QSize(769, 476));
+    QCOMPARE(WorkspaceLayout::toPixels(WorkspaceLayout::minimumClient()), QSize(769, 201));
+    QCOMPARE(WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), 960, 330), QSize(11535, 7245));
+}
+
+QTEST_APPLESS_MAIN(tst_WorkspaceLayout)
+#include "tst_WorkspaceLayout.moc"

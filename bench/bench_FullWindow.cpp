@@ -18,7 +18,7 @@ namespace {
 constexpr int rounds = 9;
 
 // The window offers no bulk fill, and 32,762 calls of addObject would rebuild the tree each
-// time (several minutes). An explicit instantiation may name a private member, the one place
+// time (about ten minutes here). An explicit instantiation may name a private member, the one place
 // where C++ waives access checks, so the bench reaches the window's collection that way.
 ObjectCollection frmMain::*windowObjects();
 template <ObjectCollection frmMain::*member> struct ObjectsOf

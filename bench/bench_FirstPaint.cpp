@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -97,9 +98,13 @@ int main(int argc, char* argv[])
     const double bareMs = bench::median(barePainted);
     std::printf("window size:                  %dx%d\n", size.width(), size.height());
     std::printf("first window (left out):      frmMain %.1f ms, QMainWindow %.1f ms\n", coldMain, coldBare);
-    std::printf("frmMain to first paint:       %8.1f ms (median of %d; constructor alone %.1f ms)\n", mainMs,
-                rounds, bench::median(mainBuilt));
-    std::printf("bare QMainWindow:             %8.1f ms (median of %d)\n", bareMs, rounds);
+    std::printf(
+        "frmMain to first paint:       %8.2f ms (median of %d, range %.2f-%.2f; constructor alone %.2f ms)\n",
+        mainMs, rounds, *std::min_element(mainPainted.begin(), mainPainted.end()),
+        *std::max_element(mainPainted.begin(), mainPainted.end()), bench::median(mainBuilt));
+    std::printf("bare QMainWindow:             %8.2f ms (median of %d, range %.2f-%.2f)\n", bareMs, rounds,
+                *std::min_element(barePainted.begin(), barePainted.end()),
+                *std::max_element(barePainted.begin(), barePainted.end()));
     std::printf("ratio:                        %8.2f\n", mainMs / bareMs);
     return 0;
 }

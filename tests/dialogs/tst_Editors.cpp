@@ -54,13 +54,8 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
         ModalDriver::fill(modal, entries);
         for (const QString& key : pairs)
             ModalDriver::enterPair(modal, key, "1");
-        QWidget* field = modal->findChild<QLineEdit*>("txtVarName");
-        if (ending == "esc" || ending == "enter")
-            QTest::keyClick(field, ending == "esc" ? Qt::Key_Escape : Qt::Key_Return);
-        else if (ending == "close")
-            modal->close();
-        else
-            ModalDriver::press(modal, ending);
+        modal->findChild<QLineEdit*>("txtVarName")->setFocus();
+        ModalDriver::end(modal, ending);
         if (modal->isVisible()) { // refused: note where the focus went, then leave
             seen.focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
             ModalDriver::press(modal, "cmdCancel");

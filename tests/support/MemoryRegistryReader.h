@@ -27,7 +27,6 @@ public:
 
     std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) override
     {
-        keysAskedFor << keyPath;
         accessAsked << access;
         if (root != HKEY_LOCAL_MACHINE_ || !m_keys.contains(keyPath.toLower()))
             return std::nullopt;
@@ -46,8 +45,7 @@ public:
     void close(Handle key) override { badCloses += m_open.remove(key) ? 0 : 1; }
 
     int stillOpen() const { return int(m_open.size()); }
-    QStringList keysAskedFor; // per open call, failed ones too
-    QList<std::uint32_t> accessAsked;
+    QList<std::uint32_t> accessAsked; // per open call, failed ones too
     int opens = 0;
     int badCloses = 0; // closes of a handle that was not open
 

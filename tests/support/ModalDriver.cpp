@@ -53,17 +53,28 @@ void ModalDriver::fill(QWidget* root, const QStringList& entries)
     }
 }
 
-QString ModalDriver::enterPair(QWidget* editor, const QString& key, const QString& value,
-                               const QString& button)
+void ModalDriver::end(QWidget* modal, const QString& how)
 {
-    QString keyAtOpening = QStringLiteral("<not opened>");
+    if (how == "esc" || how == "enter")
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal,
+                        how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+    else if (how == "close")
+        modal->close();
+    else
+        press(modal, how);
+}
+
+QString ModalDriver::enterPair(QWidget* editor, const QString& key, const QString& value, const QString& how)
+{
+    QString opening = QStringLiteral("<not opened>");
     whenModal(
         [&](QWidget* modal) {
-            keyAtOpening = modal->findChild<QLineEdit*>(QStringLiteral("txtKey"))->text();
+            opening = modal->windowTitle() + '|' + QApplication::focusWidget()->objectName() + '|' +
+                      modal->findChild<QLineEdit*>(QStringLiteral("txtKey"))->text();
             fill(modal, {"txtKey=" + key, "txtValue=" + value});
-            press(modal, button);
+            end(modal, how);
         },
         editor);
     press(editor, QStringLiteral("cmdAdd"));
-    return keyAtOpening;
+    return opening;
 }

@@ -18,8 +18,11 @@ public:
     // Sets controls below root by objectName: "txtX=5" types, "cboObject=3" picks an entry,
     // "chkEnded"/"optFrom" ticks, "Command2" clicks, "mnuPos" triggers a menu entry.
     static void fill(QWidget* root, const QStringList& entries);
-    // Presses "+" of a pair editor, types key and value in its dialog and presses `button`
-    // there. Returns what the key field held when the dialog opened.
+    // Ends a dialog as a user would: "esc" or "enter" typed into the focused control, "close"
+    // through the close box; anything else names the button to press.
+    static void end(QWidget* modal, const QString& how);
+    // Presses "+" of a pair editor, types key and value in its dialog and ends it as `how`
+    // says. Returns what the dialog showed at opening: "caption|focused control|key text".
     static QString enterPair(QWidget* editor, const QString& key, const QString& value,
-                             const QString& button = QStringLiteral("cmdOK"));
+                             const QString& how = QStringLiteral("cmdOK"));
 };

@@ -3,10 +3,9 @@
 #include "ModalDriver.h"
 #include "RecordingSink.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -35,8 +34,7 @@ struct Outcome
 Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringList& entries,
             const QString& ending, const QStringList& pairs = {})
 {
-    Outcome seen;
-    seen.title = "<not opened>";
+    Outcome seen{"<not opened>", nullptr, {}, {}};
     ModalDriver::whenModal([&](QWidget* modal) {
         seen.title = modal->windowTitle();
         seen.parent = modal->parentWidget();

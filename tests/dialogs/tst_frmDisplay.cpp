@@ -19,6 +19,8 @@ private Q_SLOTS:
     void init();
     void kindTable_data();
     void kindTable();
+    void stored_data();
+    void stored();
     void hiddenFieldsKeepTheirValues();
     void fileButton();
     void drop_data();
@@ -75,6 +77,36 @@ void tst_frmDisplay::kindTable()
     QCOMPARE(child("Command2")->isEnabled(), !browse); // colours only for drawn kinds
     for (const char* fixed : {"txtVarName", "txtParentGroup", "txtX", "txtY", "picColor"})
         QVERIFY(child(fixed)->isVisible());
+}
+
+void tst_frmDisplay::stored_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QString>("fontName");
+    // clang-format off
+    QTest::newRow("12.5, 7.5, no box")     << QStringList{"cboObject=2", "txtWidth=12.5", "txtX=7.5"} << 12 << 8 << 0 << "";
+    QTest::newRow("13.5, 6.5, only ended") << QStringList{"cboObject=2", "txtWidth=13.5", "txtX=6.5", "chkEnded"} << 14 << 6 << 4 << "";
+    QTest::newRow("40px, all four")        << QStringList{"cboObject=2", "txtWidth=40px", "txtX=-1", "chkBegan", "chkMoved", "chkEnded", "chkCancelled"} << 40 << -1 << 15 << "";
+    QTest::newRow("empty width")           << QStringList{"cboObject=2", "txtX=0"} << 0 << 0 << 0 << "";
+    QTest::newRow("hidden width too big")  << QStringList{"cboObject=0", "txtWidth=3e9", "txtX=1"} << 0 << 1 << 0 << "";
+    QTest::newRow("Text keeps font name")  << QStringList{"cboObject=6", "txtWidth= 12 Arial ", "txtX=1"} << 0 << 1 << 0 << " 12 Arial ";
+    // clang-format on
+}
+
+void tst_frmDisplay::stored()
+{
+    QFETCH(QStringList, entries);
+    ModalDriver::fill(dialog.get(), QStringList{"txtVarName=obj", "txtY=2"} + entries);
+    ModalDriver::press(dialog.get(), "cmdOK");
+    auto* d = sink.last<clsDisplay>();
+    QVERIFY(dialog->isHidden() && d);
+    QTEST(d->sWidth(), "width");
+    QTEST(d->x(), "x");
+    QTEST(d->eventHandling(), "flags");
+    QTEST(d->sFontName(), "fontName");
 }
 
 void tst_frmDisplay::hiddenFieldsKeepTheirValues()

@@ -89,7 +89,7 @@ void tst_Editors::checks_data()
     QTest::newRow("display fresh")         << display << QStringList{} << noName << "txtVarName";
     QTest::newRow("display three blanks")  << display << QStringList{"txtVarName=   ", "cboObject=2", "txtX=1", "txtY=2"} << "" << "";
     QTest::newRow("display no kind")       << display << QStringList{"txtVarName=a", "txtX=1"} << "Please select a valid display object" << "cboObject";
-    QTest::newRow("display x empty")       << display << QStringList{"txtVarName=a", "cboObject=4", "txtY=1"} << "The x position has to be a number" << "txtX";
+    QTest::newRow("display x empty")       << display << QStringList{"txtVarName=a", "cboObject=4", "txtY=1a"} << "The x position has to be a number" << "txtX";
     QTest::newRow("display x 12px")        << display << QStringList{"txtVarName=a", "cboObject=4", "txtX=12px", "txtY=1"} << "The x position has to be a number" << "txtX";
     QTest::newRow("display y before range") << display << QStringList{"txtVarName=a", "cboObject=4", "txtX=3e9", "txtY=1a"} << "The y position has to be a number" << "txtY";
     QTest::newRow("display x range")       << display << named + QStringList{"txtX=3e9", "txtY=-3e9"} << "The x position is out of range" << "txtX";

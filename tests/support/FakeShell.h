@@ -2,36 +2,33 @@
 
 #include "Shell.h"
 
-#include <QList>
 #include <QSet>
 #include <QStringList>
 #include <QUrl>
 
-// A shell for tests that records instead of acting. While it lives it is Shell::instance();
-// its destructor puts the desktop shell back (so use one at a time):
-//
-//     FakeShell shell;
-//     shell.existingFiles.insert(QStringLiteral("C:\\Tools\\MSINFO32.EXE"));
-//     ... run the code under test ...
-//     QCOMPARE(shell.openedUrls, QList<QUrl>{QUrl(QStringLiteral("mailto:..."))});
+// Records what the code asks of the desktop instead of acting; while it lives it is
+// Shell::instance().
 class FakeShell : public Shell
 {
 public:
-    FakeShell();
-    ~FakeShell() override;
-    FakeShell(const FakeShell&) = delete;
-    FakeShell& operator=(const FakeShell&) = delete;
+    FakeShell() { setInstance(this); }
+    ~FakeShell() override { setInstance(nullptr); }
 
-    void openUrl(const QUrl& url) override;
-    bool startDetached(const QString& program) override;
-    bool fileExists(const QString& path) override;
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool startDetached(const QString& program) override
+    {
+        startedPrograms.append(program);
+        return startSucceeds;
+    }
+    bool fileExists(const QString& path) override
+    {
+        checkedFiles.append(path);
+        return existingFiles.contains(path);
+    }
 
-    // What the code asked for, in order.
     QList<QUrl> openedUrls;
-    QStringList startedPrograms; // every start asked for, whether it "succeeded" or not
-    QStringList checkedFiles;    // every path given to fileExists
-
-    // How the shell answers.
-    QSet<QString> existingFiles; // fileExists is true for exactly these paths (compared as given)
-    bool startSucceeds = true;   // what startDetached reports
+    QStringList startedPrograms;
+    QStringList checkedFiles;
+    QSet<QString> existingFiles; // paths fileExists answers true for, compared as given
+    bool startSucceeds = true;
 };

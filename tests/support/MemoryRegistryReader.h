@@ -3,54 +3,54 @@
 #include "RegistryReader.h"
 
 #include <QHash>
+#include <QStringEncoder>
 #include <QStringList>
 
-// An in-memory registry for tests. While it lives it is RegistryReader::instance(); its
-// destructor puts the system's reader back. Values are kept as Windows delivers them (strings
-// as UTF-16LE bytes), keys and value names are matched without regard to case, and a value
-// larger than the reader's buffer fails to read, as it does on Windows. Every open and close
-// is counted so that tests can see that no key is left open.
+// An in-memory HKEY_LOCAL_MACHINE; while it lives it is RegistryReader::instance(). Names match
+// without regard to case and a value larger than the reader's buffer fails, as on Windows.
 class MemoryRegistryReader : public RegistryReader
 {
 public:
-    MemoryRegistryReader();
-    ~MemoryRegistryReader() override;
-    MemoryRegistryReader(const MemoryRegistryReader&) = delete;
-    MemoryRegistryReader& operator=(const MemoryRegistryReader&) = delete;
+    MemoryRegistryReader() { setInstance(this); }
+    ~MemoryRegistryReader() override { setInstance(nullptr); }
 
-    // A key without values (opening it works, every query fails).
-    void addKey(std::uint32_t root, const QString& keyPath);
-    // Adds the key as needed and stores the value's raw bytes.
-    void setValue(std::uint32_t root, const QString& keyPath, const QString& valueName, std::uint32_t type,
-                  const QByteArray& data);
-    // A REG_SZ value, with the terminating NUL stored unless withNul is false.
-    void setString(std::uint32_t root, const QString& keyPath, const QString& valueName, const QString& text,
-                   bool withNul = true);
-    // A REG_DWORD value.
-    void setDword(std::uint32_t root, const QString& keyPath, const QString& valueName, std::uint32_t number);
+    void addKey(const QString& keyPath) { m_keys[keyPath.toLower()]; }
+    void setValue(const QString& keyPath, const QString& name, std::uint32_t type, const QByteArray& data)
+    {
+        m_keys[keyPath.toLower()].insert(name.toLower(), Value{type, data});
+    }
+    // Strings are stored as Windows delivers them: UTF-16LE, NUL included only if in text.
+    static QByteArray utf16(const QString& text)
+    {
+        return QStringEncoder(QStringEncoder::Utf16LE).encode(text);
+    }
 
-    static QByteArray utf16Bytes(const QString& text);
+    std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) override
+    {
+        accessAsked << access;
+        if (root != HKEY_LOCAL_MACHINE_ || !m_keys.contains(keyPath.toLower()))
+            return std::nullopt;
+        ++opens;
+        m_open.insert(++m_lastHandle, keyPath.toLower());
+        return m_lastHandle;
+    }
+    std::optional<Value> query(Handle key, const QString& name, int bufferSize) override
+    {
+        const QHash<QString, Value> values = m_keys.value(m_open.value(key, QStringLiteral("<closed>")));
+        const auto value = values.constFind(name.toLower());
+        if (value == values.constEnd() || value->data.size() > bufferSize)
+            return std::nullopt;
+        return *value;
+    }
+    void close(Handle key) override { badCloses += m_open.remove(key) ? 0 : 1; }
 
-    std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) override;
-    std::optional<Value> query(Handle key, const QString& valueName, int bufferSize) override;
-    void close(Handle key) override;
-
-    int openCount() const { return m_opens; }     // successful opens
-    int closeCount() const { return m_closes; }   // closes of an open key
-    int badCloses() const { return m_badCloses; } // closes of a handle that was not open
     int stillOpen() const { return int(m_open.size()); }
-    QList<std::uint32_t> accessRequested() const { return m_access; } // per open call, failed ones too
-    QStringList keysAskedFor() const { return m_asked; }              // key path per open call, as given
+    QList<std::uint32_t> accessAsked; // per open call, failed ones too
+    int opens = 0;
+    int badCloses = 0; // closes of a handle that was not open
 
 private:
-    static QString keyId(std::uint32_t root, const QString& keyPath);
-
-    QHash<QString, QHash<QString, Value>> m_keys; // key id -> lower-case value name -> value
+    QHash<QString, QHash<QString, Value>> m_keys; // lower-case path -> lower-case name -> value
     QHash<Handle, QString> m_open;
-    Handle m_nextHandle = 0x100;
-    int m_opens = 0;
-    int m_closes = 0;
-    int m_badCloses = 0;
-    QList<std::uint32_t> m_access;
-    QStringList m_asked;
+    Handle m_lastHandle = 0;
 };

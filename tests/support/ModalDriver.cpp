@@ -11,65 +11,35 @@
 void ModalDriver::whenModal(std::function<void(QWidget*)> action, QWidget* besides)
 {
     auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, besides, action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != besides && modal->isVisible() && modal->isActiveWindow()) {
+    QObject::connect(
+        timer, &QTimer::timeout, timer, [timer, ticks = 0, besides, action = std::move(action)]() mutable {
+            QWidget* modal = QApplication::activeModalWidget();
+            const bool ready = modal && modal != besides && modal->isVisible() && modal->isActiveWindow();
+            if (!ready && ++ticks <= 500)
+                return;
             timer->stop();
             timer->deleteLater();
-            action(modal);
-        } else if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            QTest::qFail("no modal dialog opened", __FILE__, __LINE__);
-        }
-    });
+            if (ready)
+                action(modal);
+            else
+                QTest::qFail("no modal dialog opened", __FILE__, __LINE__);
+        });
     timer->start(10);
 }
 
 void ModalDriver::press(QWidget* root, const QString& name)
 {
-    auto* button = root->findChild<QAbstractButton*>(name);
-    if (!button) {
-        QTest::qFail(qPrintable(QStringLiteral("no button ") + name), __FILE__, __LINE__);
-        return;
-    }
-    button->click();
-}
-
-void ModalDriver::type(QWidget* root, const QString& name, const QString& text)
-{
-    auto* field = root->findChild<QLineEdit*>(name);
-    if (!field) {
-        QTest::qFail(qPrintable(QStringLiteral("no text field ") + name), __FILE__, __LINE__);
-        return;
-    }
-    field->setText(text);
-}
-
-QString ModalDriver::enterPair(QWidget* editor, const QString& key, const QString& value,
-                               const QString& button)
-{
-    QString keyAtOpening = QStringLiteral("<not opened>");
-    whenModal(
-        [&](QWidget* modal) {
-            if (auto* field = modal->findChild<QLineEdit*>(QStringLiteral("txtKey")))
-                keyAtOpening = field->text();
-            type(modal, QStringLiteral("txtKey"), key);
-            type(modal, QStringLiteral("txtValue"), value);
-            press(modal, button);
-        },
-        editor);
-    press(editor, QStringLiteral("cmdAdd"));
-    return keyAtOpening;
+    if (auto* button = root->findChild<QAbstractButton*>(name))
+        button->click();
+    else
+        QTest::qFail(qPrintable("no button " + name), __FILE__, __LINE__);
 }
 
 void ModalDriver::fill(QWidget* root, const QStringList& entries)
 {
     for (const QString& entry : entries) {
-        const qsizetype eq = entry.indexOf(QLatin1Char('='));
-        const QString name = eq < 0 ? entry : entry.left(eq);
-        const QString value = eq < 0 ? QString() : entry.mid(eq + 1);
+        const QString name = entry.section(u'=', 0, 0);
+        const QString value = entry.section(u'=', 1);
         if (auto* field = root->findChild<QLineEdit*>(name))
             field->setText(value);
         else if (auto* list = root->findChild<QComboBox*>(name))
@@ -79,6 +49,32 @@ void ModalDriver::fill(QWidget* root, const QStringList& entries)
         else if (auto* action = root->findChild<QAction*>(name))
             action->trigger();
         else
-            QTest::qFail(qPrintable(QStringLiteral("no control ") + name), __FILE__, __LINE__);
+            QTest::qFail(qPrintable("no control " + name), __FILE__, __LINE__);
     }
+}
+
+void ModalDriver::end(QWidget* modal, const QString& how)
+{
+    if (how == "esc" || how == "enter")
+        QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal,
+                        how == "esc" ? Qt::Key_Escape : Qt::Key_Return);
+    else if (how == "close")
+        modal->close();
+    else
+        press(modal, how);
+}
+
+QString ModalDriver::enterPair(QWidget* editor, const QString& key, const QString& value, const QString& how)
+{
+    QString opening = QStringLiteral("<not opened>");
+    whenModal(
+        [&](QWidget* modal) {
+            opening = modal->windowTitle() + '|' + QApplication::focusWidget()->objectName() + '|' +
+                      modal->findChild<QLineEdit*>(QStringLiteral("txtKey"))->text();
+            fill(modal, {"txtKey=" + key, "txtValue=" + value});
+            end(modal, how);
+        },
+        editor);
+    press(editor, QStringLiteral("cmdAdd"));
+    return opening;
 }

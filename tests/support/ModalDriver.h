@@ -10,20 +10,19 @@ class QWidget;
 class ModalDriver
 {
 public:
-    // Once a modal widget other than `besides` is active, runs action on it. Gives up
-    // (and fails the running test) after a few seconds.
+    // Runs action on the first active modal widget other than `besides`; fails the running test
+    // if none shows up within a few seconds.
     static void whenModal(std::function<void(QWidget* modal)> action, QWidget* besides = nullptr);
-    // Clicks the button with this objectName below root; fails the running test without one.
+    // Clicks the button with this objectName below root.
     static void press(QWidget* root, const QString& name);
-    // Sets the text of the line edit with this objectName below root.
-    static void type(QWidget* root, const QString& name, const QString& text);
-    // Sets controls below root by objectName, one entry each: "txtX=5" types into a text
-    // field, "cboObject=3" picks a list entry, "chkEnded" or "optFrom" ticks a box or option,
-    // "Command2" clicks a plain button,
-    // "mnuPos" triggers a menu entry.
+    // Sets controls below root by objectName: "txtX=5" types, "cboObject=3" picks an entry,
+    // "chkEnded"/"optFrom" ticks, "Command2" clicks, "mnuPos" triggers a menu entry.
     static void fill(QWidget* root, const QStringList& entries);
-    // Presses "+" of a pair editor and answers its key/value dialog: types both texts and
-    // presses `button` there. Returns what the key field held when the dialog opened.
+    // Ends a dialog as a user would: "esc" or "enter" typed into the focused control, "close"
+    // through the close box; anything else names the button to press.
+    static void end(QWidget* modal, const QString& how);
+    // Presses "+" of a pair editor, types key and value in its dialog and ends it as `how`
+    // says. Returns what the dialog showed at opening: "caption|focused control|key text".
     static QString enterPair(QWidget* editor, const QString& key, const QString& value,
-                             const QString& button = QStringLiteral("cmdOK"));
+                             const QString& how = QStringLiteral("cmdOK"));
 };

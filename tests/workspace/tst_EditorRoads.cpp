@@ -20,7 +20,7 @@ Q_DECLARE_METATYPE(Expected)
 
 namespace {
 
-// The objects the roads below should hand to the main window, built directly.
+// What each road below should hand to the main window, built directly.
 std::unique_ptr<ModelObject> heroRect()
 {
     auto d = std::make_unique<clsDisplay>();
@@ -116,28 +116,22 @@ void tst_EditorRoads::wholeRoad()
             ModalDriver::press(editor, "cmdCancel");
     });
     auto* toolbar = window.findChild<QToolBar*>("Toolbar1");
-    QVERIFY(toolbar);
-    auto* action = toolbar->findChild<QAction*>(button);
-    QVERIFY(action);
-    QTest::mouseClick(toolbar->widgetForAction(action), Qt::LeftButton);
+    QTest::mouseClick(toolbar->widgetForAction(toolbar->findChild<QAction*>(button)), Qt::LeftButton);
     QCOMPARE(MessageBox::takeShown().size(), 0);
     auto* deleteButton = toolbar->findChild<QAction*>("delete");
-    QVERIFY(deleteButton && !deleteButton->isEnabled());
+    QVERIFY(!deleteButton->isEnabled());
 
     const std::unique_ptr<ModelObject> model = expected();
     auto* tree = window.findChild<QTreeWidget*>("tv1");
     QTreeWidgetItem* node = nullptr;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
         if ((*it)->text(0) == model->varName() && (*it)->parent() &&
             (*it)->parent()->text(0) == model->ObjType())
             node = *it;
-    }
     QVERIFY2(node, "the object is not listed under its kind");
     tree->scrollToItem(node);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
-    const QString snippet = model->codeSnippet().value();
-    QVERIFY(snippet.contains("\r\n"));
-    QCOMPARE(window.findChild<QsciScintilla*>("txtCode")->text(), snippet);
+    QCOMPARE(window.findChild<QsciScintilla*>("txtCode")->text(), model->codeSnippet().value());
     QVERIFY(deleteButton->isEnabled());
 }
 

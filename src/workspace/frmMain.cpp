@@ -331,8 +331,14 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
     }
     QString html;
     if (!report.compiles()) {
+        // Lua's words stand out; the hints that follow are read after them.
+        const QString error = report.errorText();
+        const qsizetype hints = error.indexOf(QLatin1String("  Hint: "));
         html = QStringLiteral("<span style=\"color:#a3271d; font-weight:bold\">%1</span>")
-                   .arg(report.errorText().toHtmlEscaped());
+                   .arg(error.left(hints).toHtmlEscaped());
+        if (hints >= 0)
+            html += QStringLiteral("<span style=\"color:#a3271d\">%1</span>")
+                        .arg(error.mid(hints).toHtmlEscaped());
         if (report.error->line > 0)
             txtCode->markerAdd(report.error->line - 1, errorMarker);
     }

@@ -26,10 +26,10 @@ namespace {
 
 // "D hero" makes a Rect display named hero; "I name" an Image without a reference point,
 // which has no snippet; "T name" a transition; "A name" an alert.
-std::unique_ptr<ModelObject> makeObject(const QString& spec)
+std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
 {
-    const QChar kind = spec.at(0);
-    const QString name = spec.mid(2);
+    const QChar kind = descriptor.at(0);
+    const QString name = descriptor.mid(2);
     std::unique_ptr<ModelObject> object;
     if (kind == QLatin1Char('D') || kind == QLatin1Char('I')) {
         auto display = std::make_unique<clsDisplay>();
@@ -47,9 +47,9 @@ std::unique_ptr<ModelObject> makeObject(const QString& spec)
     return object;
 }
 
-QString snippetOf(const QString& spec)
+QString snippetOf(const QString& descriptor)
 {
-    return makeObject(spec)->codeSnippet().value();
+    return makeObject(descriptor)->codeSnippet().value();
 }
 
 // Objects for the Lua check, by row name.

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "DisplayInput.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class DisplayKindLayout;
+class ObjectSink;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMimeData;
+class QPushButton;
+class clsDisplay;
+
+// The display object editor: adapts its fields to the picked kind, fills a new display
+// object and hands it to the sink on OK.
+class frmDisplay : public QDialog
+{
+    Q_OBJECT
+public:
+    frmDisplay(QWidget* owner, ObjectSink* sink);
+    ~frmDisplay() override;
+
+    // The object being built, until OK hands it over (nullptr afterwards).
+    const clsDisplay* display() const { return m_display.get(); }
+    // The colour the swatch shows, as a Windows colour value.
+    qint32 swatchColour() const { return m_colour; }
+
+    // The full local path of the first file among dropped data, if it holds any.
+    static std::optional<QString> droppedFile(const QMimeData* data);
+    // Where the file dialog starts: the pictures folder, or home when there is none.
+    static QString startFolder();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void cboObject_Click(int index);
+    void Command1_Click();
+    void Command2_Click();
+    void cmdOK_Click();
+    void applyLayout(const DisplayKindLayout& layout);
+    void setSwatch(qint32 colour);
+    DisplayInput readInput() const;
+
+    ObjectSink* m_sink;
+    std::unique_ptr<clsDisplay> m_display;
+    qint32 m_colour = DisplayInput::whiteColour;
+
+    QLineEdit* m_txtVarName = nullptr;
+    QComboBox* m_cboObject = nullptr;
+    QCheckBox* m_chkBegan = nullptr;
+    QCheckBox* m_chkMoved = nullptr;
+    QCheckBox* m_chkEnded = nullptr;
+    QCheckBox* m_chkCancelled = nullptr;
+    QLineEdit* m_txtParentGroup = nullptr;
+    QLineEdit* m_txtX = nullptr;
+    QLineEdit* m_txtY = nullptr;
+    QLabel* m_lblWidth = nullptr;
+    QLineEdit* m_txtWidth = nullptr;
+    QLabel* m_lblHeight = nullptr;
+    QLineEdit* m_txtHeight = nullptr;
+    QLabel* m_lblRounding = nullptr;
+    QLineEdit* m_txtRounding = nullptr;
+    QLabel* m_lblReference = nullptr;
+    QComboBox* m_cboReference = nullptr;
+    QLabel* m_lblFilename = nullptr;
+    QLineEdit* m_txtFilename = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QLabel* m_picColor = nullptr;
+    QPushButton* m_command2 = nullptr;
+};

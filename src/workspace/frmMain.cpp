@@ -117,8 +117,6 @@ void frmMain::createControls()
     // A background marker needs no margin, so the pane keeps its designed look.
     txtCode->markerDefine(QsciScintilla::Background, errorMarker);
     txtCode->setMarkerBackgroundColor(QColor(0xf6, 0xc9, 0xc5), errorMarker);
-    connect(txtCode, &QsciScintilla::textChanged, this,
-            [this] { m_copyButton->setEnabled(txtCode->length() > 0); });
 
     client->installEventFilter(this);
 }
@@ -184,6 +182,9 @@ void frmMain::createToolbar()
     tv1->addAction(m_deleteButton);
     m_copyButton = Toolbar1->findChild<QAction*>(QStringLiteral("copy"));
     m_copyButton->setEnabled(false);
+    // Follows the pane's text, the user's edits included.
+    connect(txtCode, &QsciScintilla::textChanged, this,
+            [this] { m_copyButton->setEnabled(txtCode->length() > 0); });
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* button) { Toolbar1_ButtonClick(button); });
 }

@@ -2,9 +2,7 @@
 // a bare QTreeWidget that clears and inserts the same nodes, in the same run.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_RefreshTree
-#include "clsAlert.h"
-#include "clsDisplay.h"
-#include "clsTransition.h"
+#include "BenchObjects.h"
 #include "frmMain.h"
 #include "ObjectTree.h"
 
@@ -19,30 +17,7 @@
 
 namespace {
 
-constexpr qsizetype objectCount = 32'763;
 constexpr int rounds = 7;
-
-ObjectCollection fill()
-{
-    ObjectCollection objects;
-    for (qsizetype i = 1; i <= objectCount; ++i) {
-        std::unique_ptr<ModelObject> object;
-        switch (i % 3) {
-        case 0:
-            object = std::make_unique<clsDisplay>();
-            break;
-        case 1:
-            object = std::make_unique<clsTransition>();
-            break;
-        default:
-            object = std::make_unique<clsAlert>();
-            break;
-        }
-        object->setVarName(QStringLiteral("object%1").arg(i));
-        objects.append(std::move(object));
-    }
-    return objects;
-}
 
 void bareInsert(QTreeWidget* tree, const ObjectCollection& objects)
 {
@@ -81,7 +56,8 @@ double median(const std::function<void()>& work)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const ObjectCollection objects = fill();
+    ObjectCollection objects;
+    bench::fill(objects, bench::fullSize);
 
     frmMain window;
     window.show();
@@ -100,7 +76,7 @@ int main(int argc, char* argv[])
     }
     const double refreshMs = *std::min_element(refresh.begin(), refresh.end());
     const double plainMs = *std::min_element(plain.begin(), plain.end());
-    std::printf("objects:                      %lld\n", static_cast<long long>(objectCount));
+    std::printf("objects:                      %lld\n", static_cast<long long>(objects.count()));
     std::printf("RefreshTree (tv1):            %8.1f ms\n", refreshMs);
     std::printf("bare QTreeWidget clear+insert:%8.1f ms\n", plainMs);
     std::printf("ratio:                        %8.2f (at most 1.50 wanted)\n", refreshMs / plainMs);

@@ -32,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct WorkspaceBench; // fills a full-size workspace without a rebuild per object
+
     void createControls();
     void createToolbar();
     void createStatusBar();

@@ -8,53 +8,24 @@ function corona.notify(listener, name, event)
     if type(listener) == "function" then
         return listener(event)
     end
-    assert(type(listener) == "table", "listener for " .. name .. " is a " .. type(listener))
-    assert(type(listener[name]) == "function", "listener table has no method " .. name)
+    assert(type(listener) == "table" and type(listener[name]) == "function", "no listener method " .. name)
     return listener[name](listener, event)
 end
 
 local DisplayObject = {}
 DisplayObject.__index = DisplayObject
-
-function DisplayObject:setReferencePoint(point)
-    assert(point ~= nil, "unknown reference point")
-    self.referencePoint = point
-end
-
-local function colour(r, g, b)
-    for _, c in ipairs { r, g, b } do
-        assert(type(c) == "number" and c >= 0 and c <= 255, "colour component out of range")
-    end
-    return { r, g, b }
-end
-
-function DisplayObject:setFillColor(r, g, b) self.fill = colour(r, g, b) end
-function DisplayObject:setTextColor(r, g, b) self.textColor = colour(r, g, b) end
-
+function DisplayObject:setReferencePoint(point) self.referencePoint = assert(point, "unknown reference point") end
+function DisplayObject:setFillColor(r, g, b) self.fill = { r, g, b } end
+function DisplayObject:setTextColor(r, g, b) self.textColor = { r, g, b } end
 function DisplayObject:addEventListener(name, listener)
     assert(type(name) == "string" and listener ~= nil, "addEventListener needs a name and a listener")
-    self.listeners[name] = self.listeners[name] or {}
-    table.insert(self.listeners[name], listener)
+    self.listeners[name] = listener
 end
 
--- Argument types after the optional parent group: s a string, n a number.
-local signatures = { Image = "s", ImageRect = "snn", Rect = "nnnn", RoundedRect = "nnnnn",
-                     Circle = "nnn", Line = "nnnn", Text = "snnsn" }
-local typeLetter = { string = "s", number = "n" }
-
 display = {}
-for kind, signature in pairs(signatures) do
+for _, kind in ipairs { "Image", "ImageRect", "Rect", "RoundedRect", "Circle", "Line", "Text" } do
     display["new" .. kind] = function(...)
-        local args, parent = { ... }, nil
-        if type(args[1]) == "table" then
-            parent = table.remove(args, 1)
-        end
-        local got = ""
-        for i = 1, select("#", ...) - (parent and 1 or 0) do
-            got = got .. (typeLetter[type(args[i])] or "?")
-        end
-        assert(got == signature, "display.new" .. kind .. " takes " .. signature .. ", got " .. got)
-        local object = setmetatable({ kind = kind, args = args, parent = parent, listeners = {} }, DisplayObject)
+        local object = setmetatable({ kind = kind, args = { ... }, listeners = {} }, DisplayObject)
         table.insert(corona.created, object)
         return object
     end
@@ -65,39 +36,38 @@ for _, point in ipairs { "TopLeft", "TopCenter", "TopRight", "CenterLeft", "Cent
     display[point .. "ReferencePoint"] = point
 end
 
-function corona.touch(object, phase)
-    local event = { name = "touch", phase = phase, target = object }
-    for _, listener in ipairs(object.listeners.touch or {}) do
-        corona.notify(listener, "touch", event)
-    end
-end
-
 transition = {}
-local function record(direction, target, params)
-    assert(type(params) == "table", "transition parameters must be a table")
-    table.insert(corona.transitions, { direction = direction, target = target, params = params })
-end
-function transition.to(target, params) record("to", target, params) end
-function transition.from(target, params) record("from", target, params) end
-
--- name is "onStart" or "onComplete"; Corona passes the transition's target.
-function corona.fireTransition(index, name)
-    local t = assert(corona.transitions[index], "no such transition")
-    if t.params[name] ~= nil then
-        corona.notify(t.params[name], name, t.target)
-    end
-end
+function transition.to(target, params) table.insert(corona.transitions, { "to", target, params }) end
+function transition.from(target, params) table.insert(corona.transitions, { "from", target, params }) end
 
 native = { systemFont = "native.systemFont" }
 function native.showAlert(title, message, buttons, listener)
     assert(type(title) == "string" and type(message) == "string", "title and message must be strings")
     assert(type(buttons) == "table", "buttons must be a table")
-    table.insert(corona.alerts, { title = title, message = message, buttons = buttons, listener = listener })
+    table.insert(corona.alerts, { title = title, buttons = buttons, listener = listener })
 end
 
--- Presses button n of the latest alert.
-function corona.clickAlert(n)
-    local alert = assert(corona.alerts[#corona.alerts], "no alert shown")
-    assert(n >= 1 and n <= #alert.buttons, "the alert has no button " .. n)
-    corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+-- Fires every event Corona could fire on what the snippet made, in order: each touch phase,
+-- each transition's start and completion, a click on each alert button.
+function corona.fireAll()
+    for _, object in ipairs(corona.created) do
+        for _, phase in ipairs { "began", "moved", "cancelled", "ended" } do
+            if object.listeners.touch then
+                corona.notify(object.listeners.touch, "touch", { name = "touch", phase = phase, target = object })
+            end
+        end
+    end
+    for _, t in ipairs(corona.transitions) do
+        assert(type(t[3]) == "table", "transition parameters must be a table")
+        for _, name in ipairs { "onStart", "onComplete" } do
+            if t[3][name] ~= nil then
+                corona.notify(t[3][name], name, t[2])
+            end
+        end
+    end
+    for _, alert in ipairs(corona.alerts) do
+        for n = 1, #alert.buttons do
+            corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+        end
+    end
 end

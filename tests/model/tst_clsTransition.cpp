@@ -14,9 +14,7 @@ private Q_SLOTS:
     void workedExampleFromWithListeners();
     void callLine_data();
     void callLine();
-    void onlyOnComplete();
-    void duplicateNameReported();
-    void removeAndInit();
+    void propertiesKeyedByName();
 };
 
 static clsTransition ball()
@@ -69,101 +67,53 @@ void tst_clsTransition::workedExampleFromWithListeners()
              }));
 }
 
+static void row(int direction, int delay, const char* onStart, const char* call)
+{
+    QTest::newRow(call) << direction << delay << QString(onStart) << QString(call);
+}
+
 void tst_clsTransition::callLine_data()
 {
     QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("duration");
     QTest::addColumn<int>("delay");
     QTest::addColumn<QString>("onStart");
-    QTest::addColumn<QStringList>("pairs"); // name, value, name, value ...
     QTest::addColumn<QString>("call");
-    const QStringList none;
-    // clang-format off
-    QTest::newRow("defaults") << 1 << 1000 << 0 << "" << none << "transition.from ( t, { time=1000 } ) ";
-    QTest::newRow("direction 2") << 2 << 1000 << 0 << "" << none << "transition.from ( t, { time=1000 } ) ";
-    QTest::newRow("direction -1") << -1 << 1000 << 0 << "" << none << "transition.from ( t, { time=1000 } ) ";
-    QTest::newRow("negative duration") << 0 << -5 << 0 << "" << none << "transition.to ( t, { time=-5 } ) ";
-    QTest::newRow("zero duration") << 0 << 0 << 0 << "" << none << "transition.to ( t, { time=0 } ) ";
-    QTest::newRow("delay after time") << 0 << 1500 << 250 << "" << QStringList{"x", "9"} << "transition.to ( t, { time=1500, delay=250, x=9 } ) ";
-    QTest::newRow("negative delay") << 0 << 10 << -3 << "" << none << "transition.to ( t, { time=10, delay=-3 } ) ";
-    QTest::newRow("empty value") << 0 << 10 << 0 << "" << QStringList{"x", "", "y", "1"} << "transition.to ( t, { time=10, x=, y=1 } ) ";
-    QTest::newRow("texts unchanged") << 0 << 10 << 0 << "" << QStringList{"a b", "\"q\""} << "transition.to ( t, { time=10, a b=\"q\" } ) ";
-    QTest::newRow("blank listener counts") << 0 << 10 << 0 << " " << none << "transition.to ( t, { time=10, onStart=  } ) ";
-    // clang-format on
+    row(2, -3, "", "transition.from ( t, { time=10, delay=-3, x=9, y= } ) ");
+    row(0, 250, " ", "transition.to ( t, { time=10, delay=250, x=9, y=, onStart=  } ) ");
 }
 
 void tst_clsTransition::callLine()
 {
     QFETCH(int, direction);
-    QFETCH(int, duration);
     QFETCH(int, delay);
     QFETCH(QString, onStart);
-    QFETCH(QStringList, pairs);
     QFETCH(QString, call);
     clsTransition t;
     t.setVarName(QStringLiteral("t"));
     t.setTransitionDirection(qint16(direction));
-    t.setDuration(duration);
+    t.setDuration(10);
     t.setDelay(delay);
     t.setOnStart(onStart);
-    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
-        t.addProperty(pairs.at(i + 1), pairs.at(i));
+    t.addProperty(QStringLiteral("9"), QStringLiteral("x"));
+    t.addProperty(QString(), QStringLiteral("y"));
     const QStringList lines = ExpectedText::lines(t.codeSnippet().value_or(QString()));
-    QCOMPARE(lines.value(lines.size() - 3), "\t" + call);
-    QCOMPARE(lines.contains(QStringLiteral("\tlocal ") + onStart + QStringLiteral(" = {}")),
-             !onStart.isEmpty());
+    QCOMPARE(lines.value(lines.size() - 4), "\t" + call);
 }
 
-void tst_clsTransition::onlyOnComplete()
-{
-    clsTransition t;
-    t.setVarName(QStringLiteral("b"));
-    t.setOnComplete(QStringLiteral("done"));
-    QCOMPARE(t.codeSnippet().value_or(QString()),
-             crlf({"--Code snippet for TransitionObject STARTED", "--START of the onComplete routine",
-                   "\tlocal done = {}", "\tfunction done:onComplete ( target )",
-                   "\t\tprint (\"transition completed\")", "\tend", "--END of the onCompleted routine", "",
-                   "\ttransition.from ( b, { time=1000, onComplete=done } ) ", "",
-                   "--Code snippet for TransitionObject ENDED"}));
-}
-
-void tst_clsTransition::duplicateNameReported()
+void tst_clsTransition::propertiesKeyedByName()
 {
     QStringList reported;
     const ErrorHook::Handler before = ErrorHook::set([&](const QString& d) { reported.append(d); });
-    clsTransition t;
-    t.addProperty(QStringLiteral("1"), QStringLiteral("x"));
+    clsTransition t = ball();
     t.addProperty(QStringLiteral("2"), QStringLiteral("X"));
     ErrorHook::set(before);
     QCOMPARE(reported, QStringList{"This key is already associated with an element of this collection"});
-    QCOMPARE(t.propertiesCount(), 1);
-    QCOMPARE(t.properties().at(1), clsData(QStringLiteral("x"), QStringLiteral("1")));
-}
-
-void tst_clsTransition::removeAndInit()
-{
-    clsTransition t;
-    for (const char* name : {"a", "b", "c"})
-        t.addProperty(QStringLiteral("0"), QString::fromLatin1(name));
     QVERIFY(!t.removeProperty(4));
     QVERIFY(t.removeProperty(1));
-    QCOMPARE(t.properties().at(1).clsKey(), QStringLiteral("b"));
-    QCOMPARE(t.properties().at(2).clsKey(), QStringLiteral("c"));
-    t.clearProperties();
-    QCOMPARE(t.propertiesCount(), 0);
+    QCOMPARE(ExpectedText::lines(*t.codeSnippet()).value(1),
+             "\ttransition.from ( ball, { time=1500, y=change_this, alpha=0.5 } ) ");
 
-    t.setVarName(QStringLiteral("other"));
-    t.setDuration(5);
-    t.setDelay(5);
-    t.setOnStart(QStringLiteral("s"));
-    t.setOnComplete(QStringLiteral("c"));
-    t.setTransitionDirection(0);
-    t.addProperty(QStringLiteral("1"), QStringLiteral("x"));
     t.init();
-    QCOMPARE(t.ObjType(), QStringLiteral("Transition"));
-    QCOMPARE(QStringList({t.varName(), t.onStart(), t.onComplete()}), QStringList({"untitled", "", ""}));
-    QCOMPARE(QList<int>({t.duration(), t.delay(), t.transitionDirection(), int(t.propertiesCount())}),
-             QList<int>({1000, 0, 1, 0}));
     QCOMPARE(t.codeSnippet().value_or(QString()), crlf({"--Code snippet for TransitionObject STARTED",
                                                         "\ttransition.from ( untitled, { time=1000 } ) ", "",
                                                         "--Code snippet for TransitionObject ENDED"}));

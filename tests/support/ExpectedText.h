@@ -1,16 +1,19 @@
 #pragma once
 
-#include <QString>
 #include <QStringList>
 
-// Generated Lua written as readable lines in the tests.
+// Generated Lua written as readable lines in the tests, each line ending in CR LF.
 namespace ExpectedText {
 
-// The lines, each followed by CR LF, the last included.
-QString crlf(const QStringList& lines);
+inline QString crlf(const QStringList& lines)
+{
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
 
-// The lines of a generated text. A text whose line ends are not all CR LF (or that does
-// not end in one) comes back as a single entry naming the fault, so comparisons fail.
-QStringList lines(const QString& text);
+// A text that ends in CR LF ends in an empty entry.
+inline QStringList lines(const QString& text)
+{
+    return text.split(QStringLiteral("\r\n"));
+}
 
 } // namespace ExpectedText

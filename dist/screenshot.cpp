@@ -2,6 +2,9 @@
 // README. Run it on a display of its own:
 //
 //     xvfb-run -s "-screen 0 1024x768x24" build/dist/quillet_screenshot docs/screenshot.png
+//
+// With --check as second argument it shows an object whose snippet Lua cannot compile, with
+// the code pane's message line (docs/screenshot-check.png).
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -45,6 +48,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const QString target = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
+    const bool check = argc > 2 && QByteArray(argv[2]) == "--check";
 
     frmMain window;
     window.addObject(display(QStringLiteral("hero"), clsDisplay::Image, QStringLiteral("hero.png")));
@@ -61,12 +65,15 @@ int main(int argc, char* argv[])
     quit->addButton(QStringLiteral("1"), QStringLiteral("Yes"));
     quit->addButton(QStringLiteral("2"), QStringLiteral("No"));
     window.addObject(std::move(quit));
+    if (check)
+        window.addObject(
+            display(QStringLiteral("banner"), clsDisplay::Text, QStringLiteral("Press \"Start\"")));
     window.show();
 
     QTimer::singleShot(300, [&] {
         auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
-        const QList<QTreeWidgetItem*> hero =
-            tree->findItems(QStringLiteral("hero"), Qt::MatchExactly | Qt::MatchRecursive);
+        const QList<QTreeWidgetItem*> hero = tree->findItems(
+            check ? QStringLiteral("banner") : QStringLiteral("hero"), Qt::MatchExactly | Qt::MatchRecursive);
         click(tree, hero.first());
     });
     QTimer::singleShot(800, [&] {

@@ -20,3 +20,12 @@ bool ObjectCollection::remove(qsizetype position)
     m_objects.erase(m_objects.begin() + (position - 1));
     return true;
 }
+
+QList<const ModelObject*> ObjectCollection::objects() const
+{
+    QList<const ModelObject*> all;
+    all.reserve(count());
+    for (const auto& object : m_objects)
+        all.append(object.get());
+    return all;
+}

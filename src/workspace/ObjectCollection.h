@@ -2,6 +2,8 @@
 
 #include "ModelObject.h"
 
+#include <QList>
+
 #include <memory>
 #include <vector>
 
@@ -19,6 +21,8 @@ public:
     // Destroys the object; later ones move down one place. False when there is no such position.
     bool remove(qsizetype position);
     void clear() { m_objects.clear(); }
+    // Every object, in order, for rules that look at the whole workspace.
+    QList<const ModelObject*> objects() const;
 
 private:
     std::vector<std::unique_ptr<ModelObject>> m_objects;

@@ -21,8 +21,10 @@ SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject
 
 QString SnippetCollector::confirmation(const Result& result)
 {
-    QString text = result.copied == 1 ? QStringLiteral("Copied 1 snippet")
-                                      : QStringLiteral("Copied %1 snippets").arg(result.copied);
+    // Nothing goes to the clipboard when nothing was collected, so the text must not say so.
+    QString text = result.copied == 0   ? QStringLiteral("No snippet to copy")
+                   : result.copied == 1 ? QStringLiteral("Copied 1 snippet")
+                                        : QStringLiteral("Copied %1 snippets").arg(result.copied);
     if (result.skipped == 1)
         text += QStringLiteral("; 1 object has no snippet and was skipped");
     else if (result.skipped > 1)

@@ -17,6 +17,6 @@ public:
     };
 
     static Result collect(const QList<const ModelObject*>& objects);
-    // "Copied 3 snippets", with the skipped ones named when there are any.
+    // "Copied 3 snippets" ("No snippet to copy" for none), with the skipped ones counted.
     static QString confirmation(const Result& result);
 };

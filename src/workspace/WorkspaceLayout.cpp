@@ -10,6 +10,7 @@ constexpr int codeLeft = 4680;
 constexpr int rightGap = 120;
 constexpr int gapBelowToolbar = 30;
 constexpr int gapAboveStatusBar = 150;
+constexpr int gapAboveMessage = 30;
 } // namespace
 
 QSize WorkspaceLayout::clientFor(QSize designed, int toolbar, int statusBar)
@@ -17,7 +18,7 @@ QSize WorkspaceLayout::clientFor(QSize designed, int toolbar, int statusBar)
     return designed + QSize(0, toolbar - toolbarHeight + statusBar - statusBarHeight);
 }
 
-WorkspaceLayout WorkspaceLayout::forClient(QSize client, int toolbar, int statusBar)
+WorkspaceLayout WorkspaceLayout::forClient(QSize client, int toolbar, int statusBar, int messageHeight)
 {
     const QSize minimum = clientFor(minimumClient(), toolbar, statusBar);
     const int width = std::max(client.width(), minimum.width());
@@ -28,6 +29,12 @@ WorkspaceLayout WorkspaceLayout::forClient(QSize client, int toolbar, int status
     WorkspaceLayout layout;
     layout.tree = QRect(treeLeft, top, treeWidth, paneHeight);
     layout.code = QRect(codeLeft, top, width - codeLeft - rightGap, paneHeight);
+    if (messageHeight > 0) {
+        const int message = std::min(messageHeight, paneHeight / 2 - gapAboveMessage);
+        layout.code.setHeight(paneHeight - message - gapAboveMessage);
+        layout.message =
+            QRect(codeLeft, layout.code.bottom() + 1 + gapAboveMessage, layout.code.width(), message);
+    }
     return layout;
 }
 

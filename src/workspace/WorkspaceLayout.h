@@ -22,9 +22,11 @@ public:
     static QSize clientFor(QSize designed, int toolbar, int statusBar);
 
     // Below the minimum the panes stay as they are at the minimum. The toolbar and status
-    // bar heights are those the window really has.
+    // bar heights are those the window really has. A message line of messageHeight goes under
+    // the code pane, which gives up that height (at most half of it) while the line is shown;
+    // the tree and the pane's top stay where they are.
     static WorkspaceLayout forClient(QSize client, int toolbar = toolbarHeight,
-                                     int statusBar = statusBarHeight);
+                                     int statusBar = statusBarHeight, int messageHeight = 0);
 
     static int toPixels(int twips);
     static QRect toPixels(const QRect& twips);
@@ -33,4 +35,5 @@ public:
 
     QRect tree; // in the client area, twips
     QRect code;
+    QRect message; // empty when there is no message line
 };

@@ -5,20 +5,25 @@
 #include "ObjectTree.h"
 #include "PreferredFont.h"
 #include "Shell.h"
+#include "SnippetAdvisor.h"
+#include "SnippetCollector.h"
 #include "WorkspaceLayout.h"
 
 #include <Qsci/qscilexerlua.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -30,6 +35,10 @@ static void initWorkspaceResources()
 }
 
 namespace {
+
+// The pane's marker for the line Lua could not compile.
+constexpr int errorMarker = 0;
+constexpr int noteMilliseconds = 4000;
 
 QString makerNotice()
 {
@@ -48,6 +57,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setFont(PreferredFont::tahoma(8.25));
 
     createControls();
+    createCheckLine();
     createToolbar();
     createStatusBar();
     createContextMenu();
@@ -91,6 +101,7 @@ void frmMain::createControls()
     tv1->header()->setResizeContentsPrecision(0); // the rows in view, not thousands of them
     tv1->viewport()->installEventFilter(this);
     connect(tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tv1_NodeClick(node); });
+    connect(tv1, &QTreeWidget::itemSelectionChanged, this, &frmMain::tv1_SelectionChanged);
 
     txtCode = new QsciScintilla(client);
     txtCode->setObjectName(QStringLiteral("txtCode"));
@@ -103,8 +114,22 @@ void frmMain::createControls()
     lexer->setDefaultFont(codeFont);
     lexer->setFont(codeFont);
     txtCode->setLexer(lexer);
+    // A background marker needs no margin, so the pane keeps its designed look.
+    txtCode->markerDefine(QsciScintilla::Background, errorMarker);
+    txtCode->setMarkerBackgroundColor(QColor(0xf6, 0xc9, 0xc5), errorMarker);
 
     client->installEventFilter(this);
+}
+
+void frmMain::createCheckLine()
+{
+    lblCheck = new QLabel(centralWidget());
+    lblCheck->setObjectName(QStringLiteral("lblCheck"));
+    lblCheck->setWordWrap(true);
+    lblCheck->setTextFormat(Qt::RichText);
+    lblCheck->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblCheck->setMargin(3);
+    lblCheck->hide();
 }
 
 void frmMain::createToolbar()
@@ -124,16 +149,20 @@ void frmMain::createToolbar()
         const char* caption;
         const char* toolTip;
         const char* picture;
+        QKeySequence shortcut;
     };
-    // A null key is a separator.
-    static const Button buttons[] = {
-        {"display", "Display", "Display Object", ":/toolbar/display.svg"},
-        {"alert", "Alert", "Alert Window", ":/toolbar/alert.svg"},
-        {"trans", "Transition", "Transition", ":/toolbar/transition.svg"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"delete", "Delete", "Delete Object", ":/toolbar/delete.svg"},
-        {nullptr, nullptr, nullptr, nullptr},
-        {"about", "About", "About Box", ":/toolbar/about.svg"},
+    // A null key is a separator. Copy comes last, so the first entries keep their places.
+    const Button buttons[] = {
+        {"display", "Display", "Display Object", ":/toolbar/display.svg", QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {"alert", "Alert", "Alert Window", ":/toolbar/alert.svg", QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {"trans", "Transition", "Transition", ":/toolbar/transition.svg", QKeySequence(Qt::CTRL | Qt::Key_3)},
+        {nullptr, nullptr, nullptr, nullptr, {}},
+        {"delete", "Delete", "Delete Object", ":/toolbar/delete.svg", QKeySequence(Qt::Key_Delete)},
+        {nullptr, nullptr, nullptr, nullptr, {}},
+        {"about", "About", "About Box", ":/toolbar/about.svg", QKeySequence(Qt::Key_F1)},
+        {nullptr, nullptr, nullptr, nullptr, {}},
+        {"copy", "Copy", "Copy Snippet", ":/toolbar/copy.svg",
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
     };
     for (const Button& b : buttons) {
         if (!b.key) {
@@ -143,9 +172,19 @@ void frmMain::createToolbar()
         QAction* action =
             Toolbar1->addAction(QIcon(QString::fromLatin1(b.picture)), QString::fromLatin1(b.caption));
         action->setObjectName(QString::fromLatin1(b.key));
-        action->setToolTip(QString::fromLatin1(b.toolTip));
+        action->setShortcut(b.shortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(b.toolTip),
+                                                         b.shortcut.toString(QKeySequence::NativeText)));
     }
     m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
+    // Delete is also the code pane's own key; it deletes an object only from the tree.
+    m_deleteButton->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tv1->addAction(m_deleteButton);
+    m_copyButton = Toolbar1->findChild<QAction*>(QStringLiteral("copy"));
+    m_copyButton->setEnabled(false);
+    // Follows the pane's text, the user's edits included.
+    connect(txtCode, &QsciScintilla::textChanged, this,
+            [this] { m_copyButton->setEnabled(txtCode->length() > 0); });
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* button) { Toolbar1_ButtonClick(button); });
 }
@@ -170,6 +209,16 @@ void frmMain::createStatusBar()
     const QString url = QString::fromUtf8(BuildInfo::homepageUrl);
     addPanel(QStringLiteral("eml"), QStringLiteral("email: ") + email, 0)->setCursor(Qt::PointingHandCursor);
     addPanel(QStringLiteral("url"), QStringLiteral("url : ") + url, 0)->setCursor(Qt::PointingHandCursor);
+
+    // A temporary message of the status bar itself would hide the panels while it shows.
+    lblNote = new QLabel(StatusBar1);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    StatusBar1->addPermanentWidget(lblNote);
+    lblNote->hide();
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    m_noteTimer->setInterval(noteMilliseconds);
+    connect(m_noteTimer, &QTimer::timeout, lblNote, &QLabel::hide);
 }
 
 void frmMain::createContextMenu()
@@ -188,12 +237,14 @@ void frmMain::createContextMenu()
     // A maker named "A & B" must not turn into a keyboard shortcut.
     addEntry("mnuAbout", QString(makerNotice()).replace(QLatin1Char('&'), QStringLiteral("&&")),
              &frmMain::mnuAbout_Click);
+    mnuContext->addSeparator()->setObjectName(QStringLiteral("mnuSepCopy"));
+    addEntry("mnuCopyAll", QStringLiteral("Copy All Snippets"), &frmMain::mnuCopyAll_Click);
 }
 
 void frmMain::Form_Load()
 {
     m_objects.clear();
-    txtCode->setText(QString());
+    clearPane();
     RefreshTree();
     setDeleteEnabled(false);
 }
@@ -209,7 +260,20 @@ void frmMain::Form_Resize()
         WorkspaceLayout::toTwips(toolbar), WorkspaceLayout::toTwips(statusBar));
     const QPoint offset = client->pos();
     tv1->setGeometry(WorkspaceLayout::toPixels(layout.tree).translated(-offset));
-    txtCode->setGeometry(WorkspaceLayout::toPixels(layout.code).translated(-offset));
+    if (lblCheck->isHidden()) {
+        txtCode->setGeometry(WorkspaceLayout::toPixels(layout.code).translated(-offset));
+        return;
+    }
+    // The message wraps to the pane's width; its height follows from that.
+    const int paneWidth = WorkspaceLayout::toPixels(layout.code.width());
+    const int message =
+        lblCheck->hasHeightForWidth() ? lblCheck->heightForWidth(paneWidth) : lblCheck->sizeHint().height();
+    const WorkspaceLayout withMessage = WorkspaceLayout::forClient(
+        QSize(WorkspaceLayout::toTwips(width()), WorkspaceLayout::toTwips(height())),
+        WorkspaceLayout::toTwips(toolbar), WorkspaceLayout::toTwips(statusBar),
+        WorkspaceLayout::toTwips(message));
+    txtCode->setGeometry(WorkspaceLayout::toPixels(withMessage.code).translated(-offset));
+    lblCheck->setGeometry(WorkspaceLayout::toPixels(withMessage.message).translated(-offset));
 }
 
 void frmMain::addObject(std::unique_ptr<ModelObject> object)
@@ -220,6 +284,8 @@ void frmMain::addObject(std::unique_ptr<ModelObject> object)
 
 void frmMain::RefreshTree()
 {
+    // The rebuild's own selection changes are not the user's.
+    const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
     ObjectTree::rebuild(tv1, m_objects);
 }
 
@@ -241,12 +307,89 @@ void frmMain::tv1_Click()
     if (!object)
         return;
     if (const std::optional<QString> snippet = object->codeSnippet())
-        txtCode->setText(*snippet);
+        showSnippet(*object, *snippet);
+}
+
+void frmMain::showSnippet(const ModelObject& object, const QString& snippet)
+{
+    txtCode->setText(snippet);
+    showCheck(object, snippet);
+}
+
+void frmMain::clearPane()
+{
+    txtCode->setText(QString());
+    clearCheck();
+}
+
+void frmMain::showCheck(const ModelObject& object, const QString& snippet)
+{
+    txtCode->markerDeleteAll(errorMarker);
+    const SnippetAdvisor::Report report = SnippetAdvisor::review(object, snippet, m_objects.objects());
+    if (report.compiles() && report.warnings.isEmpty()) {
+        clearCheck();
+        return;
+    }
+    QString html;
+    if (!report.compiles()) {
+        // Lua's words stand out; the hints that follow are read after them.
+        const QString error = report.errorText();
+        const qsizetype hints = error.indexOf(QLatin1String("  Hint: "));
+        html = QStringLiteral("<span style=\"color:#a3271d; font-weight:bold\">%1</span>")
+                   .arg(error.left(hints).toHtmlEscaped());
+        if (hints >= 0)
+            html += QStringLiteral("<span style=\"color:#a3271d\">%1</span>")
+                        .arg(error.mid(hints).toHtmlEscaped());
+        if (report.error->line > 0)
+            txtCode->markerAdd(report.error->line - 1, errorMarker);
+    }
+    if (!report.warnings.isEmpty()) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
+                    .arg(report.warningText().toHtmlEscaped());
+    }
+    // Keeps the two blanks before each hint.
+    lblCheck->setText(QStringLiteral("<div style=\"white-space:pre-wrap\">%1</div>").arg(html));
+    lblCheck->setProperty("severity", report.compiles() ? "warning" : "error");
+    lblCheck->setStyleSheet(
+        report.compiles() ? QStringLiteral("QLabel { background: #fff6d6; border: 1px solid #e0b43a; }")
+                          : QStringLiteral("QLabel { background: #fbe3e1; border: 1px solid #d9473d; }"));
+    lblCheck->show();
+    Form_Resize();
+}
+
+void frmMain::clearCheck()
+{
+    txtCode->markerDeleteAll(errorMarker);
+    if (lblCheck->isHidden())
+        return;
+    lblCheck->hide();
+    lblCheck->clear();
+    Form_Resize();
+}
+
+void frmMain::showNote(const QString& text)
+{
+    lblNote->setText(text);
+    lblNote->show();
+    m_noteTimer->start();
 }
 
 void frmMain::tv1_NodeClick(QTreeWidgetItem* node)
 {
     setDeleteEnabled(ObjectTree::deleteEnabledFor(node));
+}
+
+void frmMain::tv1_SelectionChanged()
+{
+    // Moving the selection with the keyboard shows and enables what a click on the node would.
+    if (m_rebuilding)
+        return;
+    if (QTreeWidgetItem* node = selectedNode()) {
+        tv1_Click();
+        tv1_NodeClick(node);
+    }
 }
 
 void frmMain::tv1_MouseDown(Qt::MouseButton button, const QPoint& position)
@@ -258,12 +401,17 @@ void frmMain::tv1_MouseDown(Qt::MouseButton button, const QPoint& position)
 void frmMain::DeleteSelectedObject()
 {
     if (m_objects.remove(ObjectTree::objectPositionFor(selectedNode())))
-        txtCode->setText(QString());
+        clearPane();
 }
 
 void frmMain::Toolbar1_ButtonClick(const QAction* button)
 {
     const QString key = button->objectName();
+    // Copying leaves the tree and the delete button as they are.
+    if (key == QLatin1String("copy")) {
+        CopySnippet();
+        return;
+    }
     if (key == QLatin1String("display"))
         Editors::openDisplay(this, this);
     else if (key == QLatin1String("alert"))
@@ -302,6 +450,24 @@ void frmMain::mnuTrans_Click()
 void frmMain::mnuAbout_Click()
 {
     Editors::openAbout(this);
+}
+
+void frmMain::mnuCopyAll_Click()
+{
+    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects());
+    // With nothing to copy, whatever the user had on the clipboard stays there.
+    if (result.copied > 0)
+        QGuiApplication::clipboard()->setText(result.text);
+    showNote(SnippetCollector::confirmation(result));
+}
+
+void frmMain::CopySnippet()
+{
+    const QString text = txtCode->text();
+    if (text.isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(text);
+    showNote(QStringLiteral("Snippet copied"));
 }
 
 void frmMain::StatusBar1_PanelClick(const QLabel* panel)

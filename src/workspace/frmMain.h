@@ -10,6 +10,7 @@ class QLabel;
 class QMenu;
 class QsciScintilla;
 class QStatusBar;
+class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -38,14 +39,22 @@ private:
     void createStatusBar();
     void createContextMenu();
 
+    void createCheckLine();
+
     void Form_Load();
     void Form_Resize();
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
     QTreeWidgetItem* selectedNode() const;
+    void showSnippet(const ModelObject& object, const QString& snippet);
+    void clearPane();
+    void showCheck(const ModelObject& object, const QString& snippet);
+    void clearCheck();
+    void showNote(const QString& text);
 
     void tv1_Click();
     void tv1_NodeClick(QTreeWidgetItem* node);
+    void tv1_SelectionChanged();
     void tv1_MouseDown(Qt::MouseButton button, const QPoint& position);
     void DeleteSelectedObject();
     void Toolbar1_ButtonClick(const QAction* button);
@@ -53,6 +62,8 @@ private:
     void mnuAlert_Click();
     void mnuTrans_Click();
     void mnuAbout_Click();
+    void mnuCopyAll_Click();
+    void CopySnippet();
     void StatusBar1_PanelClick(const QLabel* panel);
 
     ObjectCollection m_objects;
@@ -61,6 +72,11 @@ private:
     QsciScintilla* txtCode = nullptr;
     QToolBar* Toolbar1 = nullptr;
     QAction* m_deleteButton = nullptr;
+    QAction* m_copyButton = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    QLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
+    QTimer* m_noteTimer = nullptr;
+    QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    bool m_rebuilding = false;
 };

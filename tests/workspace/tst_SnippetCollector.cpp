@@ -37,7 +37,8 @@ void tst_SnippetCollector::confirmation_data()
     QTest::newRow("one") << 1 << 0 << "Copied 1 snippet";
     QTest::newRow("some skipped") << 3 << 2
                                   << "Copied 3 snippets; 2 objects have no snippet and were skipped";
-    QTest::newRow("one skipped") << 0 << 1 << "Copied 0 snippets; 1 object has no snippet and was skipped";
+    QTest::newRow("only one, skipped") << 0 << 1 << "No snippet to copy; 1 object has no snippet and was skipped";
+    QTest::newRow("none") << 0 << 0 << "No snippet to copy";
 }
 
 void tst_SnippetCollector::confirmation()

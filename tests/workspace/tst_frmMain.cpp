@@ -9,10 +9,13 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QClipboard>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStatusBar>
+#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -47,6 +50,43 @@ std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
 QString snippetOf(const QString& descriptor)
 {
     return makeObject(descriptor)->codeSnippet().value();
+}
+
+// Objects for the Lua check, by row name.
+std::unique_ptr<ModelObject> checkedObject(const QString& kind)
+{
+    if (kind.startsWith(QLatin1String("alert"))) {
+        auto alert = std::make_unique<clsAlert>();
+        alert->setVarName(QStringLiteral("ask"));
+        alert->setTitle(kind == QLatin1String("alert quote") ? QStringLiteral("Say \"hi\"")
+                                                             : QStringLiteral("Quit?"));
+        const int buttons = kind == QLatin1String("alert six buttons") ? 6 : 2;
+        for (int i = 1; i <= buttons; ++i)
+            alert->addButton(QString::number(i), QStringLiteral("B%1").arg(i));
+        return alert;
+    }
+    if (kind == QLatin1String("empty value")) {
+        auto transition = std::make_unique<clsTransition>();
+        transition->setVarName(QStringLiteral("hero"));
+        transition->addProperty(QStringLiteral("0"), QStringLiteral("alpha"));
+        transition->addProperty(QString(), QStringLiteral("x"));
+        return transition;
+    }
+    auto display = std::make_unique<clsDisplay>();
+    display->init();
+    display->setDObjType(clsDisplay::Rect);
+    display->setReference(clsDisplay::Center);
+    display->setVarName(QStringLiteral("hero"));
+    if (kind == QLatin1String("keyword name"))
+        display->setVarName(QStringLiteral("end"));
+    else if (kind == QLatin1String("not a name"))
+        display->setVarName(QStringLiteral("my hero"));
+    else if (kind == QLatin1String("image with parent")) {
+        display->setDObjType(clsDisplay::Image);
+        display->setParGroup(QStringLiteral("layer"));
+        display->setFilename(QString());
+    }
+    return display;
 }
 
 // Pre-order: "index key text parent", "+" for an expanded node.
@@ -112,6 +152,16 @@ private Q_SLOTS:
     void layoutFollowsWindow();
     void closesAtOnce();
 
+    void copyCommands_data();
+    void copyCommands();
+    void copyFollowsPane();
+    void luaCheck_data();
+    void luaCheck();
+    void checkFollowsPane();
+    void keyboardNavigation();
+    void shortcuts_data();
+    void shortcuts();
+
 private:
     QTreeWidgetItem* node(const QString& key) const;
     void click(const QString& key, Qt::MouseButton button = Qt::LeftButton);
@@ -123,6 +173,22 @@ private:
         return window->Toolbar1()->findChild<QAction*>(QStringLiteral("delete"));
     }
     QString pane() const { return window->txtCode()->text(); }
+    QLabel* checkLine() const { return window->main.findChild<QLabel*>(QStringLiteral("lblCheck")); }
+    QString checkText() const { return QTextDocumentFragment::fromHtml(checkLine()->text()).toPlainText(); }
+    // The lines of the pane that carry the error marker, 1-based.
+    QList<int> markedLines() const
+    {
+        QList<int> lines;
+        for (int line = 0; line < window->txtCode()->lines(); ++line) {
+            if (window->txtCode()->markersAtLine(line) != 0)
+                lines.append(line + 1);
+        }
+        return lines;
+    }
+    QLabel* statusLabel(const QString& name) const
+    {
+        return window->main.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->findChild<QLabel*>(name);
+    }
 
     struct Window
     {
@@ -309,8 +375,11 @@ void tst_frmMain::deleteWithoutObjectNodeRemovesNothing()
 {
     apply(QStringLiteral("D hero;T fade"));
     click(QStringLiteral("T-2"));
-    // The keyboard moves the selection to a branch; only clicks set the delete button.
-    window->tv1()->setCurrentItem(node(QStringLiteral("Transition")));
+    // Ctrl+click takes the selection away and leaves the delete button as the click set it.
+    QTreeWidget* tree = window->tv1();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      tree->visualItemRect(node(QStringLiteral("T-2"))).center());
+    QVERIFY(tree->selectedItems().isEmpty());
     QVERIFY(deleteButton()->isEnabled());
     pressToolbar(QStringLiteral("delete"));
     QCOMPARE(describe(window->tv1()).size(), 6);
@@ -388,8 +457,9 @@ void tst_frmMain::rightClickOpensMenu()
     for (const QAction* entry : menu->actions())
         entries.append(entry->objectName() + QLatin1Char('=') + (entry->isSeparator() ? "-" : entry->text()));
     const QString notice = QStringLiteral("© %1 %2").arg(BuildInfo::makerYear, BuildInfo::maker);
-    QCOMPARE(entries, (QStringList{"mnuDisp=Add Display", "mnuAlert=Add Alert", "mnuTrans=Add Transition",
-                                   "mnuSep=-", "mnuAbout=" + notice}));
+    QCOMPARE(entries,
+             (QStringList{"mnuDisp=Add Display", "mnuAlert=Add Alert", "mnuTrans=Add Transition", "mnuSep=-",
+                          "mnuAbout=" + notice, "mnuSepCopy=-", "mnuCopyAll=Copy All Snippets"}));
 }
 
 void tst_frmMain::statusBarLinks_data()
@@ -446,9 +516,11 @@ void tst_frmMain::toolbarEntries()
         }
         QVERIFY2(drawn > 100, qPrintable(action->objectName()));
     }
-    QCOMPARE(entries, (QStringList{"display|Display|Display Object|on", "alert|Alert|Alert Window|on",
-                                   "trans|Transition|Transition|on", "-", "delete|Delete|Delete Object|off",
-                                   "-", "about|About|About Box|on"}));
+    QCOMPARE(entries,
+             (QStringList{"display|Display|Display Object (Ctrl+1)|on",
+                          "alert|Alert|Alert Window (Ctrl+2)|on", "trans|Transition|Transition (Ctrl+3)|on",
+                          "-", "delete|Delete|Delete Object (Del)|off", "-", "about|About|About Box (F1)|on",
+                          "-", "copy|Copy|Copy Snippet (Ctrl+Shift+C)|off"}));
     QCOMPARE(window->Toolbar1()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
 }
 
@@ -484,6 +556,297 @@ void tst_frmMain::closesAtOnce()
     QVERIFY(!window->main.isVisible());
     QVERIFY(MessageBox::takeShown().isEmpty());
     MessageBox::setRecording(false);
+}
+
+void tst_frmMain::copyCommands_data()
+{
+    QTest::addColumn<QString>("ops");
+    QTest::addColumn<QString>("command"); // a toolbar key, a menu entry, or "keys" for Ctrl+Shift+C
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("note");
+    const QString hero = snippetOf(QStringLiteral("D hero"));
+    QTest::newRow("copy button") << "D hero;T fade"
+                                 << "copy" << hero << "Snippet copied";
+    QTest::newRow("copy keys") << "D hero;T fade"
+                               << "keys" << hero << "Snippet copied";
+    QTest::newRow("copy all") << "D hero;I pic;T fade;A ask"
+                              << "mnuCopyAll"
+                              << hero + "\r\n" + snippetOf(QStringLiteral("T fade")) + "\r\n" +
+                                     snippetOf(QStringLiteral("A ask"))
+                              << "Copied 3 snippets; 1 object has no snippet and was skipped";
+    QTest::newRow("copy all, nothing to copy")
+        << "D hero;-hero;I pic"
+        << "mnuCopyAll"
+        << "before"
+        << "No snippet to copy; 1 object has no snippet and was skipped";
+}
+
+void tst_frmMain::copyCommands()
+{
+    QFETCH(QString, ops);
+    QFETCH(QString, command);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, note);
+    window->main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window->main));
+    apply(ops);
+    const QString first = ObjectTree::key(window->tv1()->topLevelItem(0)->child(0)->child(0));
+    click(first);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    const QStringList tree = describe(window->tv1());
+    const QString shown = pane();
+    const bool deleteOn = deleteButton()->isEnabled();
+
+    if (command == QLatin1String("keys"))
+        QTest::keyClick(window->tv1(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    else if (command == QLatin1String("copy"))
+        pressToolbar(command);
+    else
+        window->main.findChild<QMenu*>(QStringLiteral("mnuContext"))->findChild<QAction*>(command)->trigger();
+
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied.toUtf8(), clipboard.toUtf8());
+    QCOMPARE(statusLabel(QStringLiteral("lblNote"))->text(), note);
+    QVERIFY(statusLabel(QStringLiteral("lblNote"))->isVisible());
+    for (const char* panel : {"notice", "eml", "url"})
+        QVERIFY2(statusLabel(QLatin1String(panel))->isVisible(), panel);
+    QCOMPARE(describe(window->tv1()), tree);
+    QCOMPARE(window->tv1()->selectedItems(), QList<QTreeWidgetItem*>{node(first)});
+    QCOMPARE(deleteButton()->isEnabled(), deleteOn);
+    QCOMPARE(pane(), shown);
+}
+
+void tst_frmMain::copyFollowsPane()
+{
+    QAction* copy = window->Toolbar1()->findChild<QAction*>(QStringLiteral("copy"));
+    QVERIFY(!copy->isEnabled());
+    apply(QStringLiteral("A ask;I pic"));
+    click(QStringLiteral("D-2")); // no snippet: the pane stays empty
+    QVERIFY(!copy->isEnabled());
+    click(QStringLiteral("A-1"));
+    QVERIFY(copy->isEnabled());
+
+    auto* code = window->txtCode();
+    code->setFocus();
+    code->selectAll();
+    QTest::keyClick(code, Qt::Key_Delete);
+    QCOMPARE(pane(), QString());
+    QVERIFY(!copy->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+
+    QTest::keyClicks(code, QStringLiteral("x = 1"));
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x = 1"));
+
+    click(QStringLiteral("A-1"));
+    pressToolbar(QStringLiteral("delete"));
+    QCOMPARE(pane(), QString());
+    QVERIFY(!copy->isEnabled());
+}
+
+void tst_frmMain::luaCheck_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("badLine"); // text on the line Lua stops at; empty when it compiles
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("compiles") << "rect"
+                              << ""
+                              << ""
+                              << "";
+    QTest::newRow("double quote") << "alert quote"
+                                  << "Say \"hi\""
+                                  << "The title holds a double quote"
+                                  << "";
+    QTest::newRow("keyword name") << "keyword name"
+                                  << "local end"
+                                  << "\u201Cend\u201D is a Lua keyword"
+                                  << "";
+    QTest::newRow("not a name") << "not a name"
+                                << "my hero = "
+                                << "\u201Cmy hero\u201D is not a Lua name"
+                                << "";
+    QTest::newRow("empty value") << "empty value"
+                                 << "x="
+                                 << "\u201Cx\u201D has no value"
+                                 << "";
+    QTest::newRow("image with parent") << "image with parent"
+                                       << "newImage"
+                                       << "An image with a parent group needs a file name."
+                                       << "";
+    QTest::newRow("six buttons") << "alert six buttons"
+                                 << ""
+                                 << ""
+                                 << "Corona shows at most 5 buttons in an alert; this one has 6.";
+    QTest::newRow("name used twice") << "rect twice"
+                                     << ""
+                                     << ""
+                                     << "The variable name \u201Chero\u201D is also used by another object";
+}
+
+void tst_frmMain::luaCheck()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, badLine);
+    QFETCH(QString, hint);
+    QFETCH(QString, warning);
+    std::unique_ptr<ModelObject> object = checkedObject(kind);
+    const QString snippet = object->codeSnippet().value();
+    window->main.addObject(std::move(object));
+    if (kind == QLatin1String("rect twice"))
+        window->main.addObject(checkedObject(kind));
+    // The first object node, whatever its kind.
+    QTreeWidgetItem* target = nullptr;
+    for (QTreeWidgetItemIterator it(window->tv1()); *it && !target; ++it) {
+        if (ObjectTree::key(*it).contains(QLatin1Char('-')))
+            target = *it;
+    }
+    QVERIFY(target);
+    click(ObjectTree::key(target));
+
+    QCOMPARE(pane(), snippet); // the check leaves the text alone
+    if (badLine.isEmpty() && warning.isEmpty()) {
+        QVERIFY(checkLine()->isHidden());
+        QCOMPARE(markedLines(), QList<int>());
+        return;
+    }
+    QVERIFY(checkLine()->isVisible());
+    const QRect code = window->txtCode()->geometry();
+    QCOMPARE(checkLine()->geometry().left(), code.left());
+    QVERIFY(checkLine()->geometry().top() > code.bottom());
+    const QString text = checkText();
+    if (!badLine.isEmpty()) {
+        const QStringList lines = snippet.split(QStringLiteral("\r\n"));
+        int line = 0;
+        while (line < lines.size() && !lines.at(line).contains(badLine))
+            ++line;
+        QVERIFY2(line < lines.size(), qPrintable(badLine));
+        QVERIFY2(text.startsWith(QStringLiteral("Lua cannot compile this snippet: line %1: ").arg(line + 1)),
+                 qPrintable(text));
+        const qsizetype hintAt = text.indexOf(QStringLiteral("  Hint: "));
+        QVERIFY2(hintAt > 0 && text.indexOf(hint) > hintAt, qPrintable(text));
+        QCOMPARE(markedLines(), QList<int>{line + 1});
+        QCOMPARE(checkLine()->property("severity").toString(), QStringLiteral("error"));
+    } else {
+        QVERIFY2(text.startsWith(QStringLiteral("Warning: ") + warning), qPrintable(text));
+        QCOMPARE(markedLines(), QList<int>());
+        QCOMPARE(checkLine()->property("severity").toString(), QStringLiteral("warning"));
+    }
+}
+
+void tst_frmMain::checkFollowsPane()
+{
+    window->main.addObject(checkedObject(QStringLiteral("keyword name")));
+    window->main.addObject(checkedObject(QStringLiteral("rect")));
+    const QRect clean = window->txtCode()->geometry();
+    click(QStringLiteral("D-1"));
+    QVERIFY(checkLine()->isVisible());
+    QVERIFY(window->txtCode()->height() < clean.height());
+    click(QStringLiteral("D-2"));
+    QVERIFY(checkLine()->isHidden());
+    QCOMPARE(markedLines(), QList<int>());
+    QCOMPARE(window->txtCode()->geometry(), clean);
+
+    click(QStringLiteral("D-1"));
+    QVERIFY(!markedLines().isEmpty());
+    pressToolbar(QStringLiteral("delete"));
+    QCOMPARE(pane(), QString());
+    QVERIFY(checkLine()->isHidden());
+    QCOMPARE(markedLines(), QList<int>());
+    QCOMPARE(window->txtCode()->geometry(), clean);
+}
+
+void tst_frmMain::keyboardNavigation()
+{
+    apply(QStringLiteral("D hero;T fade;I pic"));
+    QTreeWidget* tree = window->tv1();
+    tree->setFocus();
+    tree->setCurrentItem(node(QStringLiteral("Root")));
+    // Where each key leads: the node, the delete button, the object whose snippet is shown.
+    const struct
+    {
+        Qt::Key key;
+        const char* node;
+        bool deleteEnabled;
+        const char* shown;
+    } steps[] = {
+        {Qt::Key_Down, "Display", false, ""},          {Qt::Key_Down, "D-1", true, "D hero"},
+        {Qt::Key_Down, "D-3", true, "D hero"},         {Qt::Key_Down, "Alert", false, "D hero"},
+        {Qt::Key_Down, "Transition", false, "D hero"}, {Qt::Key_Down, "T-2", true, "T fade"},
+        {Qt::Key_Up, "Transition", false, "T fade"},   {Qt::Key_Home, "Root", false, "T fade"},
+        {Qt::Key_End, "T-2", true, "T fade"},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(tree, step.key);
+        const QString where = QLatin1String(step.node);
+        QCOMPARE(tree->selectedItems(), QList<QTreeWidgetItem*>{node(where)});
+        QCOMPARE(deleteButton()->isEnabled(), step.deleteEnabled);
+        QCOMPARE(pane(), *step.shown ? snippetOf(QLatin1String(step.shown)) : QString());
+    }
+    // An editor handing over an object rebuilds the tree; that is no move of the user's.
+    window->main.addObject(makeObject(QStringLiteral("A ask")));
+    QVERIFY(tree->selectedItems().isEmpty());
+    QCOMPARE(pane(), snippetOf(QStringLiteral("T fade")));
+    QVERIFY(deleteButton()->isEnabled());
+}
+
+void tst_frmMain::shortcuts_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<bool>("inTree"); // the tree has the focus; else the code pane
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("modal");
+    QTest::newRow("display") << QKeySequence(Qt::CTRL | Qt::Key_1) << true << "display" << true;
+    QTest::newRow("alert") << QKeySequence(Qt::CTRL | Qt::Key_2) << false << "alert" << true;
+    QTest::newRow("transition") << QKeySequence(Qt::CTRL | Qt::Key_3) << true << "trans" << true;
+    QTest::newRow("about") << QKeySequence(Qt::Key_F1) << false << "about" << true;
+    QTest::newRow("delete in tree") << QKeySequence(Qt::Key_Delete) << true << "delete" << false;
+    QTest::newRow("delete in pane") << QKeySequence(Qt::Key_Delete) << false << "" << false;
+}
+
+void tst_frmMain::shortcuts()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(bool, inTree);
+    QFETCH(QString, command);
+    QFETCH(bool, modal);
+    window->main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window->main));
+    apply(QStringLiteral("D hero;T fade"));
+    click(QStringLiteral("D-1"));
+    QWidget* focus = inTree ? static_cast<QWidget*>(window->tv1()) : window->txtCode();
+    focus->setFocus();
+    QTRY_VERIFY(focus->hasFocus());
+
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (QAction* action : window->Toolbar1()->actions())
+        spies.push_back(std::make_unique<QSignalSpy>(action, &QAction::triggered));
+    ModalCloser closer;
+    if (modal)
+        closer.arm();
+    QTest::keySequence(focus, keys);
+
+    QStringList triggered;
+    const QList<QAction*> actions = window->Toolbar1()->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        if (!spies.at(size_t(i))->isEmpty())
+            triggered.append(actions.at(i)->objectName());
+    }
+    QCOMPARE(triggered, command.isEmpty() ? QStringList() : QStringList{command});
+    QCOMPARE(closer.closed, modal ? 1 : 0);
+    if (command.isEmpty()) {
+        // The pane's own Delete key: the object stays.
+        QCOMPARE(describe(window->tv1()).size(), 6);
+        QVERIFY(deleteButton()->isEnabled());
+        return;
+    }
+    // The closing steps ran as for the toolbar button.
+    QVERIFY(!deleteButton()->isEnabled());
+    QVERIFY(window->tv1()->selectedItems().isEmpty());
+    QCOMPARE(describe(window->tv1()).size(), command == QLatin1String("delete") ? 5 : 6);
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -49,7 +49,8 @@ PairListEditor::PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* 
     connect(remove, &QPushButton::clicked, this, &PairListEditor::cmdRem_Click);
     connect(list, &QTreeWidget::itemSelectionChanged, this,
             [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
-    list->viewport()->installEventFilter(this);
+    m_viewport = list->viewport();
+    m_viewport->installEventFilter(this);
     remove->setEnabled(false);
 }
 
@@ -93,7 +94,7 @@ void PairListEditor::applyPreset(const Preset& preset)
 
 bool PairListEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && watched == m_viewport) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton)
             m_menu->popup(mouse->globalPosition().toPoint());

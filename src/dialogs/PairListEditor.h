@@ -66,6 +66,8 @@ protected:
 private:
     QWidget* m_dialog;
     QTreeWidget* m_list;
+    QObject* m_viewport =
+        nullptr; // compared only: the filter still sees events while the dialog is torn down
     QPushButton* m_remove;
     Target m_target;
     QMenu* m_menu;

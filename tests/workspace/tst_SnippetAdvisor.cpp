@@ -12,7 +12,8 @@ Q_DECLARE_METATYPE(ObjectPtr)
 
 namespace {
 
-ObjectPtr display(const QString& name, qint16 kind, const QString& file = {}, const QString& group = {})
+ObjectPtr display(const QString& name, qint16 kind = clsDisplay::Rect, const QString& file = {},
+                  const QString& group = {})
 {
     auto d = std::make_shared<clsDisplay>();
     d->setVarName(name);
@@ -49,82 +50,58 @@ class tst_SnippetAdvisor : public QObject
 private Q_SLOTS:
     void review_data();
     void review();
-    void warnings_data();
-    void warnings();
 };
 
 void tst_SnippetAdvisor::review_data()
 {
     QTest::addColumn<ObjectPtr>("object");
-    QTest::addColumn<int>("line"); // 0: compiles
-    QTest::addColumn<QString>("hint");
-
-    QTest::newRow("valid rect") << display("hero", clsDisplay::Rect) << 0 << "";
-    QTest::newRow("valid transition to a field") << transition("hero.sprite", "x", "10") << 0 << "";
-    QTest::newRow("valid alert") << alert("Quit?", 2) << 0 << "";
-    QTest::newRow("blank in name") << display("my hero", clsDisplay::Rect) << 6 << "is not a Lua name";
-    QTest::newRow("keyword name") << display("end", clsDisplay::Circle) << 2 << "is a Lua keyword";
-    QTest::newRow("quote in file") << display("hero", clsDisplay::Image, "he\"ro.png") << 6
+    QTest::addColumn<ObjectPtr>("other"); // shares the workspace
+    QTest::addColumn<int>("line");        // 0: compiles
+    QTest::addColumn<QString>("found");   // the hint, or the warning when it compiles
+    const ObjectPtr x = display(QStringLiteral("x"));
+    QTest::newRow("valid rect") << display("hero") << x << 0 << "";
+    QTest::newRow("valid transition to a field") << transition("hero.sprite", "x", "10") << x << 0 << "";
+    QTest::newRow("five buttons") << alert("Quit?", 5) << x << 0 << "";
+    QTest::newRow("blank in name") << display("my hero") << x << 6 << "is not a Lua name";
+    QTest::newRow("keyword name") << display("end", clsDisplay::Circle) << x << 2 << "is a Lua keyword";
+    QTest::newRow("quote in file") << display("hero", clsDisplay::Image, "he\"ro.png") << x << 6
                                    << "file name holds a double quote";
     QTest::newRow("image parent no file")
-        << display("hero", clsDisplay::Image, "", "grp") << 6 << "needs a file name";
-    QTest::newRow("empty value") << transition("ball", "x", "") << 2 << "has no value";
-    QTest::newRow("quote in title") << alert("Say \"hi\"", 1) << 5 << "title holds a double quote";
+        << display("hero", clsDisplay::Image, "", "grp") << x << 6 << "needs a file name";
+    QTest::newRow("empty value") << transition("ball", "x", "") << x << 2 << "has no value";
+    QTest::newRow("quote in title") << alert("Say \"hi\"", 1) << x << 5 << "title holds a double quote";
+    QTest::newRow("six buttons") << alert("t", 6) << x << 0 << "at most 5 buttons";
+    QTest::newRow("two displays one name")
+        << display("hero") << display("hero", clsDisplay::Circle) << 0 << "also used by another object";
+    QTest::newRow("transition targets display") << transition("hero", "x", "1") << display("hero") << 0 << "";
+    QTest::newRow("names differ in case") << display("Hero") << display("hero") << 0 << "";
+    auto shared = std::make_shared<clsTransition>();
+    shared->setOnStart(QStringLiteral("done"));
+    shared->setOnComplete(QStringLiteral("done"));
+    QTest::newRow("one listener name twice") << ObjectPtr(shared) << x << 0 << "hides the first";
 }
 
 void tst_SnippetAdvisor::review()
 {
     QFETCH(ObjectPtr, object);
+    QFETCH(ObjectPtr, other);
     QFETCH(int, line);
-    QFETCH(QString, hint);
-    const QString snippet = object->codeSnippet().value();
-    const SnippetAdvisor::Report report = SnippetAdvisor::review(*object, snippet, {object.get()});
+    QFETCH(QString, found);
+    const QList<const ModelObject*> workspace{object.get(), other.get()};
+    const auto report = SnippetAdvisor::review(*object, object->codeSnippet().value(), workspace);
+    const QString text = report.errorText();
     QCOMPARE(report.compiles(), line == 0);
-    if (line == 0) {
-        QVERIFY(report.hints.isEmpty());
-        QVERIFY(report.errorText().isEmpty());
+    if (line != 0) {
+        QCOMPARE(report.error->line, line);
+        QVERIFY2(text.startsWith(QStringLiteral("Lua cannot compile this snippet: line %1: ").arg(line)) &&
+                     text.contains(found),
+                 qPrintable(text));
         return;
     }
-    QCOMPARE(report.error->line, line);
-    const QString text = report.errorText();
-    QVERIFY2(text.startsWith(QStringLiteral("Lua cannot compile this snippet: line %1: ").arg(line)),
-             qPrintable(text));
-    QVERIFY2(text.contains(hint), qPrintable(text));
-}
-
-void tst_SnippetAdvisor::warnings_data()
-{
-    QTest::addColumn<ObjectPtr>("object");
-    QTest::addColumn<ObjectPtr>("other");
-    QTest::addColumn<QString>("warning");
-
-    QTest::newRow("five buttons") << alert("t", 5) << display("x", clsDisplay::Rect) << "";
-    QTest::newRow("six buttons") << alert("t", 6) << display("x", clsDisplay::Rect) << "at most 5 buttons";
-    QTest::newRow("two displays one name")
-        << display("hero", clsDisplay::Rect) << display("hero", clsDisplay::Circle)
-        << "also used by another object";
-    QTest::newRow("transition targets display")
-        << transition("hero", "x", "1") << display("hero", clsDisplay::Rect) << "";
-    auto shared = std::make_shared<clsTransition>();
-    shared->setOnStart(QStringLiteral("done"));
-    shared->setOnComplete(QStringLiteral("done"));
-    QTest::newRow("one listener name twice")
-        << ObjectPtr(shared) << display("x", clsDisplay::Rect) << "hides the first";
-    QTest::newRow("names differ in case")
-        << display("Hero", clsDisplay::Rect) << display("hero", clsDisplay::Rect) << "";
-}
-
-void tst_SnippetAdvisor::warnings()
-{
-    QFETCH(ObjectPtr, object);
-    QFETCH(ObjectPtr, other);
-    QFETCH(QString, warning);
-    const QStringList found = SnippetAdvisor::warnings(*object, {object.get(), other.get()});
-    if (warning.isEmpty())
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('|'))));
-    else
-        QVERIFY2(found.size() == 1 && found.first().contains(warning),
-                 qPrintable(found.join(QLatin1Char('|'))));
+    QVERIFY2(text.isEmpty() && report.hints.isEmpty(), qPrintable(text));
+    const QStringList warnings = SnippetAdvisor::warnings(*object, workspace);
+    QVERIFY2(found.isEmpty() ? warnings.isEmpty() : warnings.size() == 1 && warnings.first().contains(found),
+             qPrintable(warnings.join(QLatin1Char('|'))));
 }
 
 QTEST_APPLESS_MAIN(tst_SnippetAdvisor)

@@ -246,6 +246,8 @@ void tst_frmMain::clickRules()
     if (editFirst)
         code()->setText(QStringLiteral("edited"));
     click(target);
+    if (target == QLatin1String("blank"))
+        QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem*>{node(QStringLiteral("D-1"))});
     QCOMPARE(deleteButton()->isEnabled(), deleteEnabled);
     QCOMPARE(pane().toUtf8(), (shown == QLatin1String("edited") ? shown : snippetOf(shown)).toUtf8());
 }

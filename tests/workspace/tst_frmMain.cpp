@@ -413,11 +413,13 @@ void tst_frmMain::copyCommands_data()
                               << hero + "\r\n" + snippetOf(QStringLiteral("T fade")) + "\r\n" +
                                      snippetOf(QStringLiteral("A ask"))
                               << "Copied 3 snippets; 1 object has no snippet and was skipped";
+    QTest::newRow("copy all, one") << "D hero"
+                                   << "mnuCopyAll" << hero << "Copied 1 snippet";
     QTest::newRow("copy all, nothing to copy")
-        << "D hero;-hero;I pic"
+        << "D hero;-hero;I pic;I pic2"
         << "mnuCopyAll"
         << "before"
-        << "No snippet to copy; 1 object has no snippet and was skipped";
+        << "No snippet to copy; 2 objects have no snippet and were skipped";
 }
 
 void tst_frmMain::copyCommands()

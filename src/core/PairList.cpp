@@ -3,15 +3,20 @@
 const QString PairList::duplicateKeyDescription =
     QStringLiteral("This key is already associated with an element of this collection");
 
-QString PairList::foldKey(const QString& key)
+bool PairList::sameKey(const QString& a, const QString& b)
 {
-    // toCaseFolded maps every case variant (including non-Latin scripts) to one form.
-    return key.toCaseFolded();
+    // Compares in place, without building folded copies; unlike toCaseFolded it also treats
+    // an unpaired surrogate consistently, so equality stays an equivalence.
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
 qsizetype PairList::indexOfKey(const QString& key) const
 {
-    return m_folded.indexOf(foldKey(key));
+    for (qsizetype i = 0; i < m_items.size(); ++i) {
+        if (sameKey(m_items.at(i).clsKey(), key))
+            return i;
+    }
+    return -1;
 }
 
 bool PairList::append(const clsData& pair, QString* error)
@@ -22,7 +27,6 @@ bool PairList::append(const clsData& pair, QString* error)
         return false;
     }
     m_items.append(pair);
-    m_folded.append(foldKey(pair.clsKey()));
     return true;
 }
 
@@ -31,14 +35,11 @@ bool PairList::remove(qsizetype position)
     if (position < 1 || position > m_items.size())
         return false;
     m_items.removeAt(position - 1);
-    m_folded.removeAt(position - 1);
     return true;
 }
 
 void PairList::clear()
 {
-    while (!m_items.isEmpty()) {
+    while (!m_items.isEmpty())
         m_items.removeLast();
-        m_folded.removeLast();
-    }
 }

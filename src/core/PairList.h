@@ -32,10 +32,9 @@ public:
     QList<clsData>::const_iterator begin() const { return m_items.cbegin(); }
     QList<clsData>::const_iterator end() const { return m_items.cend(); }
 
-    // The comparison form of a key: Unicode case folding.
-    static QString foldKey(const QString& key);
+    // Keys are equal when they differ at most in letter case (Unicode simple case folding).
+    static bool sameKey(const QString& a, const QString& b);
 
 private:
     QList<clsData> m_items;
-    QList<QString> m_folded; // foldKey of each item's key, so a lookup folds only its argument
 };

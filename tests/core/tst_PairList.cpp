@@ -21,6 +21,12 @@ void tst_PairList::duplicateKeysIgnoreCase()
     QCOMPARE(error, QStringLiteral("This key is already associated with an element of this collection"));
     QCOMPARE(list.count(), 2);
     QCOMPARE(list.at(1), clsData(QStringLiteral("Σίσυφος"), QStringLiteral("1")));
+
+    // An unpaired surrogate between letters must not break the case rule (a folded copy
+    // turned it into U+FFFD on one side only).
+    const QChar lone(char16_t(0xD801));
+    QVERIFY(list.append(clsData(QStringLiteral("σ") + lone + QStringLiteral("σ"), {})));
+    QVERIFY(!list.append(clsData(QStringLiteral("Σ") + lone + QStringLiteral("σ"), {})));
 }
 
 void tst_PairList::remove_data()

@@ -7,6 +7,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // Settings live under Quillet/Quillet.
+    QApplication::setOrganizationName(QStringLiteral("Quillet"));
     QApplication::setApplicationName(QStringLiteral("Quillet"));
 #ifdef QUILLET_APP_ID
     QGuiApplication::setDesktopFileName(QStringLiteral(QUILLET_APP_ID));

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "GraphicsApi.h"
+
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // What every object of the workspace offers: its kind, its Lua name and its snippet.
@@ -14,10 +17,15 @@ public:
     virtual QString ObjType() const = 0;
     QString varName() const { return m_varName; }
     void setVarName(const QString& name) { m_varName = name; }
+    // A deep copy, pairs included: editing and undo work on copies.
+    virtual std::unique_ptr<ModelObject> clone() const = 0;
     // Resets the object to its class's defaults.
     virtual void init() = 0;
-    // The generated Lua, CR LF after every line; nothing when it cannot be produced.
-    virtual std::optional<QString> codeSnippet() const = 0;
+    // The generated Lua for the given graphics API, CR LF after every line; nothing when it
+    // cannot be produced.
+    virtual std::optional<QString> codeSnippet(GraphicsApi api) const = 0;
+    // The snippet for Corona's first graphics API.
+    std::optional<QString> codeSnippet() const { return codeSnippet(GraphicsApi::V1); }
 
 protected:
     ModelObject() = default;

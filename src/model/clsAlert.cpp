@@ -28,7 +28,7 @@ bool clsAlert::removeButton(qsizetype position)
     return m_buttons.remove(position);
 }
 
-std::optional<QString> clsAlert::codeSnippet() const
+std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
 {
     const QString V = varName();
     const bool hasButtons = !m_buttons.isEmpty();

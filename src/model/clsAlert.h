@@ -10,8 +10,10 @@ public:
     clsAlert() { init(); }
 
     QString ObjType() const override { return QStringLiteral("Alert"); }
+    std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsAlert>(*this); }
     void init() override;
-    std::optional<QString> codeSnippet() const override;
+    using ModelObject::codeSnippet;
+    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     QString title() const { return m_title; }
     void setTitle(const QString& v) { m_title = v; }

@@ -70,7 +70,7 @@ int clsDisplay::colourComponent(int index) const
     return (quint32(m_colour) >> (8 * (index - 1))) & 0xFF;
 }
 
-std::optional<QString> clsDisplay::codeSnippet() const
+std::optional<QString> clsDisplay::codeSnippet(GraphicsApi /*api*/) const
 {
     const QString typeName = displayTypeName(m_dObjType);
     if (typeName.isEmpty())

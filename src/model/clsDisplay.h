@@ -42,8 +42,10 @@ public:
     clsDisplay() = default;
 
     QString ObjType() const override { return QStringLiteral("Display"); }
+    std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsDisplay>(*this); }
     void init() override;
-    std::optional<QString> codeSnippet() const override;
+    using ModelObject::codeSnippet;
+    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     qint16 dObjType() const { return m_dObjType; }
     void setDObjType(qint16 v) { m_dObjType = v; }

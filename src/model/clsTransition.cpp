@@ -26,7 +26,7 @@ bool clsTransition::removeProperty(qsizetype position)
     return m_properties.remove(position);
 }
 
-std::optional<QString> clsTransition::codeSnippet() const
+std::optional<QString> clsTransition::codeSnippet(GraphicsApi /*api*/) const
 {
     // The listener blocks declare Corona table listeners: Corona calls the method named
     // after the event on the table passed as onStart / onComplete.

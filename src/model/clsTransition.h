@@ -10,8 +10,10 @@ public:
     clsTransition() { init(); }
 
     QString ObjType() const override { return QStringLiteral("Transition"); }
+    std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsTransition>(*this); }
     void init() override;
-    std::optional<QString> codeSnippet() const override;
+    using ModelObject::codeSnippet;
+    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     qint32 duration() const { return m_duration; }
     void setDuration(qint32 v) { m_duration = v; }

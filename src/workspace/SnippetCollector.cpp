@@ -2,11 +2,11 @@
 
 #include "ModelObject.h"
 
-SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject*>& objects)
+SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject*>& objects, GraphicsApi api)
 {
     Result result;
     for (const ModelObject* object : objects) {
-        const std::optional<QString> snippet = object->codeSnippet();
+        const std::optional<QString> snippet = object->codeSnippet(api);
         if (!snippet) {
             ++result.skipped;
             continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GraphicsApi.h"
+
 #include <QList>
 #include <QString>
 
@@ -16,7 +18,7 @@ public:
         int skipped = 0; // objects whose snippet cannot be produced
     };
 
-    static Result collect(const QList<const ModelObject*>& objects);
+    static Result collect(const QList<const ModelObject*>& objects, GraphicsApi api);
     // "Copied 3 snippets" ("No snippet to copy" for none), with the skipped ones counted.
     static QString confirmation(const Result& result);
 };

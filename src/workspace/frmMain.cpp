@@ -454,7 +454,7 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuCopyAll_Click()
 {
-    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects());
+    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects(), GraphicsApi::V1);
     // With nothing to copy, whatever the user had on the clipboard stays there.
     if (result.copied > 0)
         QGuiApplication::clipboard()->setText(result.text);

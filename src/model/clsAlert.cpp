@@ -28,6 +28,7 @@ bool clsAlert::removeButton(qsizetype position)
     return m_buttons.remove(position);
 }
 
+// Graphics 2.0 changed nothing that an alert uses.
 std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
 {
     const QString V = varName();
@@ -36,21 +37,9 @@ std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
     w("--START of AlertWindow");
     w("local onMy_", V, "={}");
     w.blank();
-    w("--START of Showing AlertWindow");
-    w.part(QStringLiteral("local ") + V + QStringLiteral(" = native.showAlert ( ") + QuoteText(m_title) +
-           QStringLiteral(", ") + QuoteText(m_message) + QStringLiteral(", "));
-    QStringList captions;
-    for (const clsData& b : m_buttons)
-        captions.append(QuoteText(b.clsKey()));
-    // Without buttons an empty table keeps the call valid Lua.
-    w(hasButtons ? QStringLiteral("{ ") + captions.join(QStringLiteral(", ")) + QStringLiteral(" }")
-                 : QStringLiteral("{ }"));
-    w(", onMy_", V, " )");
-    w("--END of Showing AlertWindow");
-    w.blank();
+    // Corona takes a table as listener only if its "completion" method exists when
+    // showAlert runs, so the handler comes first.
     w("--START of Handling Function for AlertWindow");
-    // Corona reads the listener when showAlert runs, so the handler must be a method of
-    // the table already passed, named after the "completion" event.
     w("function onMy_", V, ":completion ( event ) ");
     w.line(1, "if ", QuoteText(QStringLiteral("clicked")), " == event.action then ");
     w.line(2, "local i = event.index");
@@ -65,6 +54,18 @@ std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
     w.line(1, "end");
     w("end");
     w("--END of Handling Function for AlertWindow");
+    w.blank();
+    w("--START of Showing AlertWindow");
+    w.part(QStringLiteral("local ") + V + QStringLiteral(" = native.showAlert ( ") + QuoteText(m_title) +
+           QStringLiteral(", ") + QuoteText(m_message) + QStringLiteral(", "));
+    QStringList captions;
+    for (const clsData& b : m_buttons)
+        captions.append(QuoteText(b.clsKey()));
+    // Without buttons an empty table keeps the call valid Lua.
+    w(hasButtons ? QStringLiteral("{ ") + captions.join(QStringLiteral(", ")) + QStringLiteral(" }")
+                 : QStringLiteral("{ }"));
+    w(", onMy_", V, " )");
+    w("--END of Showing AlertWindow");
     w.blank();
     w("--END of AlertWindow");
     return w.text();

@@ -31,6 +31,24 @@ QString num(qint32 v)
     return QString::number(v);
 }
 
+// Graphics 2.0 takes colour components from 0 to 1; n/255 keeps every byte exact.
+QString unitComponent(int byte)
+{
+    if (byte == 0)
+        return QStringLiteral("0");
+    if (byte == 255)
+        return QStringLiteral("1");
+    return num(byte) + QStringLiteral("/255");
+}
+
+// An anchor is the fraction of the width (height) where the position point lies; the
+// reference points run left to right, then top to bottom.
+QString anchorText(int step)
+{
+    static const char* const fractions[] = {"0", "0.5", "1"};
+    return QString::fromLatin1(fractions[step]);
+}
+
 } // namespace
 
 void clsDisplay::init()
@@ -70,7 +88,7 @@ int clsDisplay::colourComponent(int index) const
     return (quint32(m_colour) >> (8 * (index - 1))) & 0xFF;
 }
 
-std::optional<QString> clsDisplay::codeSnippet(GraphicsApi /*api*/) const
+std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
 {
     const QString typeName = displayTypeName(m_dObjType);
     if (typeName.isEmpty())
@@ -128,15 +146,40 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi /*api*/) const
     w.blank();
     w("-- CREATE the display object");
     w(V, " = display.new", typeName, "( ", group, args, ") ");
-    if (isImage) {
-        w(V, ":setReferencePoint( display.", refName, "ReferencePoint )");
-        w(V, ".x = ", X);
-        w(V, ".y = ", Y);
+    if (api == GraphicsApi::V1) {
+        if (isImage) {
+            w(V, ":setReferencePoint( display.", refName, "ReferencePoint )");
+            w(V, ".x = ", X);
+            w(V, ".y = ", Y);
+        } else {
+            const QString call =
+                m_dObjType == Text ? QStringLiteral(":setTextColor( ") : QStringLiteral(":setFillColor( ");
+            w(V, call, num(colourComponent(1)), ", ", num(colourComponent(2)), ", ", num(colourComponent(3)),
+              " )");
+        }
     } else {
-        const QString call =
-            m_dObjType == Text ? QStringLiteral(":setTextColor( ") : QStringLiteral(":setFillColor( ");
-        w(V, call, num(colourComponent(1)), ", ", num(colourComponent(2)), ", ", num(colourComponent(3)),
-          " )");
+        // Explicit anchors keep x, y where the user meant them, whatever a project's
+        // display.setDefault says; a line ignores anchors.
+        if (isImage) {
+            w(V, ".anchorX = ", anchorText(m_reference % 3));
+            w(V, ".anchorY = ", anchorText(m_reference / 3));
+        } else if (m_dObjType == Circle) {
+            w(V, ".anchorX = 0.5");
+            w(V, ".anchorY = 0.5");
+        } else if (m_dObjType != Line) {
+            w(V, ".anchorX = 0");
+            w(V, ".anchorY = 0");
+        }
+        if (isImage) {
+            w(V, ".x = ", X);
+            w(V, ".y = ", Y);
+        } else {
+            // A Graphics 2.0 line is painted by its stroke and has no fill.
+            const QString call =
+                m_dObjType == Line ? QStringLiteral(":setStrokeColor( ") : QStringLiteral(":setFillColor( ");
+            w(V, call, unitComponent(colourComponent(1)), ", ", unitComponent(colourComponent(2)), ", ",
+              unitComponent(colourComponent(3)), " )");
+        }
     }
     w.blank();
     w("--Start declaring the handler event");

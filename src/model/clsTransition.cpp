@@ -26,6 +26,7 @@ bool clsTransition::removeProperty(qsizetype position)
     return m_properties.remove(position);
 }
 
+// transition.to and transition.from are the same under both graphics APIs.
 std::optional<QString> clsTransition::codeSnippet(GraphicsApi /*api*/) const
 {
     // The listener blocks declare Corona table listeners: Corona calls the method named

@@ -1,49 +1,252 @@
 -- A stand-in for the parts of the Corona SDK that generated snippets use. It records what
 -- the snippet creates and lets a test script fire the events Corona would fire.
-corona = { created = {}, transitions = {}, alerts = {} }
+--
+-- coronaGraphics, set before this chunk runs, picks the engine: 1 for Corona's first
+-- graphics API (reference points, colours 0..255, shapes placed by their top-left corner),
+-- 2 for Graphics 2.0 (anchors, colours 0..1, everything placed by its anchor point).
+local graphics = coronaGraphics or 1
+corona = { created = {}, transitions = {}, alerts = {}, graphics = graphics }
 
--- Corona's listener rule: a function is called with the event; a table has its method
--- named after the event called. A table without that method is a fault in the snippet.
+-- Corona's listener test, made when a listener is handed over: a function, or a table that
+-- already has a method named after the event.
+function corona.isListener(listener, name)
+    return type(listener) == "function" or (type(listener) == "table" and type(listener[name]) == "function")
+end
+
 function corona.notify(listener, name, event)
     if type(listener) == "function" then
         return listener(event)
     end
-    assert(type(listener) == "table" and type(listener[name]) == "function", "no listener method " .. name)
     return listener[name](listener, event)
 end
 
-local DisplayObject = {}
-DisplayObject.__index = DisplayObject
-function DisplayObject:setReferencePoint(point) self.referencePoint = assert(point, "unknown reference point") end
-function DisplayObject:setFillColor(r, g, b) self.fill = { r, g, b } end
-function DisplayObject:setTextColor(r, g, b) self.textColor = { r, g, b } end
-function DisplayObject:addEventListener(name, listener)
-    assert(type(name) == "string" and listener ~= nil, "addEventListener needs a name and a listener")
-    self.listeners[name] = listener
+-- What the engine does with a listener it cannot use: it reports it and drops it.
+local function checkedListener(listener, name, complaint)
+    if listener == nil or corona.isListener(listener, name) then
+        return listener
+    end
+    print("ERROR: " .. complaint .. " (got " .. type(listener) .. ")")
+    return nil
 end
 
-display = {}
-for _, kind in ipairs { "Image", "ImageRect", "Rect", "RoundedRect", "Circle", "Line", "Text" } do
-    display["new" .. kind] = function(...)
-        local object = setmetatable({ kind = kind, args = { ... }, listeners = {} }, DisplayObject)
-        table.insert(corona.created, object)
-        return object
+-- Stand-in sizes of what the engine would measure: every picture is this big, and a text's
+-- glyphs are half as wide as its font size.
+corona.imageWidth, corona.imageHeight = 75, 45
+local function textWidth(text, size) return #tostring(text) * size / 2 end
+
+-- Each object keeps its position point (x, y), the fractions of its size where that point
+-- lies (ax, ay: the reference point under 1, the anchors under 2) and its size. A line's
+-- points are absolute under both APIs, so it has no fractions.
+local referencePoints = {
+    TopLeft = { 0, 0 }, TopCenter = { 0.5, 0 }, TopRight = { 1, 0 },
+    CenterLeft = { 0, 0.5 }, Center = { 0.5, 0.5 }, CenterRight = { 1, 0.5 },
+    BottomLeft = { 0, 1 }, BottomCenter = { 0.5, 1 }, BottomRight = { 1, 1 },
+}
+local defaults = { anchorX = 0.5, anchorY = 0.5 }
+
+-- The engine keeps colours in bytes. Under 1 it casts each whole number to a byte; under 2
+-- it clamps each component to 0..1 and truncates it times 255 in single precision.
+local function toSingle(v)
+    if v == 0 then return 0 end
+    local m, e = math.frexp(v)
+    return math.ldexp(math.floor(m * 2 ^ 24 + 0.5) / 2 ^ 24, e)
+end
+local function toByte(c)
+    assert(type(c) == "number", "colour components must be numbers")
+    if graphics == 1 then
+        return math.floor(c) % 256
+    end
+    return math.floor(toSingle(toSingle(math.max(0, math.min(1, c))) * 255))
+end
+local function toBytes(r, g, b)
+    return { toByte(r), toByte(g), toByte(b) }
+end
+
+local Methods = {}
+function Methods:setReferencePoint(point)
+    if graphics ~= 1 then
+        error("ERROR: object:setReferencePoint() is only available in graphicsCompatibility 1.0 mode. "
+              .. "Use anchor points instead.", 2)
+    end
+    local fractions = assert(referencePoints[point], "unknown reference point")
+    local s = rawget(self, "_")
+    if s.kind ~= "Line" then
+        -- The object stays where it is; only the point that x, y name moves.
+        s.x = s.x + (fractions[1] - s.ax) * s.w
+        s.y = s.y + (fractions[2] - s.ay) * s.h
+        s.ax, s.ay = fractions[1], fractions[2]
     end
 end
+function Methods:setFillColor(r, g, b) rawget(self, "_").colour = toBytes(r, g, b) end
+Methods.setStrokeColor = Methods.setFillColor
+Methods.setTextColor = Methods.setFillColor
+function Methods:addEventListener(name, listener)
+    assert(type(name) == "string", "addEventListener needs an event name")
+    assert(corona.isListener(listener, name), "addEventListener needs a listener for " .. tostring(name))
+    rawget(self, "_").listeners[name] = listener
+end
+
+-- Which methods each kind offers beyond addEventListener, per API. Under 1 a line takes
+-- setFillColor as the first output writes it; the real engine has none in either mode.
+local methodNames = {
+    [1] = { shape = { "setReferencePoint", "setFillColor", "setStrokeColor" },
+            Text = { "setReferencePoint", "setTextColor" },
+            Line = { "setReferencePoint", "setFillColor", "setStrokeColor" } },
+    [2] = { shape = { "setReferencePoint", "setFillColor", "setStrokeColor" },
+            Text = { "setReferencePoint", "setFillColor", "setTextColor" },
+            Line = { "setReferencePoint", "setStrokeColor" } },
+}
+
+local function methodsFor(kind)
+    local names = methodNames[graphics][kind] or methodNames[graphics].shape
+    local set = { addEventListener = Methods.addEventListener }
+    for _, name in ipairs(names) do
+        set[name] = Methods[name]
+    end
+    return set
+end
+
+local DisplayObject = {}
+function DisplayObject.__index(object, key)
+    local s = rawget(object, "_")
+    if key == "x" or key == "y" then return s[key] end
+    if graphics == 2 and key == "anchorX" then return s.ax end
+    if graphics == 2 and key == "anchorY" then return s.ay end
+    return s.methods[key]
+end
+function DisplayObject.__newindex(object, key, value)
+    local s = rawget(object, "_")
+    if key == "x" or key == "y" then
+        assert(type(value) == "number", key .. " must be a number")
+        s[key] = value
+    elseif graphics == 2 and (key == "anchorX" or key == "anchorY") and s.kind ~= "Line" then
+        -- The position point stays; the object moves around it.
+        s[key == "anchorX" and "ax" or "ay"] = value
+    else
+        rawset(object, key, value)
+    end
+end
+
+-- Creates an object whose box is w by h with its corner at left, top (graphics 1), or whose
+-- position point is at x, y (graphics 2, default anchors).
+local function newObject(kind, x, y, w, h, placedByCorner)
+    assert(type(x) == "number" and type(y) == "number" and type(w) == "number" and type(h) == "number",
+           "display.new" .. kind .. ": position and size must be numbers")
+    local s = { kind = kind, w = w, h = h, listeners = {}, methods = methodsFor(kind) }
+    if graphics == 1 then
+        -- Corona's first API names the centre by x, y whatever the corner given.
+        s.ax, s.ay = 0.5, 0.5
+        s.x = placedByCorner and x + w / 2 or x
+        s.y = placedByCorner and y + h / 2 or y
+    else
+        s.ax, s.ay = defaults.anchorX, defaults.anchorY
+        s.x, s.y = x, y
+    end
+    local object = setmetatable({ _ = s }, DisplayObject)
+    table.insert(corona.created, object)
+    return object
+end
+
+-- The parent group, when the first argument is one, is set aside.
+local function withoutParent(...)
+    local first = ...
+    if type(first) == "table" and first.kind == "Group" then
+        return select(2, ...)
+    end
+    return ...
+end
+
+local topLeftPlacing = graphics == 1
+
+display = {}
 function display.newGroup() return { kind = "Group" } end
-for _, point in ipairs { "TopLeft", "TopCenter", "TopRight", "CenterLeft", "Center", "CenterRight",
-                         "BottomLeft", "BottomCenter", "BottomRight" } do
-    display[point .. "ReferencePoint"] = point
+function display.setDefault(key, value)
+    if graphics == 2 and defaults[key] ~= nil then
+        defaults[key] = value
+    end
+end
+function display.newImage(...)
+    local file, x, y = withoutParent(...)
+    assert(type(file) == "string", "display.newImage expects a file name")
+    local w, h = corona.imageWidth, corona.imageHeight
+    return newObject("Image", x or 0, y or 0, w, h, topLeftPlacing)
+end
+function display.newImageRect(...)
+    local file, w, h = withoutParent(...)
+    assert(type(file) == "string", "display.newImageRect expects a file name")
+    -- Both APIs centre it on 0, 0 (under 2 with the default anchors).
+    return newObject("ImageRect", 0, 0, w, h, false)
+end
+function display.newRect(...)
+    local x, y, w, h = withoutParent(...)
+    return newObject("Rect", x, y, w, h, topLeftPlacing)
+end
+function display.newRoundedRect(...)
+    local x, y, w, h, radius = withoutParent(...)
+    assert(type(radius) == "number", "display.newRoundedRect expects a corner radius")
+    return newObject("RoundedRect", x, y, w, h, topLeftPlacing)
+end
+function display.newCircle(...)
+    local x, y, radius = withoutParent(...)
+    assert(type(radius) == "number", "display.newCircle expects a radius")
+    return newObject("Circle", x, y, 2 * radius, 2 * radius, false)
+end
+function display.newText(...)
+    local text, x, y, font, size = withoutParent(...)
+    assert(type(text) == "string", "display.newText expects a text")
+    assert(font ~= nil and type(size) == "number", "display.newText expects a font and a size")
+    return newObject("Text", x, y, textWidth(text, size), size, topLeftPlacing)
+end
+function display.newLine(...)
+    local x1, y1, x2, y2 = withoutParent(...)
+    local object = newObject("Line", x1, y1, 0, 0, false)
+    local s = rawget(object, "_")
+    assert(type(x2) == "number" and type(y2) == "number", "display.newLine expects two points")
+    s.points = { 0, 0, x2 - x1, y2 - y1 }
+    return object
+end
+for name in pairs(referencePoints) do
+    display[name .. "ReferencePoint"] = name
+end
+
+-- The box an object covers on the content area, and its colour in bytes ("none" when unset).
+function corona.bounds(object)
+    local s = rawget(object, "_")
+    if s.kind == "Line" then
+        local p = s.points
+        return s.x + math.min(p[1], p[3]), s.y + math.min(p[2], p[4]),
+               s.x + math.max(p[1], p[3]), s.y + math.max(p[2], p[4])
+    end
+    local left, top = s.x - s.ax * s.w, s.y - s.ay * s.h
+    return left, top, left + s.w, top + s.h
+end
+
+function corona.report()
+    for _, object in ipairs(corona.created) do
+        local s = rawget(object, "_")
+        local colour = s.colour and table.concat(s.colour, " ") or "none"
+        local left, top, right, bottom = corona.bounds(object)
+        print(string.format("%s %.3f %.3f %.3f %.3f %s", s.kind, left, top, right, bottom, colour))
+    end
 end
 
 transition = {}
-function transition.to(target, params) table.insert(corona.transitions, { "to", target, params }) end
-function transition.from(target, params) table.insert(corona.transitions, { "from", target, params }) end
+local function newTransition(kind, target, params)
+    assert(type(params) == "table", "transition parameters must be a table")
+    for _, name in ipairs { "onStart", "onComplete" } do
+        params[name] = checkedListener(params[name], name,
+                                       "transition." .. kind .. "() expects " .. name .. " to be a listener")
+    end
+    table.insert(corona.transitions, { kind, target, params })
+end
+function transition.to(target, params) newTransition("to", target, params) end
+function transition.from(target, params) newTransition("from", target, params) end
 
 native = { systemFont = "native.systemFont" }
 function native.showAlert(title, message, buttons, listener)
     assert(type(title) == "string" and type(message) == "string", "title and message must be strings")
     assert(type(buttons) == "table", "buttons must be a table")
+    listener = checkedListener(listener, "completion", "native.showAlert() expects a listener as argument #4")
     table.insert(corona.alerts, { title = title, buttons = buttons, listener = listener })
 end
 
@@ -51,14 +254,14 @@ end
 -- each transition's start and completion, a click on each alert button.
 function corona.fireAll()
     for _, object in ipairs(corona.created) do
+        local touch = rawget(object, "_").listeners.touch
         for _, phase in ipairs { "began", "moved", "cancelled", "ended" } do
-            if object.listeners.touch then
-                corona.notify(object.listeners.touch, "touch", { name = "touch", phase = phase, target = object })
+            if touch then
+                corona.notify(touch, "touch", { name = "touch", phase = phase, target = object })
             end
         end
     end
     for _, t in ipairs(corona.transitions) do
-        assert(type(t[3]) == "table", "transition parameters must be a table")
         for _, name in ipairs { "onStart", "onComplete" } do
             if t[3][name] ~= nil then
                 corona.notify(t[3][name], name, t[2])
@@ -67,7 +270,9 @@ function corona.fireAll()
     end
     for _, alert in ipairs(corona.alerts) do
         for n = 1, #alert.buttons do
-            corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+            if alert.listener then
+                corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+            end
         end
     end
 end

@@ -25,12 +25,6 @@ void tst_clsAlert::workedExample()
                  "--START of AlertWindow",
                  "local onMy_untitled={}",
                  "",
-                 "--START of Showing AlertWindow",
-                 "local untitled = native.showAlert ( \"Alert Dialog Title\", \"Alert Dialog message\", "
-                 "{ \"OK\", \"Cancel\" }",
-                 ", onMy_untitled )",
-                 "--END of Showing AlertWindow",
-                 "",
                  "--START of Handling Function for AlertWindow",
                  "function onMy_untitled:completion ( event ) ",
                  "\tif \"clicked\" == event.action then ",
@@ -44,8 +38,15 @@ void tst_clsAlert::workedExample()
                  "end",
                  "--END of Handling Function for AlertWindow",
                  "",
+                 "--START of Showing AlertWindow",
+                 "local untitled = native.showAlert ( \"Alert Dialog Title\", \"Alert Dialog message\", "
+                 "{ \"OK\", \"Cancel\" }",
+                 ", onMy_untitled )",
+                 "--END of Showing AlertWindow",
+                 "",
                  "--END of AlertWindow",
              }));
+    QCOMPARE(a.codeSnippet(GraphicsApi::V2), a.codeSnippet());
 }
 
 void tst_clsAlert::withoutButtons()
@@ -58,11 +59,6 @@ void tst_clsAlert::withoutButtons()
                                                       "--START of AlertWindow",
                                                       "local onMy_a={}",
                                                       "",
-                                                      "--START of Showing AlertWindow",
-                                                      "local a = native.showAlert ( \"\", \"m\", { }",
-                                                      ", onMy_a )",
-                                                      "--END of Showing AlertWindow",
-                                                      "",
                                                       "--START of Handling Function for AlertWindow",
                                                       "function onMy_a:completion ( event ) ",
                                                       "\tif \"clicked\" == event.action then ",
@@ -70,6 +66,11 @@ void tst_clsAlert::withoutButtons()
                                                       "\tend",
                                                       "end",
                                                       "--END of Handling Function for AlertWindow",
+                                                      "",
+                                                      "--START of Showing AlertWindow",
+                                                      "local a = native.showAlert ( \"\", \"m\", { }",
+                                                      ", onMy_a )",
+                                                      "--END of Showing AlertWindow",
                                                       "",
                                                       "--END of AlertWindow",
                                                   }));
@@ -92,9 +93,9 @@ void tst_clsAlert::buttonsKeyedByCaption()
     QVERIFY(a.removeButton(1));
     QCOMPARE(a.buttonsCount(), 3);
     const QStringList lines = ExpectedText::lines(a.codeSnippet().value_or(QString()));
-    QCOMPARE(lines.value(4), "local a = native.showAlert ( \"T \"1\"\", \"Alert Dialog message\", "
-                             "{ \"Yes\", \"No\", \"Say \"hi\"\\n\" }");
-    QCOMPARE(lines.mid(12, 7),
+    QCOMPARE(lines.value(19), "local a = native.showAlert ( \"T \"1\"\", \"Alert Dialog message\", "
+                              "{ \"Yes\", \"No\", \"Say \"hi\"\\n\" }");
+    QCOMPARE(lines.mid(7, 7),
              QStringList({"\t\tif  i==1 then --same", "\t\t\tprint ( \"Clicked same\" )",
                           "\t\telseif  i==2 then --same", "\t\t\tprint ( \"Clicked same\" )",
                           "\t\telseif  i==3 then --", "\t\t\tprint ( \"Clicked \" )", "\t\tend"}));

@@ -13,6 +13,8 @@ private Q_SLOTS:
     void workedExampleRoundedRect();
     void creation_data();
     void creation();
+    void graphics2_data();
+    void graphics2();
     void initRestoresDefaults();
 };
 
@@ -170,6 +172,72 @@ void tst_clsDisplay::creation()
     const QStringList lines = ExpectedText::lines(d.codeSnippet().value_or(QString()));
     const qsizetype at = lines.indexOf(QStringLiteral("-- CREATE the display object")) + 1;
     QCOMPARE(at ? lines.mid(at, 2) : QStringList(), expected);
+}
+
+void tst_clsDisplay::graphics2_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("reference");
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QStringList>("next"); // the lines between the creation line and the empty one
+    const auto images = [](int kind, int reference, const char* ax, const char* ay) {
+        QTest::addRow("kind %d, reference %d", kind, reference)
+            << kind << reference << 0x123456
+            << QStringList{QStringLiteral("v.anchorX = ") + ax, QStringLiteral("v.anchorY = ") + ay,
+                           "v.x = -5", "v.y = 7"};
+    };
+    images(0, 0, "0", "0");
+    images(1, 1, "0.5", "0");
+    images(0, 2, "1", "0");
+    images(1, 3, "0", "0.5");
+    images(0, 4, "0.5", "0.5");
+    images(1, 5, "1", "0.5");
+    images(0, 6, "0", "1");
+    images(1, 7, "0.5", "1");
+    images(0, 8, "1", "1");
+    const QStringList topLeft{"v.anchorX = 0", "v.anchorY = 0"};
+    QTest::newRow("rect, mid colours")
+        << 2 << -1 << int(0xFF804020) << topLeft + QStringList{"v:setFillColor( 32/255, 64/255, 128/255 )"};
+    QTest::newRow("rounded rect, 0 and 255")
+        << 3 << 9 << 0x00FF00 << topLeft + QStringList{"v:setFillColor( 0, 1, 0 )"};
+    QTest::newRow("circle") << 4 << 0 << 0xFFFFFF
+                            << QStringList{"v.anchorX = 0.5", "v.anchorY = 0.5", "v:setFillColor( 1, 1, 1 )"};
+    QTest::newRow("line") << 5 << 0 << 0x0000FE << QStringList{"v:setStrokeColor( 254/255, 0, 0 )"};
+    QTest::newRow("text") << 6 << 0 << 0x010000 << topLeft + QStringList{"v:setFillColor( 0, 0, 1/255 )"};
+    QTest::newRow("image without reference") << 1 << -1 << 0 << QStringList();
+}
+
+// Graphics 2.0 only changes the lines that place and colour the object.
+void tst_clsDisplay::graphics2()
+{
+    QFETCH(int, kind);
+    QFETCH(int, reference);
+    QFETCH(int, colour);
+    QFETCH(QStringList, next);
+    clsDisplay d;
+    d.setVarName(QStringLiteral("v"));
+    d.setDObjType(qint16(kind));
+    d.setFilename(QStringLiteral("Hi"));
+    d.setReference(reference);
+    d.setX(-5);
+    d.setY(7);
+    d.setColour(colour);
+    d.setEventHandling(9);
+    const std::optional<QString> v2 = d.codeSnippet(GraphicsApi::V2);
+    QCOMPARE(v2.has_value(), !next.isEmpty());
+    if (!v2)
+        return;
+    const auto split = [](const QString& text) {
+        QStringList lines = ExpectedText::lines(text);
+        const qsizetype from = lines.indexOf(QStringLiteral("-- CREATE the display object")) + 2;
+        const qsizetype to = lines.indexOf(QString(), from);
+        const QStringList middle = lines.mid(from, to - from);
+        lines.remove(from, to - from);
+        return std::make_pair(lines, middle);
+    };
+    const auto [rest2, next2] = split(*v2);
+    QCOMPARE(next2, next);
+    QCOMPARE(rest2, split(d.codeSnippet().value()).first);
 }
 
 void tst_clsDisplay::initRestoresDefaults()

@@ -65,6 +65,7 @@ void tst_clsTransition::workedExampleFromWithListeners()
                  "",
                  "--Code snippet for TransitionObject ENDED",
              }));
+    QCOMPARE(t.codeSnippet(GraphicsApi::V2), t.codeSnippet());
 }
 
 static void row(int direction, int delay, const char* onStart, const char* call)

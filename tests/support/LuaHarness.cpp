@@ -22,7 +22,7 @@ static int capturePrint(lua_State* L)
     return 0;
 }
 
-QStringList runWithCorona(const QStringList& chunks)
+QStringList runWithCorona(const QStringList& chunks, GraphicsApi api)
 {
     QFile stub(QStringLiteral(QUILLET_TEST_LUA_DIR "/corona_stub.lua"));
     if (!stub.open(QIODevice::ReadOnly))
@@ -34,6 +34,8 @@ QStringList runWithCorona(const QStringList& chunks)
     lua_pushlightuserdata(L, &printed);
     lua_pushcclosure(L, capturePrint, 1);
     lua_setglobal(L, "print");
+    lua_pushinteger(L, api == GraphicsApi::V1 ? 1 : 2);
+    lua_setglobal(L, "coronaGraphics");
     // Separate chunks, so a snippet's locals stay invisible to the script that follows it.
     for (const QString& chunk : QStringList{QString::fromUtf8(stub.readAll())} + chunks) {
         const QByteArray bytes = chunk.toUtf8();

@@ -69,7 +69,7 @@ void tst_SnippetAdvisor::review_data()
     QTest::newRow("image parent no file")
         << display("hero", clsDisplay::Image, "", "grp") << x << 6 << "needs a file name";
     QTest::newRow("empty value") << transition("ball", "x", "") << x << 2 << "has no value";
-    QTest::newRow("quote in title") << alert("Say \"hi\"", 1) << x << 5 << "title holds a double quote";
+    QTest::newRow("quote in title") << alert("Say \"hi\"", 1) << x << 16 << "title holds a double quote";
     QTest::newRow("six buttons") << alert("t", 6) << x << 0 << "at most 5 buttons";
     QTest::newRow("two displays one name")
         << display("hero") << display("hero", clsDisplay::Circle) << 0 << "also used by another object";

@@ -2,6 +2,7 @@
 
 #include "BuildInfo.h"
 #include "Editors.h"
+#include "GraphicsTarget.h"
 #include "ObjectTree.h"
 #include "PreferredFont.h"
 #include "Shell.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -187,6 +189,20 @@ void frmMain::createToolbar()
             [this] { m_copyButton->setEnabled(txtCode->length() > 0); });
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* button) { Toolbar1_ButtonClick(button); });
+
+    // After Copy, so that the buttons keep their positions.
+    m_target = new GraphicsTarget(this);
+    Toolbar1->addSeparator();
+    cboTarget = new QComboBox(Toolbar1);
+    cboTarget->setObjectName(QStringLiteral("cboTarget"));
+    cboTarget->addItems(GraphicsTarget::captions());
+    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(m_target->api()));
+    cboTarget->setToolTip(GraphicsTarget::toolTip());
+    Toolbar1->addWidget(cboTarget);
+    connect(cboTarget, &QComboBox::currentIndexChanged, m_target,
+            [this](int index) { m_target->setApi(GraphicsTarget::apiAt(index)); });
+    // The pane and its check follow the target.
+    connect(m_target, &GraphicsTarget::apiChanged, this, [this] { tv1_Click(); });
 }
 
 void frmMain::createStatusBar()
@@ -289,6 +305,11 @@ void frmMain::RefreshTree()
     ObjectTree::rebuild(tv1, m_objects);
 }
 
+GraphicsApi frmMain::currentApi() const
+{
+    return m_target->api();
+}
+
 void frmMain::setDeleteEnabled(bool enabled)
 {
     m_deleteButton->setEnabled(enabled);
@@ -306,7 +327,7 @@ void frmMain::tv1_Click()
     const ModelObject* object = m_objects.at(ObjectTree::objectPositionFor(selectedNode()));
     if (!object)
         return;
-    if (const std::optional<QString> snippet = object->codeSnippet())
+    if (const std::optional<QString> snippet = object->codeSnippet(currentApi()))
         showSnippet(*object, *snippet);
 }
 
@@ -454,7 +475,7 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuCopyAll_Click()
 {
-    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects(), GraphicsApi::V1);
+    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects(), currentApi());
     // With nothing to copy, whatever the user had on the clipboard stays there.
     if (result.copied > 0)
         QGuiApplication::clipboard()->setText(result.text);

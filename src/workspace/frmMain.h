@@ -1,11 +1,14 @@
 #pragma once
 
+#include "GraphicsApi.h"
 #include "ObjectCollection.h"
 #include "ObjectSink.h"
 
 #include <QMainWindow>
 
+class GraphicsTarget;
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -26,6 +29,8 @@ public:
 
     // Called by the editors, while still open, with each object the user confirmed.
     void addObject(std::unique_ptr<ModelObject> object) override;
+    // The graphics API that every snippet the window writes is for.
+    GraphicsApi currentApi() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +78,8 @@ private:
     QToolBar* Toolbar1 = nullptr;
     QAction* m_deleteButton = nullptr;
     QAction* m_copyButton = nullptr;
+    QComboBox* cboTarget = nullptr;
+    GraphicsTarget* m_target = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
     QTimer* m_noteTimer = nullptr;

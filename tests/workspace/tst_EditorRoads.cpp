@@ -8,6 +8,8 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QSettings>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -70,9 +72,19 @@ class tst_EditorRoads : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void wholeRoad_data();
     void wholeRoad();
 };
+
+void tst_EditorRoads::initTestCase()
+{
+    // The window reads its graphics target from the settings.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QSettings().clear();
+}
 
 void tst_EditorRoads::wholeRoad_data()
 {

@@ -9,15 +9,19 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
+#include <QWidgetAction>
 
 namespace {
 
@@ -43,9 +47,9 @@ std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
     return object;
 }
 
-QString snippetOf(const QString& descriptor)
+QString snippetOf(const QString& descriptor, GraphicsApi api = GraphicsApi::V1)
 {
-    return makeObject(descriptor)->codeSnippet().value();
+    return makeObject(descriptor)->codeSnippet(api).value();
 }
 
 // Pre-order: "index key text parent", "+" for an expanded node.
@@ -83,6 +87,7 @@ class tst_frmMain : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void treeAfterChanges_data();
     void treeAfterChanges();
@@ -100,6 +105,8 @@ private Q_SLOTS:
     void copyFollowsPane();
     void luaCheck();
     void keyboardNavigation();
+    void graphicsTarget();
+    void targetPersists();
 
 private:
     QTreeWidget* tree() const { return main->findChild<QTreeWidget*>(QStringLiteral("tv1")); }
@@ -113,6 +120,10 @@ private:
         return main->findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->findChild<QLabel*>(name);
     }
     QLabel* checkLine() const { return main->findChild<QLabel*>(QStringLiteral("lblCheck")); }
+    static QComboBox* target(const frmMain& window)
+    {
+        return window.findChild<QComboBox*>(QStringLiteral("cboTarget"));
+    }
     QList<int> markedLines() const; // 1-based lines carrying the error marker
     QTreeWidgetItem* node(const QString& key) const;
     void click(const QString& key, Qt::MouseButton button = Qt::LeftButton);
@@ -123,9 +134,17 @@ private:
     std::unique_ptr<frmMain> main;
 };
 
+void tst_frmMain::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+}
+
 void tst_frmMain::init()
 {
-    main.reset(); // the old window and shell go before the new shell takes over
+    QSettings().clear(); // every window starts as on the very first run
+    main.reset();        // the old window and shell go before the new shell takes over
     shell.reset();
     shell = std::make_unique<FakeShell>();
     main = std::make_unique<frmMain>();
@@ -305,7 +324,8 @@ void tst_frmMain::toolbarIcons()
             for (int x = 0; x < picture.width(); ++x)
                 drawn += picture.pixelColor(x, y).alpha() > 0;
         }
-        QVERIFY2(action->isSeparator() || drawn > 100, qPrintable(action->objectName()));
+        QVERIFY2(action->isSeparator() || qobject_cast<QWidgetAction*>(action) || drawn > 100,
+                 qPrintable(action->objectName()));
     }
 }
 
@@ -536,6 +556,59 @@ void tst_frmMain::keyboardNavigation()
         QCOMPARE(deleteButton()->isEnabled(), step.deleteEnabled);
         QCOMPARE(pane(), *step.shown ? snippetOf(QLatin1String(step.shown)) : QString());
     }
+}
+
+// The target drop-down at the toolbar's end rewrites the pane and what Copy and Copy All take.
+void tst_frmMain::graphicsTarget()
+{
+    QComboBox* combo = target(*main);
+    QVERIFY(combo);
+    QCOMPARE(toolbar()->actions().last(), toolbar()->actionAt(combo->geometry().center()));
+    QWidget* copy = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("copy")));
+    QVERIFY(combo->geometry().left() > copy->geometry().right());
+    // It fits beside the buttons, so the toolbar is no taller for it.
+    QVERIFY(combo->sizeHint().height() <= copy->sizeHint().height());
+    QCOMPARE(QStringList({combo->itemText(0), combo->itemText(1)}),
+             QStringList({"Corona (Graphics 1.0)", "Solar2D (Graphics 2.0)"}));
+    QCOMPARE(combo->count(), 2);
+    QVERIFY(!combo->toolTip().isEmpty() && !combo->toolTip().contains(QLatin1Char('\n')));
+    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(main->currentApi(), GraphicsApi::V1);
+
+    apply(QStringLiteral("D end;A ask"));
+    click(QStringLiteral("D-1"));
+    QCOMPARE(pane(), snippetOf(QStringLiteral("D end")));
+    combo->setCurrentIndex(1);
+    QCOMPARE(main->currentApi(), GraphicsApi::V2);
+    QCOMPARE(pane(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2));
+    // The check ran again on the new text: its marker survives the new text.
+    QVERIFY(checkLine()->isVisible());
+    QCOMPARE(markedLines(), QList<int>{2});
+
+    pressToolbar(QStringLiteral("copy"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2));
+    menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2) +
+                                                       "\r\n" + snippetOf(QStringLiteral("A ask")));
+
+    combo->setCurrentIndex(0);
+    QCOMPARE(pane(), snippetOf(QStringLiteral("D end")));
+    menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(snippetOf(QStringLiteral("D end"))));
+}
+
+void tst_frmMain::targetPersists()
+{
+    target(*main)->setCurrentIndex(1);
+    {
+        frmMain second;
+        QCOMPARE(target(second)->currentIndex(), 1);
+        QCOMPARE(second.currentApi(), GraphicsApi::V2);
+        target(second)->setCurrentIndex(0);
+    }
+    frmMain third;
+    QCOMPARE(target(third)->currentIndex(), 0);
+    QCOMPARE(third.currentApi(), GraphicsApi::V1);
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -1,0 +1,71 @@
+#include "GraphicsTarget.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(GraphicsApi)
+
+class tst_GraphicsTarget : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void storedChoice_data();
+    void storedChoice();
+    void choiceIsKept();
+};
+
+void tst_GraphicsTarget::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+}
+
+void tst_GraphicsTarget::init()
+{
+    QSettings().clear();
+}
+
+void tst_GraphicsTarget::storedChoice_data()
+{
+    QTest::addColumn<QVariant>("stored"); // invalid: nothing stored yet
+    QTest::addColumn<GraphicsApi>("api");
+    QTest::newRow("first start") << QVariant() << GraphicsApi::V1;
+    QTest::newRow("1") << QVariant(1) << GraphicsApi::V1;
+    QTest::newRow("2") << QVariant(2) << GraphicsApi::V2;
+    QTest::newRow("2 as text") << QVariant(QStringLiteral("2")) << GraphicsApi::V2;
+    QTest::newRow("unknown number") << QVariant(3) << GraphicsApi::V1;
+    QTest::newRow("words") << QVariant(QStringLiteral("Solar2D")) << GraphicsApi::V1;
+}
+
+void tst_GraphicsTarget::storedChoice()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(GraphicsApi, api);
+    if (stored.isValid())
+        QSettings().setValue(QStringLiteral("target"), stored);
+    QCOMPARE(GraphicsTarget().api(), api);
+    QCOMPARE(GraphicsTarget::apiAt(GraphicsTarget::indexOf(api)), api);
+}
+
+void tst_GraphicsTarget::choiceIsKept()
+{
+    GraphicsTarget target;
+    QSignalSpy changes(&target, &GraphicsTarget::apiChanged);
+    target.setApi(GraphicsApi::V1); // no change
+    target.setApi(GraphicsApi::V2);
+    target.setApi(GraphicsApi::V2);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.at(0).at(0).value<GraphicsApi>(), GraphicsApi::V2);
+    QCOMPARE(GraphicsTarget().api(), GraphicsApi::V2);
+    target.setApi(GraphicsApi::V1);
+    QCOMPARE(GraphicsTarget().api(), GraphicsApi::V1);
+    QCOMPARE(changes.size(), 2);
+}
+
+QTEST_GUILESS_MAIN(tst_GraphicsTarget)
+#include "tst_GraphicsTarget.moc"

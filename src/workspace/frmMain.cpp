@@ -29,6 +29,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QVBoxLayout>
 
 // Resources of a static library are only linked in when something asks for them.
 static void initWorkspaceResources()
@@ -193,12 +194,24 @@ void frmMain::createToolbar()
     // After Copy, so that the buttons keep their positions.
     m_target = new GraphicsTarget(this);
     Toolbar1->addSeparator();
-    cboTarget = new QComboBox(Toolbar1);
+    // Captioned below like the buttons, so that it sits level with them.
+    auto* targetBox = new QWidget(Toolbar1);
+    targetBox->setObjectName(QStringLiteral("targetBox"));
+    auto* targetLayout = new QVBoxLayout(targetBox);
+    targetLayout->setContentsMargins(2, 0, 2, 0);
+    targetLayout->setSpacing(1);
+    cboTarget = new QComboBox(targetBox);
     cboTarget->setObjectName(QStringLiteral("cboTarget"));
     cboTarget->addItems(GraphicsTarget::captions());
     cboTarget->setCurrentIndex(GraphicsTarget::indexOf(m_target->api()));
     cboTarget->setToolTip(GraphicsTarget::toolTip());
-    Toolbar1->addWidget(cboTarget);
+    auto* targetCaption = new QLabel(QStringLiteral("Target"), targetBox);
+    targetCaption->setAlignment(Qt::AlignHCenter);
+    targetBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    targetLayout->addStretch();
+    targetLayout->addWidget(cboTarget);
+    targetLayout->addWidget(targetCaption);
+    Toolbar1->addWidget(targetBox);
     connect(cboTarget, &QComboBox::currentIndexChanged, m_target,
             [this](int index) { m_target->setApi(GraphicsTarget::apiAt(index)); });
     // The pane and its check follow the target.

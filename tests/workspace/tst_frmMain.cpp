@@ -563,11 +563,12 @@ void tst_frmMain::graphicsTarget()
 {
     QComboBox* combo = target(*main);
     QVERIFY(combo);
-    QCOMPARE(toolbar()->actions().last(), toolbar()->actionAt(combo->geometry().center()));
+    QWidget* box = toolbar()->widgetForAction(toolbar()->actions().last());
+    QVERIFY(box && box->isAncestorOf(combo));
     QWidget* copy = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("copy")));
-    QVERIFY(combo->geometry().left() > copy->geometry().right());
+    QVERIFY(box->geometry().left() > copy->geometry().right());
     // It fits beside the buttons, so the toolbar is no taller for it.
-    QVERIFY(combo->sizeHint().height() <= copy->sizeHint().height());
+    QVERIFY(box->sizeHint().height() <= copy->sizeHint().height());
     QCOMPARE(QStringList({combo->itemText(0), combo->itemText(1)}),
              QStringList({"Corona (Graphics 1.0)", "Solar2D (Graphics 2.0)"}));
     QCOMPARE(combo->count(), 2);

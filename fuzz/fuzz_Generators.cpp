@@ -200,16 +200,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                                                 : kind == 1 ? makeTransition(in, text)
                                                             : makeAlert(in, text);
 
-    const std::optional<QString> first = object->codeSnippet();
-    const std::optional<QString> second = object->codeSnippet();
-    FUZZ_CHECK(first == second, QStringLiteral("second call differs"));
-    FUZZ_CHECK(first.has_value() != mayFail(*object), QStringLiteral("failed or not as expected"));
-    if (!first)
-        return 0;
-    // A user text holding CR or LF is written as typed and breaks the line structure.
-    if (text.kind() != Texts::Anything)
-        checkLineEnds(*first);
-    if (text.kind() == Texts::LuaWords)
-        checkCompiles(*first);
+    for (const GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2}) {
+        const std::optional<QString> first = object->codeSnippet(api);
+        const std::optional<QString> second = object->codeSnippet(api);
+        FUZZ_CHECK(first == second, QStringLiteral("second call differs"));
+        FUZZ_CHECK(first.has_value() != mayFail(*object), QStringLiteral("failed or not as expected"));
+        if (!first)
+            continue;
+        if (api == GraphicsApi::V2) {
+            // Only display objects differ between the APIs, and Graphics 2.0 has no reference points.
+            if (kind != 0)
+                FUZZ_CHECK(first == object->codeSnippet(GraphicsApi::V1), QStringLiteral("APIs differ"));
+            else
+                FUZZ_CHECK(!first->contains(QLatin1String(":setReferencePoint( display.")),
+                           QStringLiteral("reference point under Graphics 2.0"));
+        }
+        // A user text holding CR or LF is written as typed and breaks the line structure.
+        if (text.kind() != Texts::Anything)
+            checkLineEnds(*first);
+        if (text.kind() == Texts::LuaWords)
+            checkCompiles(*first);
+    }
     return 0;
 }

@@ -159,21 +159,20 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
         }
     } else {
         // Explicit anchors keep x, y where the user meant them, whatever a project's
-        // display.setDefault says; a line ignores anchors.
+        // display.setDefault says.
         if (isImage) {
             w(V, ".anchorX = ", anchorText(m_reference % 3));
             w(V, ".anchorY = ", anchorText(m_reference / 3));
-        } else if (m_dObjType == Circle) {
-            w(V, ".anchorX = 0.5");
-            w(V, ".anchorY = 0.5");
-        } else if (m_dObjType != Line) {
-            w(V, ".anchorX = 0");
-            w(V, ".anchorY = 0");
-        }
-        if (isImage) {
             w(V, ".x = ", X);
             w(V, ".y = ", Y);
         } else {
+            if (m_dObjType == Circle) {
+                w(V, ".anchorX = 0.5");
+                w(V, ".anchorY = 0.5");
+            } else if (m_dObjType != Line) { // a line ignores anchors
+                w(V, ".anchorX = 0");
+                w(V, ".anchorY = 0");
+            }
             // A Graphics 2.0 line is painted by its stroke and has no fill.
             const QString call =
                 m_dObjType == Line ? QStringLiteral(":setStrokeColor( ") : QStringLiteral(":setFillColor( ");

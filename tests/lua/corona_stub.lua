@@ -127,14 +127,14 @@ function DisplayObject.__newindex(object, key, value)
     end
 end
 
--- Creates an object whose box is w by h with its corner at left, top (graphics 1), or whose
--- position point is at x, y (graphics 2, default anchors).
+-- Creates an object w by h. Under 1 its top-left corner is at x, y when placedByCorner, its
+-- centre otherwise; under 2 its position point, with the default anchors, is at x, y.
 local function newObject(kind, x, y, w, h, placedByCorner)
     assert(type(x) == "number" and type(y) == "number" and type(w) == "number" and type(h) == "number",
            "display.new" .. kind .. ": position and size must be numbers")
     local s = { kind = kind, w = w, h = h, listeners = {}, methods = methodsFor(kind) }
     if graphics == 1 then
-        -- Corona's first API names the centre by x, y whatever the corner given.
+        -- The first API's default reference point is the centre, wherever the object was placed.
         s.ax, s.ay = 0.5, 0.5
         s.x = placedByCorner and x + w / 2 or x
         s.y = placedByCorner and y + h / 2 or y

@@ -35,11 +35,9 @@ void tst_GraphicsTarget::storedChoice_data()
     QTest::addColumn<QVariant>("stored"); // invalid: nothing stored yet
     QTest::addColumn<GraphicsApi>("api");
     QTest::newRow("first start") << QVariant() << GraphicsApi::V1;
-    QTest::newRow("1") << QVariant(1) << GraphicsApi::V1;
     QTest::newRow("2") << QVariant(2) << GraphicsApi::V2;
     QTest::newRow("2 as text") << QVariant(QStringLiteral("2")) << GraphicsApi::V2;
     QTest::newRow("unknown number") << QVariant(3) << GraphicsApi::V1;
-    QTest::newRow("words") << QVariant(QStringLiteral("Solar2D")) << GraphicsApi::V1;
 }
 
 void tst_GraphicsTarget::storedChoice()

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class ElidedLabel;
 class QAction;
 class QLabel;
 class QMenu;
@@ -49,6 +50,9 @@ private:
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
+    void showNoSnippet(const QString& reason);
+    // severity: "error", "warning" or "note"; tests and styles read it from the label.
+    void showCheckLine(const QString& html, const QString& severity);
     void clearCheck();
     void showNote(const QString& text);
 
@@ -74,7 +78,7 @@ private:
     QAction* m_deleteButton = nullptr;
     QAction* m_copyButton = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
+    ElidedLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;

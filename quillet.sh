@@ -21,6 +21,8 @@ PACKAGES=(
 )
 # gcc's sanitizer runtimes come with build-essential; libFuzzer needs clang's.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# CPack's Debian generator finds the binaries to hand to dpkg-shlibdeps with `file`.
+PACKAGE_PACKAGES=(file)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -136,7 +138,7 @@ bench)
     ;;
 package)
     # A build of its own, without tests or benchmarks, so that nothing else lands in the package.
-    ensure_packages "${PACKAGES[@]}"
+    ensure_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
     configure_build "$ROOT/build-package" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
         -DQUILLET_BUILD_TESTS=OFF -DQUILLET_BUILD_BENCH=OFF
     (cd "$ROOT/build-package" && cpack -G DEB)

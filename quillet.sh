@@ -6,6 +6,7 @@
 #   ./quillet.sh fuzz [seconds]  build the libFuzzer targets with clang and run each for
 #                                the given time, 60 s by default (build-fuzz)
 #   ./quillet.sh bench           build and run every benchmark program, printing its figures
+#   ./quillet.sh package         build the Debian package build-package/quillet_<version>_<arch>.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$PWD
@@ -16,9 +17,12 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libqscintilla2-qt6-dev liblua5.1-0-dev
     libgl-dev fonts-dejavu-core
+    appstream desktop-file-utils
 )
 # gcc's sanitizer runtimes come with build-essential; libFuzzer needs clang's.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# CPack's Debian generator finds the binaries to hand to dpkg-shlibdeps with `file`.
+PACKAGE_PACKAGES=(file)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -132,8 +136,16 @@ bench)
         exit 1
     fi
     ;;
+package)
+    # A build of its own, without tests or benchmarks, so that nothing else lands in the package.
+    ensure_packages "${PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+    configure_build "$ROOT/build-package" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+        -DQUILLET_BUILD_TESTS=OFF -DQUILLET_BUILD_BENCH=OFF
+    (cd "$ROOT/build-package" && cpack -G DEB)
+    ls "$ROOT"/build-package/quillet_*.deb
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize|fuzz [seconds]|bench" >&2
+    echo "usage: $0 run|test|sanitize|fuzz [seconds]|bench|package" >&2
     exit 2
     ;;
 esac

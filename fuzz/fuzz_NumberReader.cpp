@@ -1,6 +1,6 @@
 // The editors' number reading: no input crashes it, the strict and the leading
-// readings agree, plain integers read back as themselves, and nothing outside the
-// 32-bit range is ever wrapped into it.
+// readings agree, the decimal-only reading agrees where no "&" or D exponent is involved, plain integers read
+// back as themselves, and nothing outside the 32-bit range is ever wrapped into it.
 #include "FuzzCheck.h"
 #include "NumberReader.h"
 
@@ -71,6 +71,13 @@ void checkText(const QString& text)
     checkInt32(lead);
     if (strict)
         checkInt32(*strict);
+
+    // The transition editor's reading differs only where "&" or a D exponent comes in.
+    const double decimal = NumberReader::leadingDecimal(text);
+    checkInt32(decimal);
+    if (!text.contains(QLatin1Char('&')) && !text.contains(QLatin1Char('d'), Qt::CaseInsensitive))
+        FUZZ_CHECK(sameNumber(decimal, lead), QStringLiteral("leadingDecimal ") + show(decimal) +
+                                                  QStringLiteral(" but leading ") + show(lead));
 
     bool negative = false;
     QStringView digits;

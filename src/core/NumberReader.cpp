@@ -25,7 +25,7 @@ int digitValue(QChar c, int base)
 }
 
 // Reads a decimal number at the start of s; returns how many characters it took (0: none).
-qsizetype scanDecimal(QStringView s, double* value)
+qsizetype scanDecimal(QStringView s, double* value, bool letterDExponent = true)
 {
     qsizetype i = 0;
     QString normal;
@@ -46,7 +46,8 @@ qsizetype scanDecimal(QStringView s, double* value)
     if (digits == 0)
         return 0;
     bool negativeExponent = false;
-    if (i < s.size() && QStringLiteral("eEdD").contains(s[i])) {
+    const QLatin1String exponentLetters = letterDExponent ? QLatin1String("eEdD") : QLatin1String("eE");
+    if (i < s.size() && exponentLetters.contains(s[i])) {
         qsizetype j = i + 1;
         QString exponent = QStringLiteral("e");
         if (j < s.size() && (s[j] == QLatin1Char('+') || s[j] == QLatin1Char('-')))
@@ -72,9 +73,7 @@ qsizetype scanDecimal(QStringView s, double* value)
     return i;
 }
 
-} // namespace
-
-double leading(QStringView text)
+QString withoutBlanks(QStringView text)
 {
     QString s;
     s.reserve(text.size());
@@ -82,6 +81,20 @@ double leading(QStringView text)
         if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
             s.append(c);
     }
+    return s;
+}
+
+} // namespace
+
+double leadingDecimal(QStringView text)
+{
+    double value = 0;
+    return scanDecimal(withoutBlanks(text), &value, false) == 0 ? 0 : value;
+}
+
+double leading(QStringView text)
+{
+    const QString s = withoutBlanks(text);
     if (s.size() >= 2 && s[0] == QLatin1Char('&')) {
         const QChar p = s[1].toUpper();
         const int base = p == QLatin1Char('H') ? 16 : p == QLatin1Char('O') ? 8 : 0;

@@ -14,6 +14,9 @@ namespace NumberReader {
 // the first character that cannot continue the number; no number at all reads as 0.
 double leading(QStringView text);
 
+// As leading(), but only a decimal number with an E exponent: "&H10" reads 0 and "1D2" 1.
+double leadingDecimal(QStringView text);
+
 // The whole text, apart from blanks around it, as one number (sign, digits, decimal
 // point, exponent), or nothing when it is not exactly one number.
 std::optional<double> strict(QStringView text);

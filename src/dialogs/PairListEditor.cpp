@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 
 QTreeWidget* PairListEditor::createList(QWidget* parent, const QRect& twips, const Column& first,
@@ -36,8 +37,8 @@ QTreeWidget* PairListEditor::createList(QWidget* parent, const QRect& twips, con
 
 PairListEditor::PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* add, QPushButton* remove,
                                Target target, const QList<Preset>& presets)
-    : QObject(dialog), m_dialog(dialog), m_list(list), m_remove(remove), m_target(std::move(target)),
-      m_menu(new QMenu(QStringLiteral("popup"), dialog))
+    : QObject(dialog), m_dialog(dialog), m_list(list), m_add(add), m_remove(remove),
+      m_target(std::move(target)), m_menu(new QMenu(QStringLiteral("popup"), dialog))
 {
     m_menu->setObjectName(QStringLiteral("mnuPopup"));
     for (const Preset& preset : presets) {
@@ -47,8 +48,7 @@ PairListEditor::PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* 
     }
     connect(add, &QPushButton::clicked, this, &PairListEditor::cmdAdd_Click);
     connect(remove, &QPushButton::clicked, this, &PairListEditor::cmdRem_Click);
-    connect(list, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_remove->setEnabled(!m_list->selectedItems().isEmpty()); });
+    connect(list, &QTreeWidget::itemSelectionChanged, this, &PairListEditor::updateRemove);
     m_viewport = list->viewport();
     m_viewport->installEventFilter(this);
     remove->setEnabled(false);
@@ -56,12 +56,26 @@ PairListEditor::PairListEditor(QWidget* dialog, QTreeWidget* list, QPushButton* 
 
 void PairListEditor::refill()
 {
-    m_list->clear();
-    for (const clsData& pair : m_target.pairs())
-        new QTreeWidgetItem(m_list, {pair.clsKey(), pair.clsValue()});
-    m_list->setCurrentItem(nullptr);
-    m_list->clearSelection();
-    m_remove->setEnabled(!m_list->selectedItems().isEmpty());
+    {
+        // Midway the list may still hold the old rows; "-" is settled once it is full again.
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (const clsData& pair : m_target.pairs())
+            new QTreeWidgetItem(m_list, {pair.clsKey(), pair.clsValue()});
+        m_list->setCurrentItem(nullptr);
+        m_list->clearSelection();
+    }
+    updateRemove();
+}
+
+void PairListEditor::updateRemove()
+{
+    const bool enabled = !m_list->selectedItems().isEmpty();
+    if (!enabled && m_remove->window()->focusWidget() == m_remove) {
+        QWidget* next = m_list->topLevelItemCount() > 0 ? static_cast<QWidget*>(m_list) : m_add;
+        next->setFocus(Qt::OtherFocusReason);
+    }
+    m_remove->setEnabled(enabled);
 }
 
 void PairListEditor::cmdAdd_Click()

@@ -64,10 +64,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Enables "-" for a selected row. When it loses its use while it holds the focus, the focus
+    // goes to the list, or to "+" when the list is empty, and not on along the tab order, where
+    // Cancel would take the next Enter and throw the whole object away.
+    void updateRemove();
+
     QWidget* m_dialog;
     QTreeWidget* m_list;
     QObject* m_viewport =
         nullptr; // compared only: the filter still sees events while the dialog is torn down
+    QPushButton* m_add;
     QPushButton* m_remove;
     Target m_target;
     QMenu* m_menu;

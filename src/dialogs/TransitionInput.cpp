@@ -9,12 +9,12 @@ std::optional<InputProblem> TransitionInput::validate() const
         return InputProblem{QStringLiteral("The variable name cannot be left blank"),
                             QStringLiteral("txtVarName")};
     // The number before rounding decides: 0.4 is a duration, if a short one.
-    const double time = NumberReader::leading(duration);
+    const double time = NumberReader::leadingDecimal(duration);
     if (!(time > 0))
         return InputProblem{QStringLiteral("The duration has to be a number"), QStringLiteral("txtDuration")};
     if (!NumberReader::toInt32(time))
         return InputProblem{QStringLiteral("The duration is out of range"), QStringLiteral("txtDuration")};
-    if (!NumberReader::toInt32(NumberReader::leading(delay)))
+    if (!NumberReader::toInt32(NumberReader::leadingDecimal(delay)))
         return InputProblem{QStringLiteral("The delay is out of range"), QStringLiteral("txtDelay")};
     return std::nullopt;
 }
@@ -22,8 +22,8 @@ std::optional<InputProblem> TransitionInput::validate() const
 void TransitionInput::fillInto(clsTransition& transition) const
 {
     transition.setVarName(varName);
-    transition.setDuration(NumberReader::toInt32(NumberReader::leading(duration)).value_or(0));
-    transition.setDelay(NumberReader::toInt32(NumberReader::leading(delay)).value_or(0));
+    transition.setDuration(NumberReader::toInt32(NumberReader::leadingDecimal(duration)).value_or(0));
+    transition.setDelay(NumberReader::toInt32(NumberReader::leadingDecimal(delay)).value_or(0));
     transition.setOnStart(onStart);
     transition.setOnComplete(onComplete);
     transition.setTransitionDirection(from ? 1 : 0);

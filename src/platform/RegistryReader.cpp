@@ -68,8 +68,7 @@ void RegistryReader::setInstance(RegistryReader* reader)
 bool GetKeyValue(std::uint32_t root, const QString& keyPath, const QString& valueName, QString* value)
 {
     RegistryReader* reader = RegistryReader::instance();
-    const std::optional<RegistryReader::Handle> key =
-        reader->open(root, keyPath, RegistryReader::KEY_ALL_ACCESS_);
+    const std::optional<RegistryReader::Handle> key = reader->open(root, keyPath, RegistryReader::KEY_READ_);
     if (!key) {
         *value = QString();
         return false;

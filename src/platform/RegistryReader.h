@@ -12,7 +12,8 @@ class RegistryReader
 {
 public:
     static constexpr std::uint32_t HKEY_LOCAL_MACHINE_ = 0x80000002u;
-    static constexpr std::uint32_t KEY_ALL_ACCESS_ = 0x2003Fu;
+    // Read rights only: under HKEY_LOCAL_MACHINE an ordinary user gets no more.
+    static constexpr std::uint32_t KEY_READ_ = 0x20019u;
     static constexpr std::uint32_t REG_SZ_ = 1;
     static constexpr std::uint32_t REG_DWORD_ = 4;
 

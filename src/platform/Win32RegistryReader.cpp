@@ -4,6 +4,8 @@
 
 #include <qt_windows.h>
 
+static_assert(RegistryReader::KEY_READ_ == KEY_READ);
+
 namespace {
 // The predefined roots are 32-bit values sign-extended to a handle, as the SDK defines them.
 HKEY rootKey(std::uint32_t root)

@@ -21,8 +21,9 @@ public:
     static QChar pathSeparator() { return QLatin1Char('\\'); }
 
     // Clears the tree and adds the fixed nodes and one node per object, then expands the
-    // root and every branch that holds objects and scrolls once to the last object node.
-    // Selects nothing.
+    // root and every branch that holds objects, makes the column as wide as the widest node
+    // (the header's section must be resizable by code) and scrolls once to the last object
+    // node. Selects nothing.
     static void rebuild(QTreeWidget* tree, const ObjectCollection& objects);
 
     static QString key(const QTreeWidgetItem* node);

@@ -77,6 +77,21 @@ bool SnippetAdvisor::isLuaName(const QString& text)
     return true;
 }
 
+QString SnippetAdvisor::noSnippetReason(const ModelObject& object)
+{
+    if (object.codeSnippet())
+        return QString();
+    const QString lead = QStringLiteral("No Lua for this object: ");
+    if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
+        if (clsDisplay::displayTypeName(d->dObjType()).isEmpty())
+            return lead + QStringLiteral("a display object needs a kind");
+        const bool isImage = d->dObjType() == clsDisplay::Image || d->dObjType() == clsDisplay::ImageRect;
+        if (isImage && clsDisplay::referencePointName(d->reference()).isEmpty())
+            return lead + QStringLiteral("an image needs a reference point");
+    }
+    return lead + QStringLiteral("its generator gave no text");
+}
+
 QStringList SnippetAdvisor::hints(const ModelObject& object)
 {
     QStringList hints;

@@ -31,6 +31,9 @@ public:
     static Report review(const ModelObject& object, const QString& snippet,
                          const QList<const ModelObject*>& workspace);
 
+    // Why the object has no snippet, for the line under the pane; "" when it has one.
+    static QString noSnippetReason(const ModelObject& object);
+
     static QStringList hints(const ModelObject& object);
     static QStringList warnings(const ModelObject& object, const QList<const ModelObject*>& workspace);
 

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "Editors.h"
 #include "GraphicsTarget.h"
+#include "ElidedLabel.h"
 #include "ObjectTree.h"
 #include "PreferredFont.h"
 #include "Shell.h"
@@ -98,10 +99,10 @@ void frmMain::createControls()
     tv1->setSelectionMode(QAbstractItemView::SingleSelection);
     tv1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tv1->setContextMenuPolicy(Qt::PreventContextMenu);
-    // As wide as the names, so that long ones scroll rather than being cut short.
-    tv1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The rebuild sizes the column to the widest name, so that long ones scroll rather than
+    // being cut short.
+    tv1->header()->setSectionResizeMode(QHeaderView::Fixed);
     tv1->header()->setStretchLastSection(false);
-    tv1->header()->setResizeContentsPrecision(0); // the rows in view, not thousands of them
     tv1->viewport()->installEventFilter(this);
     connect(tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tv1_NodeClick(node); });
     connect(tv1, &QTreeWidget::itemSelectionChanged, this, &frmMain::tv1_SelectionChanged);
@@ -112,6 +113,9 @@ void frmMain::createControls()
     // CR LF as the generators write it, also for lines the user adds.
     txtCode->setEolMode(QsciScintilla::EolWindows);
     txtCode->setMarginWidth(1, 0);
+    // The horizontal scroll bar follows the widest line shown, so an empty pane has none to move.
+    txtCode->setScrollWidth(1);
+    txtCode->setScrollWidthTracking(true);
     auto* lexer = new QsciLexerLua(txtCode);
     const QFont codeFont = PreferredFont::courierNew(8.25);
     lexer->setDefaultFont(codeFont);
@@ -240,7 +244,8 @@ void frmMain::createStatusBar()
     addPanel(QStringLiteral("url"), QStringLiteral("url : ") + url, 0)->setCursor(Qt::PointingHandCursor);
 
     // A temporary message of the status bar itself would hide the panels while it shows.
-    lblNote = new QLabel(StatusBar1);
+    // Gives way to the panels in a narrow window, the whole text then in its tool tip.
+    lblNote = new ElidedLabel(StatusBar1);
     lblNote->setObjectName(QStringLiteral("lblNote"));
     StatusBar1->addPermanentWidget(lblNote);
     lblNote->hide();
@@ -342,16 +347,27 @@ void frmMain::tv1_Click()
         return;
     if (const std::optional<QString> snippet = object->codeSnippet(currentApi()))
         showSnippet(*object, *snippet);
+    else
+        showNoSnippet(SnippetAdvisor::noSnippetReason(*object));
+}
+
+void frmMain::showNoSnippet(const QString& reason)
+{
+    // Another object's code left in the pane would be copied as this one's.
+    clearPane();
+    showCheckLine(reason.toHtmlEscaped(), QStringLiteral("note"));
 }
 
 void frmMain::showSnippet(const ModelObject& object, const QString& snippet)
 {
+    txtCode->setScrollWidth(1); // tracking only widens; start again from this text
     txtCode->setText(snippet);
     showCheck(object, snippet);
 }
 
 void frmMain::clearPane()
 {
+    txtCode->setScrollWidth(1);
     txtCode->setText(QString());
     clearCheck();
 }
@@ -383,12 +399,20 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
         html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
                     .arg(report.warningText().toHtmlEscaped());
     }
+    showCheckLine(html, report.compiles() ? QStringLiteral("warning") : QStringLiteral("error"));
+}
+
+void frmMain::showCheckLine(const QString& html, const QString& severity)
+{
     // Keeps the two blanks before each hint.
     lblCheck->setText(QStringLiteral("<div style=\"white-space:pre-wrap\">%1</div>").arg(html));
-    lblCheck->setProperty("severity", report.compiles() ? "warning" : "error");
+    lblCheck->setProperty("severity", severity);
     lblCheck->setStyleSheet(
-        report.compiles() ? QStringLiteral("QLabel { background: #fff6d6; border: 1px solid #e0b43a; }")
-                          : QStringLiteral("QLabel { background: #fbe3e1; border: 1px solid #d9473d; }"));
+        severity == QLatin1String("error")
+            ? QStringLiteral("QLabel { background: #fbe3e1; border: 1px solid #d9473d; }")
+        : severity == QLatin1String("warning")
+            ? QStringLiteral("QLabel { background: #fff6d6; border: 1px solid #e0b43a; }")
+            : QStringLiteral("QLabel { background: #eef2f7; border: 1px solid #8a9bb0; }"));
     lblCheck->show();
     Form_Resize();
 }

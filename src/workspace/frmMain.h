@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class GraphicsTarget;
+class ElidedLabel;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -54,6 +55,9 @@ private:
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
+    void showNoSnippet(const QString& reason);
+    // severity: "error", "warning" or "note"; tests and styles read it from the label.
+    void showCheckLine(const QString& html, const QString& severity);
     void clearCheck();
     void showNote(const QString& text);
 
@@ -81,7 +85,7 @@ private:
     QComboBox* cboTarget = nullptr;
     GraphicsTarget* m_target = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    QLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
+    ElidedLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;

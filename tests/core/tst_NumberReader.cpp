@@ -39,6 +39,7 @@ void tst_NumberReader::read_data()
     row(false, "1E3", 1000);
     row(false, "1D2", 100);
     row(false, "-2147483648.5", -2147483647 - 1);
+    row(false, "2147483647", 2147483647);
     row(false, "2147483647.5");
     row(false, "1E10");
     row(false, "-3000000000");

@@ -20,6 +20,7 @@ void tst_mdlBrowsePath::fileNameFromPath_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
     row("C:\\art/sprites/hero.png", "hero.png");
+    row("C:\\art\\sprites\\hero.png", "hero.png");
     row("/home/me\\  my hero.png ", "my hero.png");
     row("  hero.png ", "hero.png");
     row("C:\\art/", "");

@@ -1,4 +1,8 @@
 #include "Editors.h"
+#include "frmAlert.h"
+#include "frmData.h"
+#include "frmDisplay.h"
+#include "frmTrans.h"
 #include "MessageBox.h"
 #include "ModalDriver.h"
 #include "RecordingSink.h"
@@ -6,6 +10,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStyleOption>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -24,8 +29,9 @@ struct Outcome
 {
     QString title;
     QWidget* parent = nullptr;
-    QStringList leftovers; // what an earlier use might have left: non-empty or ticked controls
-    QString focus;         // where a refused OK left the focus
+    QStringList leftovers;    // what an earlier use might have left: non-empty or ticked controls
+    QString focus;            // where a refused OK left the focus
+    bool focusMarked = false; // and whether that control shows it
 };
 
 // Opens the editor as the main window does, fills it, ends it with `ending` ("cmdOK",
@@ -34,7 +40,7 @@ struct Outcome
 Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringList& entries,
             const QString& ending, const QStringList& pairs = {})
 {
-    Outcome seen{"<not opened>", nullptr, {}, {}};
+    Outcome seen{"<not opened>", nullptr, {}, {}, false};
     ModalDriver::whenModal([&](QWidget* modal) {
         seen.title = modal->windowTitle();
         seen.parent = modal->parentWidget();
@@ -55,7 +61,13 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
         modal->findChild<QLineEdit*>("txtVarName")->setFocus();
         ModalDriver::end(modal, ending);
         if (modal->isVisible()) { // refused: note where the focus went, then leave
-            seen.focus = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+            if (QWidget* focused = QApplication::focusWidget()) {
+                seen.focus = focused->objectName();
+                QStyleOption look;
+                look.initFrom(focused);
+                seen.focusMarked =
+                    (look.state & QStyle::State_HasFocus) && (look.state & QStyle::State_KeyboardFocusChange);
+            }
             ModalDriver::press(modal, "cmdCancel");
         }
     });
@@ -74,6 +86,9 @@ private Q_SLOTS:
     void checks();
     void sessions_data();
     void sessions();
+    void alertWithTenButtons();
+    void tabOrder_data();
+    void tabOrder();
 };
 
 void tst_Editors::checks_data()
@@ -122,6 +137,8 @@ void tst_Editors::checks()
     QCOMPARE(sink.objects.size(), size_t(message.isEmpty()));
     QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
     QTEST(seen.focus, "focus");
+    // A list or button, unlike a text field, has no cursor: the focus frame is all that shows.
+    QCOMPARE(seen.focusMarked, !message.isEmpty());
     if (!message.isEmpty()) {
         QCOMPARE(shown[0].caption, QStringLiteral("Missing Data"));
         QCOMPARE(shown[0].icon, MessageBox::Icon::Critical);
@@ -169,6 +186,69 @@ void tst_Editors::sessions()
     QCOMPARE(MessageBox::takeShown().size(), 0);
     for (const auto& object : sink.objects)
         QTEST(object->ObjType(), "objType");
+}
+
+void tst_Editors::alertWithTenButtons()
+{
+    QWidget owner;
+    owner.show();
+    RecordingSink sink;
+    QStringList captions;
+    for (int i = 1; i <= 10; ++i)
+        captions << QStringLiteral("b%1").arg(i);
+    run(alert, &owner, &sink, {"txtVarName=a", "txtMsg=m"}, "cmdOK", captions);
+    QCOMPARE(int(sink.objects.size()), 1);
+    const QString snippet = sink.objects.front()->codeSnippet().value_or(QString());
+    QVERIFY(snippet.contains(
+        "{ \"b1\", \"b2\", \"b3\", \"b4\", \"b5\", \"b6\", \"b7\", \"b8\", \"b9\", \"b10\" }"));
+    QVERIFY(snippet.contains("\r\n\t\telseif  i==9 then --1\r\n"));
+    QVERIFY(snippet.contains("\r\n\t\telseif  i==10 then --1\r\n"));
+}
+
+void tst_Editors::tabOrder_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("display") << "display"
+                             << QStringList{"txtVarName",   "cboObject",    "chkBegan",       "chkMoved",
+                                            "chkEnded",     "chkCancelled", "txtParentGroup", "txtX",
+                                            "txtY",         "txtWidth",     "txtHeight",      "txtRounding",
+                                            "cboReference", "txtFilename",  "Command1",       "picColor",
+                                            "Command2",     "cmdCancel",    "cmdOK"};
+    QTest::newRow("transition") << "transition"
+                                << QStringList{"txtVarName",    "txtDuration", "txtDelay",  "txtOnStart",
+                                               "txtOnComplete", "cmdOK",       "cmdCancel", "cmdRem",
+                                               "cmdAdd",        "lv1",         "optFrom",   "optTo"};
+    QTest::newRow("alert") << "alert" << QStringList{"txtVarName", "txtTitle", "txtMsg",    "lv1",
+                                                     "cmdAdd",     "cmdRem",   "cmdCancel", "cmdOK"};
+    QTest::newRow("key/value") << "data" << QStringList{"txtKey", "txtValue", "cmdOK", "cmdCancel"};
+}
+
+// The focus chain from the first control; controls added later may follow the listed ones.
+void tst_Editors::tabOrder()
+{
+    QFETCH(QString, editor);
+    QFETCH(QStringList, order);
+    std::unique_ptr<QDialog> dialog;
+    if (editor == "display")
+        dialog = std::make_unique<frmDisplay>(nullptr, nullptr);
+    else if (editor == "transition")
+        dialog = std::make_unique<frmTrans>(nullptr, nullptr);
+    else if (editor == "alert")
+        dialog = std::make_unique<frmAlert>(nullptr, nullptr);
+    else
+        dialog = std::make_unique<frmData>(nullptr);
+    QWidget* first = dialog->findChild<QWidget*>(order.first());
+    QVERIFY(first);
+    QStringList chain;
+    QWidget* widget = first;
+    do {
+        if (!widget->objectName().isEmpty() && (widget->focusPolicy() & Qt::TabFocus) &&
+            widget->window() == dialog.get())
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget && widget != first);
+    QCOMPARE(chain.mid(0, order.size()), order);
 }
 
 QTEST_MAIN(tst_Editors)

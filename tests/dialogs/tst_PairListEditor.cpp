@@ -7,6 +7,7 @@
 #include "MessageBox.h"
 #include "ModalDriver.h"
 
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -23,7 +24,12 @@ private Q_SLOTS:
     void endings();
     void presets_data();
     void presets();
+    void removeSecondOfThree_data();
     void removeSecondOfThree();
+    void popupOnRightClick_data();
+    void popupOnRightClick();
+    void focusAfterRemoval_data();
+    void focusAfterRemoval();
 
 private:
     QStringList rows() const;
@@ -134,8 +140,17 @@ void tst_PairListEditor::presets()
     QCOMPARE(rows(), expected);
 }
 
+void tst_PairListEditor::removeSecondOfThree_data()
+{
+    // init() opens the editor the tag names.
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("alert") << "frmAlert";
+    QTest::newRow("transition") << "frmTrans";
+}
+
 void tst_PairListEditor::removeSecondOfThree()
 {
+    QTEST(QString::fromLatin1(dialog->metaObject()->className()), "editor");
     auto* rem = dialog->findChild<QPushButton*>("cmdRem");
     for (const char* key : {"a", "b", "c"})
         ModalDriver::enterPair(dialog.get(), key, "1");
@@ -145,6 +160,72 @@ void tst_PairListEditor::removeSecondOfThree()
     QTest::mouseClick(rem, Qt::LeftButton);
     QCOMPARE(rows(), (QStringList{"a|1", "c|1"}));
     QVERIFY(!rem->isEnabled());
+}
+
+void tst_PairListEditor::popupOnRightClick_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("alert") << QStringList{"OK", "OK, Cancel"};
+    QTest::newRow("transition") << QStringList{"Position", "Visibility", "Pos+Visibility"};
+}
+
+void tst_PairListEditor::popupOnRightClick()
+{
+    QFETCH(QStringList, entries);
+    auto* menu = dialog->findChild<QMenu*>("mnuPopup");
+    QVERIFY(menu);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(!menu->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, QPoint(10, 10));
+    QTRY_VERIFY(menu->isVisible());
+    QStringList shown;
+    for (const QAction* entry : menu->actions())
+        shown << entry->text();
+    menu->hide();
+    QCOMPARE(shown, entries);
+}
+
+void tst_PairListEditor::focusAfterRemoval_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("alert, rows remain") << 2 << "lv1";
+    QTest::newRow("alert, list empty") << 1 << "cmdAdd";
+    QTest::newRow("transition, rows remain") << 3 << "lv1";
+    QTest::newRow("transition, list empty") << 1 << "cmdAdd";
+}
+
+// "-" pressed from the keyboard disables itself; the next Enter must not reach Cancel.
+void tst_PairListEditor::focusAfterRemoval()
+{
+    QFETCH(int, rows);
+    MessageBox::setRecording(true);
+    auto* rem = dialog->findChild<QPushButton*>("cmdRem");
+    for (int i = 0; i < rows; ++i)
+        ModalDriver::enterPair(dialog.get(), QString::number(i), "1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(0)).center());
+    rem->setFocus();
+    QTest::keyClick(rem, Qt::Key_Space);
+    QCOMPARE(list->topLevelItemCount(), rows - 1);
+    QVERIFY(!rem->isEnabled());
+    // The dialog's own focus widget: a nested dialog that closed need not hand activation back.
+    QTEST(dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString(), "focus");
+    // Enter now opens the key/value dialog from "+", or goes to OK from the list, whose checks
+    // keep the dialog and its list; neither throws the editor away.
+    QString opened;
+    if (list->topLevelItemCount() == 0)
+        ModalDriver::whenModal(
+            [&](QWidget* modal) {
+                opened = modal->windowTitle();
+                ModalDriver::end(modal, "cmdCancel");
+            },
+            dialog.get());
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(opened.isEmpty() ? MessageBox::takeShown().size() : 1, 1);
+    QCOMPARE(opened, list->topLevelItemCount() == 0 ? QStringLiteral("Add Data") : QString());
+    QCOMPARE(list->topLevelItemCount(), rows - 1);
 }
 
 QTEST_MAIN(tst_PairListEditor)

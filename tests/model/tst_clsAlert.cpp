@@ -13,6 +13,7 @@ private Q_SLOTS:
     void workedExample();
     void withoutButtons();
     void buttonsKeyedByCaption();
+    void tenAndMoreButtons();
 };
 
 void tst_clsAlert::workedExample()
@@ -103,6 +104,22 @@ void tst_clsAlert::buttonsKeyedByCaption()
     a.init();
     QCOMPARE(QStringList({a.varName(), a.title(), a.message(), QString::number(a.buttonsCount())}),
              QStringList({"untitled", "Alert Dialog Title", "Alert Dialog message", "0"}));
+}
+
+// Branch numbers past 9 take two digits.
+void tst_clsAlert::tenAndMoreButtons()
+{
+    clsAlert a;
+    a.setVarName(QStringLiteral("a"));
+    for (int i = 1; i <= 12; ++i)
+        a.addButton(QStringLiteral("id%1").arg(i), QStringLiteral("b%1").arg(i));
+    const QStringList lines = ExpectedText::lines(a.codeSnippet().value_or(QString()));
+    const qsizetype ninth = lines.indexOf(QStringLiteral("\t\telseif  i==9 then --id9"));
+    QVERIFY(ninth > 0);
+    QCOMPARE(lines.mid(ninth + 2, 7),
+             QStringList({"\t\telseif  i==10 then --id10", "\t\t\tprint ( \"Clicked id10\" )",
+                          "\t\telseif  i==11 then --id11", "\t\t\tprint ( \"Clicked id11\" )",
+                          "\t\telseif  i==12 then --id12", "\t\t\tprint ( \"Clicked id12\" )", "\t\tend"}));
 }
 
 QTEST_APPLESS_MAIN(tst_clsAlert)

@@ -8,9 +8,13 @@
 
 // An in-memory HKEY_LOCAL_MACHINE; while it lives it is RegistryReader::instance(). Names match
 // without regard to case and a value larger than the reader's buffer fails, as on Windows.
+// It grants what Windows grants an ordinary user there: asking for any write right fails.
 class MemoryRegistryReader : public RegistryReader
 {
 public:
+    // KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, DELETE, WRITE_DAC and WRITE_OWNER.
+    static constexpr std::uint32_t writeRights = 0x2u | 0x4u | 0x20u | 0x10000u | 0x40000u | 0x80000u;
+
     MemoryRegistryReader() { setInstance(this); }
     ~MemoryRegistryReader() override { setInstance(nullptr); }
 
@@ -28,6 +32,8 @@ public:
     std::optional<Handle> open(std::uint32_t root, const QString& keyPath, std::uint32_t access) override
     {
         accessAsked << access;
+        if (access & writeRights)
+            return std::nullopt;
         if (root != HKEY_LOCAL_MACHINE_ || !m_keys.contains(keyPath.toLower()))
             return std::nullopt;
         ++opens;

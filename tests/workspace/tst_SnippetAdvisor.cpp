@@ -50,6 +50,8 @@ class tst_SnippetAdvisor : public QObject
 private Q_SLOTS:
     void review_data();
     void review();
+    void noSnippetReason_data();
+    void noSnippetReason();
 };
 
 void tst_SnippetAdvisor::review_data()
@@ -102,6 +104,28 @@ void tst_SnippetAdvisor::review()
     const QStringList warnings = SnippetAdvisor::warnings(*object, workspace);
     QVERIFY2(found.isEmpty() ? warnings.isEmpty() : warnings.size() == 1 && warnings.first().contains(found),
              qPrintable(warnings.join(QLatin1Char('|'))));
+}
+
+void tst_SnippetAdvisor::noSnippetReason_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("reference");
+    QTest::addColumn<QString>("reason"); // empty: the object has a snippet
+    const QString noReference = QStringLiteral("No Lua for this object: an image needs a reference point");
+    QTest::newRow("image without reference point") << int(clsDisplay::Image) << -1 << noReference;
+    QTest::newRow("image rect, reference past the last") << int(clsDisplay::ImageRect) << 9 << noReference;
+    QTest::newRow("image with reference point") << int(clsDisplay::Image) << 8 << "";
+    QTest::newRow("rect needs none") << int(clsDisplay::Rect) << -1 << "";
+    QTest::newRow("unknown kind") << 7 << 0 << "No Lua for this object: a display object needs a kind";
+}
+
+void tst_SnippetAdvisor::noSnippetReason()
+{
+    QFETCH(int, kind);
+    QFETCH(int, reference);
+    const ObjectPtr object = display(QStringLiteral("pic"), qint16(kind), QStringLiteral("pic.png"));
+    static_cast<clsDisplay*>(object.get())->setReference(reference);
+    QTEST(SnippetAdvisor::noSnippetReason(*object), "reason");
 }
 
 QTEST_APPLESS_MAIN(tst_SnippetAdvisor)

@@ -11,10 +11,12 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextDocumentFragment>
 #include <QToolBar>
@@ -91,6 +93,8 @@ private Q_SLOTS:
     void init();
     void treeAfterChanges_data();
     void treeAfterChanges();
+    void treeColumnFitsWidestNode_data();
+    void treeColumnFitsWidestNode();
     void clickRules_data();
     void clickRules();
     void deleteWithoutObjectNodeRemovesNothing();
@@ -103,10 +107,15 @@ private Q_SLOTS:
     void copyCommands_data();
     void copyCommands();
     void copyFollowsPane();
+    void paneScrollsWithText();
+    void noteFitsStatusBar_data();
+    void noteFitsStatusBar();
     void luaCheck();
+    void objectWithoutSnippet();
     void keyboardNavigation();
     void graphicsTarget();
     void targetPersists();
+    void tabOrder();
 
 private:
     QTreeWidget* tree() const { return main->findChild<QTreeWidget*>(QStringLiteral("tv1")); }
@@ -238,6 +247,38 @@ void tst_frmMain::treeAfterChanges()
         QCOMPARE(pane(), QString());
 }
 
+void tst_frmMain::treeColumnFitsWidestNode_data()
+{
+    QTest::addColumn<int>("position"); // of the long name among 60 objects
+    QTest::addColumn<int>("length");
+    QTest::newRow("long name scrolled out of view") << 1 << 12;
+    QTest::newRow("name wider than the tree, out of view") << 1 << 90;
+    QTest::newRow("name wider than the tree, in view") << 60 << 90;
+}
+
+void tst_frmMain::treeColumnFitsWidestNode()
+{
+    QFETCH(int, position);
+    QFETCH(int, length);
+    const QString longName = QString(length, QLatin1Char('W'));
+    for (int i = 1; i <= 60; ++i) {
+        apply(i == position ? "D " + longName : QStringLiteral("T t%1").arg(i));
+        QCoreApplication::processEvents(); // as between two editors
+    }
+    tree()->scrollToTop();
+    QCoreApplication::processEvents();
+    // What the view itself asks for when it measures every row.
+    QHeaderView* header = tree()->header();
+    const int precision = header->resizeContentsPrecision();
+    header->setResizeContentsPrecision(-1);
+    const int widest = static_cast<QAbstractItemView*>(tree())->sizeHintForColumn(0);
+    header->setResizeContentsPrecision(precision);
+    QVERIFY2(tree()->columnWidth(0) >= widest,
+             qPrintable(QStringLiteral("%1 < %2").arg(tree()->columnWidth(0)).arg(widest)));
+    // A name wider than the tree scrolls into view.
+    QVERIFY(tree()->horizontalScrollBar()->maximum() >= widest - tree()->viewport()->width());
+}
+
 void tst_frmMain::clickRules_data()
 {
     QTest::addColumn<QString>("target");
@@ -249,7 +290,8 @@ void tst_frmMain::clickRules_data()
     QTest::newRow("empty branch") << "Alert" << true << false << "edited";
     QTest::newRow("name with backslashes") << "T-2" << true << true << "T a\\b";
     QTest::newRow("same name, own text") << "A-4" << false << true << "A hero";
-    QTest::newRow("object without snippet") << "D-3" << true << true << "edited";
+    // The pane must not go on showing another object's code.
+    QTest::newRow("object without snippet") << "D-3" << true << true << "";
     QTest::newRow("blank space re-shows selection") << "blank" << true << true << "D hero";
 }
 
@@ -268,7 +310,8 @@ void tst_frmMain::clickRules()
     if (target == QLatin1String("blank"))
         QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem*>{node(QStringLiteral("D-1"))});
     QCOMPARE(deleteButton()->isEnabled(), deleteEnabled);
-    QCOMPARE(pane().toUtf8(), (shown == QLatin1String("edited") ? shown : snippetOf(shown)).toUtf8());
+    const QString expected = shown == QLatin1String("edited") || shown.isEmpty() ? shown : snippetOf(shown);
+    QCOMPARE(pane().toUtf8(), expected.toUtf8());
 }
 
 void tst_frmMain::deleteWithoutObjectNodeRemovesNothing()
@@ -474,6 +517,60 @@ void tst_frmMain::copyCommands()
     QCOMPARE(pane(), shown);
 }
 
+void tst_frmMain::paneScrollsWithText()
+{
+    const auto thumb = [this] {
+        code()->viewport()->repaint(); // the pane measures its lines as it paints them
+        QCoreApplication::processEvents();
+        const QScrollBar* bar = code()->horizontalScrollBar();
+        return bar->isVisible() && bar->maximum() > 0;
+    };
+    QVERIFY(!thumb()); // nothing to scroll to in an empty pane
+    apply(QStringLiteral("D ") + QString(300, QLatin1Char('w')));
+    tree()->setCurrentItem(node(QStringLiteral("D-1"))); // its middle lies far right of the tree
+    QCOMPARE(pane(), snippetOf(QStringLiteral("D ") + QString(300, QLatin1Char('w'))));
+    QVERIFY(thumb());
+    pressToolbar(QStringLiteral("delete"));
+    QCOMPARE(pane(), QString());
+    QVERIFY(!thumb());
+}
+
+void tst_frmMain::noteFitsStatusBar_data()
+{
+    QTest::addColumn<int>("width"); // 0 the window's first width, -1 its minimum
+    QTest::newRow("first width") << 0;
+    QTest::newRow("minimum width") << -1;
+    QTest::newRow("wider") << 400;
+}
+
+void tst_frmMain::noteFitsStatusBar()
+{
+    QFETCH(int, width);
+    main->resize(width < 0 ? main->minimumWidth() : main->width() + width, main->height());
+    apply(QStringLiteral("D hero;I pic;T fade;A ask"));
+    menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
+    QCoreApplication::processEvents();
+    const QString whole = QStringLiteral("Copied 3 snippets; 1 object has no snippet and was skipped");
+    QLabel* note = label(QStringLiteral("lblNote"));
+    QCOMPARE(note->text(), whole);
+    QVERIFY(note->isVisible());
+    // The status bar may be wider than the window; what lies past the window's edge is cut off.
+    QVERIFY2(note->mapTo(main.get(), QPoint(note->width(), 0)).x() <= main->width(),
+             qPrintable(QStringLiteral("%1 + %2 > %3")
+                            .arg(note->mapTo(main.get(), QPoint()).x())
+                            .arg(note->width())
+                            .arg(main->width())));
+    // What is painted: the text itself unless the label paints a shorter one.
+    const QVariant painted = note->property("shownText");
+    const QString shown = painted.isValid() ? painted.toString() : note->text();
+    QVERIFY2(note->fontMetrics().horizontalAdvance(shown) <= note->contentsRect().width(), qPrintable(shown));
+    if (shown != whole) {
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 1 && whole.startsWith(shown.chopped(1)),
+                 qPrintable(shown));
+        QCOMPARE(note->toolTip(), whole);
+    }
+}
+
 void tst_frmMain::copyFollowsPane()
 {
     QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
@@ -531,6 +628,27 @@ void tst_frmMain::luaCheck()
     QCOMPARE(code()->geometry(), clean);
 }
 
+void tst_frmMain::objectWithoutSnippet()
+{
+    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
+    const auto text = [this] { return QTextDocumentFragment::fromHtml(checkLine()->text()).toPlainText(); };
+    apply(QStringLiteral("D hero;I pic"));
+    click(QStringLiteral("D-1"));
+    const QRect clean = code()->geometry();
+    click(QStringLiteral("D-2"));
+    QCOMPARE(pane(), QString());
+    QVERIFY(!copy->isEnabled());
+    QVERIFY(checkLine()->isVisible());
+    QCOMPARE(text(), QStringLiteral("No Lua for this object: an image needs a reference point"));
+    QVERIFY(checkLine()->geometry().top() > code()->geometry().bottom());
+
+    click(QStringLiteral("D-1"));
+    QCOMPARE(pane(), snippetOf(QStringLiteral("D hero")));
+    QVERIFY(copy->isEnabled());
+    QVERIFY(checkLine()->isHidden());
+    QCOMPARE(code()->geometry(), clean);
+}
+
 void tst_frmMain::keyboardNavigation()
 {
     apply(QStringLiteral("D hero;T fade;I pic"));
@@ -544,10 +662,14 @@ void tst_frmMain::keyboardNavigation()
         bool deleteEnabled;
         const char* shown;
     } steps[] = {
-        {Qt::Key_Down, "Display", false, ""},          {Qt::Key_Down, "D-1", true, "D hero"},
-        {Qt::Key_Down, "D-3", true, "D hero"},         {Qt::Key_Down, "Alert", false, "D hero"},
-        {Qt::Key_Down, "Transition", false, "D hero"}, {Qt::Key_Down, "T-2", true, "T fade"},
-        {Qt::Key_Up, "Transition", false, "T fade"},   {Qt::Key_Home, "Root", false, "T fade"},
+        {Qt::Key_Down, "Display", false, ""},
+        {Qt::Key_Down, "D-1", true, "D hero"},
+        {Qt::Key_Down, "D-3", true, ""},
+        {Qt::Key_Down, "Alert", false, ""},
+        {Qt::Key_Down, "Transition", false, ""},
+        {Qt::Key_Down, "T-2", true, "T fade"},
+        {Qt::Key_Up, "Transition", false, "T fade"},
+        {Qt::Key_Home, "Root", false, "T fade"},
         {Qt::Key_End, "T-2", true, "T fade"},
     };
     for (const auto& step : steps) {
@@ -610,6 +732,20 @@ void tst_frmMain::targetPersists()
     frmMain third;
     QCOMPARE(target(third)->currentIndex(), 0);
     QCOMPARE(third.currentApi(), GraphicsApi::V1);
+}
+
+// Controls other commands add to the window may follow the two panes.
+void tst_frmMain::tabOrder()
+{
+    QStringList chain;
+    QWidget* widget = tree();
+    do {
+        if (!widget->objectName().isEmpty() && (widget->focusPolicy() & Qt::TabFocus) &&
+            widget->window() == main.get())
+            chain << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget && widget != tree());
+    QCOMPARE(chain.mid(0, 2), (QStringList{"tv1", "txtCode"}));
 }
 
 QTEST_MAIN(tst_frmMain)

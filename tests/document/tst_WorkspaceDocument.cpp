@@ -62,7 +62,7 @@ class tst_WorkspaceDocument : public QObject
 private Q_SLOTS:
     void stepUndoRedo_data();
     void stepUndoRedo();
-    void stepsOutsideTheCollectionMakeNone();
+    void stepsThatChangeNothingAreNotRecorded();
     void modifiedFollowsTheSavedStep();
     void resetForgetsTheHistory();
 };
@@ -147,7 +147,7 @@ void tst_WorkspaceDocument::stepUndoRedo()
     QCOMPARE(lastSelection(selected), selectAfterRedo);
 }
 
-void tst_WorkspaceDocument::stepsOutsideTheCollectionMakeNone()
+void tst_WorkspaceDocument::stepsThatChangeNothingAreNotRecorded()
 {
     WorkspaceDocument document;
     fill(document);
@@ -159,6 +159,7 @@ void tst_WorkspaceDocument::stepsOutsideTheCollectionMakeNone()
     document.removeObject(4);
     document.replaceObject(4, made(QStringLiteral("x")), QStringLiteral("Edit"));
     document.replaceObject(1, nullptr, QStringLiteral("Edit"));
+    document.replaceObject(2, document.objects().at(2)->clone(), QStringLiteral("Edit"));
 
     QCOMPARE(document.undoStack()->count(), 0);
     QCOMPARE(changed.count(), 0);

@@ -68,6 +68,13 @@ void WorkspaceDocument::markSaved()
     m_undoStack->setClean();
 }
 
+QString WorkspaceDocument::stepText(const QString& verb, const QString& name)
+{
+    // QUndoCommand takes the part after a line break as the actions' text.
+    const QString text = verb + QLatin1Char(' ') + name;
+    return text + QLatin1Char('\n') + QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void WorkspaceDocument::insertObject(qsizetype position, std::unique_ptr<ModelObject> object)
 {
     if (m_objects.insert(position, std::move(object)))

@@ -53,6 +53,8 @@ private:
     friend class ReplaceObjectCommand;
     friend class RemoveObjectCommand;
 
+    // "Delete hero"; in the undo and redo actions a "&" in the name stays a "&", not a mnemonic.
+    static QString stepText(const QString& verb, const QString& name);
     // The commands change the collection only through these, so every change is announced.
     void insertObject(qsizetype position, std::unique_ptr<ModelObject> object);
     std::unique_ptr<ModelObject> takeObject(qsizetype position);

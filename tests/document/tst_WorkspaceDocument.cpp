@@ -68,7 +68,8 @@ void tst_WorkspaceDocument::stepUndoRedo_data()
     QTest::addColumn<QList<qsizetype>>("selections");
 
     const QString a = "D:hero", b = "T:trail", c = "A:warn";
-    QTest::newRow("add") << Step::Add << qsizetype(0) << "Add box" << QStringList{a, b, c, "D:box"}
+    // A "&" in a name must not become a mnemonic of the Undo entry.
+    QTest::newRow("add") << Step::Add << qsizetype(0) << "Add b&&w" << QStringList{a, b, c, "D:b&w"}
                          << QList<qsizetype>{-1, 0, 4};
     QTest::newRow("edit renames") << Step::Edit << qsizetype(2) << "Edit trail"
                                   << QStringList{a, "T:trail2", c} << QList<qsizetype>{2, 2, 2};
@@ -95,7 +96,7 @@ void tst_WorkspaceDocument::stepUndoRedo()
 
     if (step == Step::Add) {
         auto box = std::make_unique<clsDisplay>();
-        box->setVarName(QStringLiteral("box"));
+        box->setVarName(QStringLiteral("b&w"));
         document.addObject(std::move(box));
     } else if (step == Step::Delete) {
         document.removeObject(position);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "GraphicsApi.h"
-#include "ObjectCollection.h"
 #include "ObjectSink.h"
 
 #include <QMainWindow>
@@ -18,6 +17,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class WorkspaceDocument;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
 // code pane, and the commands that open the editors.
@@ -40,6 +40,13 @@ protected:
 private:
     friend struct WorkspaceBench; // fills a full-size workspace without a rebuild per object
 
+    void connectDocument();
+    void createMenuBar();
+    void createEditMenu();
+    // The workspace's undo and redo keys act while this view or a child of it has the focus;
+    // elsewhere (the code pane) the keys stay the widget's own.
+    void addWorkspaceShortcuts(QWidget* view);
+
     void createControls();
     void createToolbar();
     void createStatusBar();
@@ -52,6 +59,8 @@ private:
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
     QTreeWidgetItem* selectedNode() const;
+    void selectObject(qsizetype position);
+    void updateEditEnabled();
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
@@ -66,6 +75,8 @@ private:
     void tv1_SelectionChanged();
     void tv1_MouseDown(Qt::MouseButton button, const QPoint& position);
     void DeleteSelectedObject();
+    void EditSelectedObject();
+    void editObjectAt(qsizetype position);
     void Toolbar1_ButtonClick(const QAction* button);
     void mnuDisp_Click();
     void mnuAlert_Click();
@@ -75,7 +86,7 @@ private:
     void CopySnippet();
     void StatusBar1_PanelClick(const QLabel* panel);
 
-    ObjectCollection m_objects;
+    WorkspaceDocument* m_document = nullptr;
 
     QTreeWidget* tv1 = nullptr;
     QsciScintilla* txtCode = nullptr;
@@ -89,5 +100,9 @@ private:
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    QAction* mnuEdit = nullptr;
+    QAction* actUndo = nullptr;
+    QAction* actRedo = nullptr;
+    QAction* actEdit = nullptr;
     bool m_rebuilding = false;
 };

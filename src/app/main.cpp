@@ -45,5 +45,8 @@ int main(int argc, char* argv[])
     // Dialogs and the About box's logo show the program's icon too.
     QApplication::setWindowIcon(window.windowIcon());
     window.show();
+    // A file that cannot be used is reported and leaves the empty workspace.
+    if (!command.fileName.isEmpty())
+        window.openFile(command.fileName);
     return app.exec();
 }

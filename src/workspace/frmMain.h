@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GraphicsApi.h"
 #include "ObjectSink.h"
 
 #include <QMainWindow>
@@ -14,6 +15,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class WorkspaceDocument;
+class WorkspaceFiles;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
 // code pane, and the commands that open the editors.
@@ -26,6 +28,8 @@ public:
 
     // Called by the editors, while still open, with each object the user confirmed.
     void addObject(std::unique_ptr<ModelObject> object) override;
+    // Opens a workspace file, as File > Open does once the file is chosen (the command line).
+    bool openFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,6 +40,11 @@ private:
 
     void connectDocument();
     void createMenuBar();
+    void createFileMenu();
+    void fillRecentMenu();
+    void updateTitle();
+    // The graphics API the snippets are written for.
+    GraphicsApi currentApi() const { return GraphicsApi::V1; }
     void createEditMenu();
     // The workspace's undo and redo keys act while this view or a child of it has the focus;
     // elsewhere (the code pane) the keys stay the widget's own.
@@ -89,6 +98,8 @@ private:
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    WorkspaceFiles* m_files = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuEdit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;

@@ -44,6 +44,7 @@ private:
     std::unique_ptr<ModelObject> display(const QString& name) const;
     QByteArray bytes(const QString& name) const;
 
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_window;
     WorkspaceDocument* m_document = nullptr;
@@ -69,6 +70,10 @@ QByteArray tst_WorkspaceFiles::bytes(const QString& name) const
 void tst_WorkspaceFiles::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // Test runs in parallel must not share one settings file either.
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
     MessageBox::setRecording(true);

@@ -37,6 +37,7 @@ private:
     WorkspaceDocument* document(frmMain& window) const { return window.findChild<WorkspaceDocument*>(); }
     void buildScene(frmMain& window) const;
 
+    QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -73,6 +74,10 @@ void tst_frmMainFiles::buildScene(frmMain& window) const
 void tst_frmMainFiles::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // Test runs in parallel must not share one settings file either.
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
 }

@@ -35,9 +35,13 @@ QString quoted(const QString& text)
 class Entry
 {
 public:
-    Entry(const QJsonObject& object, QString place) : m_object(object), m_place(std::move(place)) {}
+    // number: the object's place in the file, from 1; 0 for the top level.
+    Entry(const QJsonObject& object, qsizetype number) : m_object(object), m_number(number) {}
 
-    [[noreturn]] void fail(const QString& text) const { throw Problem{m_place + text}; }
+    [[noreturn]] void fail(const QString& text) const
+    {
+        throw Problem{m_number > 0 ? QStringLiteral("object %1: ").arg(m_number) + text : text};
+    }
 
     // Missing keys are reported in the order given, then unknown ones in file order.
     void requireExactly(const QStringList& keys) const
@@ -109,13 +113,16 @@ public:
 
 private:
     QJsonObject m_object;
-    QString m_place;
+    qsizetype m_number;
 };
 
 std::unique_ptr<ModelObject> readDisplay(const Entry& e)
 {
-    e.requireExactly({"kind", "varName", "dObjType", "parGroup", "eventHandling", "x", "y", "sWidth",
-                      "sHeight", "sRounding", "reference", "filename", "Colour", "sFontName"});
+    // Built once: a full workspace checks tens of thousands of objects.
+    static const QStringList keys{"kind",      "varName",  "dObjType", "parGroup", "eventHandling",
+                                  "x",         "y",        "sWidth",   "sHeight",  "sRounding",
+                                  "reference", "filename", "Colour",   "sFontName"};
+    e.requireExactly(keys);
     auto d = std::make_unique<clsDisplay>();
     d->setVarName(e.text(QStringLiteral("varName")));
     d->setDObjType(qint16(e.whole(QStringLiteral("dObjType"), 0, clsDisplay::kindCount - 1)));
@@ -136,8 +143,9 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e)
 
 std::unique_ptr<ModelObject> readTransition(const Entry& e)
 {
-    e.requireExactly({"kind", "varName", "duration", "delay", "onStart", "onComplete", "transitionDirection",
-                      "properties"});
+    static const QStringList keys{
+        "kind", "varName", "duration", "delay", "onStart", "onComplete", "transitionDirection", "properties"};
+    e.requireExactly(keys);
     auto t = std::make_unique<clsTransition>();
     t->setVarName(e.text(QStringLiteral("varName")));
     t->setDuration(e.whole(QStringLiteral("duration")));
@@ -155,7 +163,8 @@ std::unique_ptr<ModelObject> readTransition(const Entry& e)
 
 std::unique_ptr<ModelObject> readAlert(const Entry& e)
 {
-    e.requireExactly({"kind", "varName", "title", "message", "buttons"});
+    static const QStringList keys{"kind", "varName", "title", "message", "buttons"};
+    e.requireExactly(keys);
     auto a = std::make_unique<clsAlert>();
     a->setVarName(e.text(QStringLiteral("varName")));
     a->setTitle(e.text(QStringLiteral("title")));
@@ -169,11 +178,10 @@ std::unique_ptr<ModelObject> readAlert(const Entry& e)
 
 std::unique_ptr<ModelObject> readObject(const QJsonValue& value, qsizetype number)
 {
-    const QString place = QStringLiteral("object %1: ").arg(number);
-    if (!value.isObject())
-        throw Problem{place + QStringLiteral("not a JSON object")};
     const QJsonObject object = value.toObject();
-    const Entry e(object, place);
+    const Entry e(object, number);
+    if (!value.isObject())
+        e.fail(QStringLiteral("not a JSON object"));
     const QJsonValue kind = object.value(QStringLiteral("kind"));
     if (kind.isUndefined())
         e.fail(QStringLiteral("missing key \"kind\""));
@@ -207,7 +215,7 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes)
     if (!document.isObject())
         throw Problem{QStringLiteral("not a Quillet workspace: the top level is not a JSON object")};
     const QJsonObject root = document.object();
-    const Entry e(root, QString());
+    const Entry e(root, 0);
     if (root.value(QStringLiteral("format")) != QLatin1String(WorkspaceWriter::format))
         e.fail(
             QStringLiteral("not a Quillet workspace: \"format\" is not \"%1\"").arg(WorkspaceWriter::format));
@@ -221,7 +229,7 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes)
                    .arg(QString::number(v, 'g', 17))
                    .arg(WorkspaceWriter::version));
     e.whole(QStringLiteral("version"), WorkspaceWriter::version, WorkspaceWriter::version);
-    e.requireExactly({"format", "version", "objects"});
+    e.requireExactly({QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("objects")});
     const QJsonValue objects = root.value(QStringLiteral("objects"));
     if (!objects.isArray())
         e.fail(QStringLiteral("objects must be an array"));

@@ -191,9 +191,12 @@ void tst_WorkspaceFiles::asksBeforeDropping()
 
 void tst_WorkspaceFiles::refusedFileChangesNothing_data()
 {
-    QTest::addColumn<QByteArray>("content"); // empty: no file at all
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all; "/": a folder of that name
     QTest::addColumn<QString>("problem");
     QTest::newRow("missing") << QByteArray() << "the file does not exist";
+    QTest::newRow("folder") << QByteArray("/") << "not a file";
+    QTest::newRow("newer") << QByteArray(R"({"format": "quillet-workspace", "version": 3, "objects": []})")
+                           << "version 3 was written by a newer Quillet; this one reads version 1";
     QTest::newRow("not JSON") << QByteArray("hero = display.newRect(0, 0, 10, 10)")
                               << "not valid JSON at line 1, column 2: illegal value";
     QTest::newRow("bad object")
@@ -212,7 +215,9 @@ void tst_WorkspaceFiles::refusedFileChangesNothing()
     QVERIFY(m_files->saveAs());
     m_document->addObject(display(QStringLiteral("unsaved")));
     const QString bad = path("bad.quillet");
-    if (!content.isEmpty())
+    if (content == "/")
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("bad.quillet")));
+    else if (!content.isEmpty())
         QVERIFY(WorkspaceFiles::writeFile(bad, content).isEmpty());
     QSignalSpy changes(m_document, &WorkspaceDocument::objectsChanged);
 

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -74,6 +76,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     const QString path = dir.filePath(QStringLiteral("full.quillet"));
+    // Opening remembers the file among the recent ones; the user's own list stays out of it.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
 
     WorkspaceDocument document;
     std::vector<std::unique_ptr<ModelObject>> made;

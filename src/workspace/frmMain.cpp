@@ -300,8 +300,9 @@ void frmMain::createFileMenu()
         [this] { m_files->open(); });
     mnuRecent = menu->addMenu(QStringLiteral("Open &Recent"));
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    // Filled when the File menu opens, so the list is read only when someone looks at it.
+    connect(menu, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
     connect(m_files, &WorkspaceFiles::recentFilesChanged, this, &frmMain::fillRecentMenu);
-    fillRecentMenu();
     menu->addSeparator();
     add("actSave", QStringLiteral("&Save"), QKeySequence::Save, QKeySequence(), [this] { m_files->save(); });
     add("actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,

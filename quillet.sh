@@ -17,7 +17,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libqscintilla2-qt6-dev liblua5.1-0-dev
     libgl-dev fonts-dejavu-core
-    appstream desktop-file-utils
+    appstream desktop-file-utils shared-mime-info
 )
 # gcc's sanitizer runtimes come with build-essential; libFuzzer needs clang's.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -23,5 +23,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${QUILLET_HOMEPAGE_URL}")
 # so the one for the SVG toolbar pictures and icon is named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+# Registers the .quillet file type with file managers.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info")
 
 include(CPack)

@@ -11,6 +11,7 @@ expected=(
     "/usr/share/applications/$app_id.desktop"
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "/usr/share/metainfo/$app_id.metainfo.xml"
+    "/usr/share/mime/packages/$app_id.xml"
 )
 
 failed=0
@@ -38,10 +39,18 @@ if [ -f "$desktop" ]; then
         fail "the desktop entry does not start quillet from PATH"
     grep -qx "Icon=$app_id" "$desktop" || fail "the desktop entry does not name the icon $app_id"
 fi
+grep -q '^MimeType=.*application/x-quillet-workspace' "$desktop" 2>/dev/null ||
+    fail "the desktop entry does not declare application/x-quillet-workspace"
+# The package's trigger has rebuilt the MIME database, so file managers know the type.
+grep -q '^application/x-quillet-workspace:\*\.quillet$' /usr/share/mime/globs 2>/dev/null ||
+    fail "the MIME database does not map *.quillet to application/x-quillet-workspace"
 metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 if [ -f "$metainfo" ]; then
     out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $out"
 fi
+
+version=$(quillet --version 2>&1 || true)
+[ "$version" = "Quillet $(dpkg-query -W -f='${Version}' quillet)" ] || fail "quillet --version printed: $version"
 
 # Started counts when it is still running after a few seconds and has to be stopped.
 log=$(mktemp)

@@ -9,6 +9,11 @@ QList<MessageBox::Shown>& recorded()
     static QList<MessageBox::Shown> list;
     return list;
 }
+QList<MessageBox::Answer>& answers()
+{
+    static QList<MessageBox::Answer> list;
+    return list;
+}
 } // namespace
 
 void MessageBox::show(QWidget* parent, Icon icon, const QString& caption, const QString& text)
@@ -35,10 +40,42 @@ void MessageBox::show(QWidget* parent, Icon icon, const QString& caption, const 
     box.exec();
 }
 
+MessageBox::Answer MessageBox::askSaveDiscardCancel(QWidget* parent, const QString& caption,
+                                                    const QString& text)
+{
+    if (g_recording) {
+        recorded().append({Icon::Warning, caption, text, parent});
+        return answers().isEmpty() ? Answer::Cancel : answers().takeFirst();
+    }
+    QMessageBox box(QMessageBox::Warning, caption, text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return Answer::Save;
+    case QMessageBox::Discard:
+        return Answer::Discard;
+    default:
+        return Answer::Cancel;
+    }
+}
+
 void MessageBox::setRecording(bool on)
 {
     g_recording = on;
     recorded().clear();
+    answers().clear();
+}
+
+void MessageBox::setNextAnswer(Answer answer)
+{
+    answers().append(answer);
+}
+
+qsizetype MessageBox::pendingAnswers()
+{
+    return answers().size();
 }
 
 bool MessageBox::isRecording()

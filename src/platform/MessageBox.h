@@ -5,8 +5,9 @@
 
 class QWidget;
 
-// Message boxes with a single OK button. Tests switch on recording, after which
-// nothing is shown and every box is remembered instead.
+// Message boxes with a single OK button, and the Save / Discard / Cancel question. Tests
+// switch on recording, after which nothing is shown and every box is remembered instead;
+// questions then take the answers queued with setNextAnswer.
 class MessageBox
 {
 public:
@@ -16,6 +17,12 @@ public:
         Information,
         Warning,
         Critical
+    };
+    enum class Answer
+    {
+        Save,
+        Discard,
+        Cancel
     };
     struct Shown
     {
@@ -31,8 +38,15 @@ public:
         show(parent, Icon::Critical, caption, text);
     }
 
+    // A warning with Save, Discard and Cancel; Escape and the close box answer Cancel.
+    static Answer askSaveDiscardCancel(QWidget* parent, const QString& caption, const QString& text);
+
     // For tests: while recording, boxes are stored, not shown.
     static void setRecording(bool on);
     static bool isRecording();
     static QList<Shown> takeShown(); // returns and forgets what was recorded
+    // Queued answers for the recorded questions, first in first out; a question with none
+    // queued answers Cancel, which loses nothing.
+    static void setNextAnswer(Answer answer);
+    static qsizetype pendingAnswers();
 };

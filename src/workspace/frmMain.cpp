@@ -10,6 +10,7 @@
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
 #include "WorkspaceDocument.h"
+#include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
 
 #include <Qsci/qscilexerlua.h>
@@ -19,6 +20,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -298,7 +300,85 @@ void frmMain::createMenuBar()
     auto* bar = new QMenuBar(this);
     bar->setObjectName(QStringLiteral("MenuBar1"));
     setMenuBar(bar);
+    createFileMenu();
     createEditMenu();
+}
+
+void frmMain::createFileMenu()
+{
+    m_files = new WorkspaceFiles(m_document, this);
+    connect(m_files, &WorkspaceFiles::noteRequested, this, &frmMain::showNote);
+    connect(m_document, &WorkspaceDocument::fileNameChanged, this, &frmMain::updateTitle);
+    connect(m_document, &WorkspaceDocument::modifiedChanged, this, &frmMain::updateTitle);
+
+    QMenu* menu = new QMenu(QStringLiteral("&File"), this);
+    menu->setObjectName(QStringLiteral("mnuFileMenu"));
+    // File comes first whatever menus were there before it.
+    const QList<QAction*> existing = menuBar()->actions();
+    menuBar()->insertMenu(existing.isEmpty() ? nullptr : existing.first(), menu);
+    // Some desktops define no key for Save As or Quit; those get the common one.
+    const auto add = [this, menu](const char* name, const QString& text, QKeySequence::StandardKey key,
+                                  const QKeySequence& fallback, auto command) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        if (keys.isEmpty() && !fallback.isEmpty())
+            keys = {fallback};
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    add("actNew", QStringLiteral("&New"), QKeySequence::New, QKeySequence(),
+        [this] { m_files->newWorkspace(); });
+    add("actOpen", QStringLiteral("&Open..."), QKeySequence::Open, QKeySequence(),
+        [this] { m_files->open(); });
+    mnuRecent = menu->addMenu(QStringLiteral("Open &Recent"));
+    mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    // Filled when the File menu opens, so the list is read only when someone looks at it.
+    connect(menu, &QMenu::aboutToShow, this, &frmMain::fillRecentMenu);
+    connect(m_files, &WorkspaceFiles::recentFilesChanged, this, &frmMain::fillRecentMenu);
+    menu->addSeparator();
+    add("actSave", QStringLiteral("&Save"), QKeySequence::Save, QKeySequence(), [this] { m_files->save(); });
+    add("actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,
+        QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_files->saveAs(); });
+    add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(),
+        [this] { m_files->exportLua(currentApi()); });
+    menu->addSeparator();
+    QAction* quit = add("actQuit", QStringLiteral("&Quit"), QKeySequence::Quit,
+                        QKeySequence(QStringLiteral("Ctrl+Q")), [this] { close(); });
+    quit->setMenuRole(QAction::QuitRole);
+}
+
+void frmMain::fillRecentMenu()
+{
+    mnuRecent->clear();
+    const QStringList files = m_files->recentFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString path = files.at(i);
+        QString text = QDir::toNativeSeparators(path);
+        text.replace(QLatin1Char('&'), QLatin1String("&&"));
+        // Accelerators 1 to 8, as desktop programs number their recent files.
+        QAction* action = mnuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text));
+        connect(action, &QAction::triggered, this, [this, path] { m_files->openFile(path); });
+    }
+    mnuRecent->addSeparator();
+    QAction* clear = mnuRecent->addAction(QStringLiteral("&Clear Menu"));
+    clear->setObjectName(QStringLiteral("actClearRecent"));
+    connect(clear, &QAction::triggered, m_files, &WorkspaceFiles::clearRecentFiles);
+    mnuRecent->setEnabled(!files.isEmpty());
+}
+
+void frmMain::updateTitle()
+{
+    const QString fileName = m_document->fileName();
+    setWindowTitle(WorkspaceFiles::windowTitle(fileName));
+    // Without a file the caption has no place for the mark.
+    setWindowModified(!fileName.isEmpty() && m_document->isModified());
+}
+
+bool frmMain::openFile(const QString& path)
+{
+    return m_files->openFile(path);
 }
 
 void frmMain::createEditMenu()
@@ -646,7 +726,11 @@ void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
-    // Nothing is kept: the objects go with the window, without asking.
+    // A workspace that belongs to no file goes with the window without a question.
+    if (!m_files->mayClose()) {
+        event->ignore();
+        return;
+    }
     m_document->reset();
     event->accept();
 }

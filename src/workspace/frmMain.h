@@ -18,6 +18,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class WorkspaceDocument;
+class WorkspaceFiles;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
 // code pane, and the commands that open the editors.
@@ -32,6 +33,8 @@ public:
     void addObject(std::unique_ptr<ModelObject> object) override;
     // The graphics API that every snippet the window writes is for.
     GraphicsApi currentApi() const;
+    // Opens a workspace file, as File > Open does once the file is chosen (the command line).
+    bool openFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,6 +45,9 @@ private:
 
     void connectDocument();
     void createMenuBar();
+    void createFileMenu();
+    void fillRecentMenu();
+    void updateTitle();
     void createEditMenu();
     // The workspace's undo and redo keys act while this view or a child of it has the focus;
     // elsewhere (the code pane) the keys stay the widget's own.
@@ -100,6 +106,8 @@ private:
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    WorkspaceFiles* m_files = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuEdit = nullptr;
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;

@@ -1,0 +1,232 @@
+#include "WorkspaceFiles.h"
+
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "SnippetCollector.h"
+#include "WorkspaceDocument.h"
+#include "WorkspaceReader.h"
+#include "WorkspaceWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+
+namespace {
+
+const QString caption = QStringLiteral("Quillet");
+const QString workspaceFilter = QStringLiteral("Quillet workspaces (*.quillet);;All files (*)");
+const QString luaFilter = QStringLiteral("Lua files (*.lua);;All files (*)");
+const QString recentKey = QStringLiteral("files/recent");
+const QString folderKey = QStringLiteral("files/lastFolder");
+
+QString shown(const QString& path)
+{
+    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+}
+
+} // namespace
+
+WorkspaceFiles::WorkspaceFiles(WorkspaceDocument* document, QWidget* window)
+    : QObject(window), m_document(document), m_window(window)
+{
+}
+
+QString WorkspaceFiles::windowTitle(const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return caption;
+    return QFileInfo(fileName).fileName() + QStringLiteral("[*] - ") + caption;
+}
+
+bool WorkspaceFiles::newWorkspace()
+{
+    if (!maySetAside())
+        return false;
+    m_document->reset();
+    m_document->setFileName(QString());
+    return true;
+}
+
+bool WorkspaceFiles::open()
+{
+    if (!maySetAside())
+        return false;
+    const QString path = fileDialog()->getOpenFileName(m_window, QStringLiteral("Open Workspace"),
+                                                       startFolder(), workspaceFilter);
+    return !path.isEmpty() && load(path);
+}
+
+bool WorkspaceFiles::openFile(const QString& path)
+{
+    return maySetAside() && load(path);
+}
+
+bool WorkspaceFiles::load(const QString& path)
+{
+    WorkspaceReader::Result read = WorkspaceReader::readFile(path);
+    if (!read.ok()) {
+        MessageBox::critical(m_window, caption,
+                             QStringLiteral("Cannot open %1:\n%2").arg(shown(path), read.problem));
+        // A recent entry whose file is gone would fail the same way every time.
+        if (!QFileInfo::exists(path))
+            forget(path);
+        return false;
+    }
+    m_document->reset(std::move(read.objects));
+    m_document->setFileName(QFileInfo(path).absoluteFilePath());
+    remember(path);
+    return true;
+}
+
+bool WorkspaceFiles::save()
+{
+    if (m_document->fileName().isEmpty())
+        return saveAs();
+    return saveTo(m_document->fileName());
+}
+
+bool WorkspaceFiles::saveAs()
+{
+    const QString current = m_document->fileName();
+    const QString suggested =
+        current.isEmpty() ? QDir(startFolder()).filePath(QStringLiteral("untitled.quillet")) : current;
+    const QString path = fileDialog()->getSaveFileName(m_window, QStringLiteral("Save Workspace As"),
+                                                       suggested, workspaceFilter, QStringLiteral("quillet"));
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool WorkspaceFiles::saveTo(const QString& path)
+{
+    const QString error = writeFile(path, WorkspaceWriter::write(m_document->objects().objects()));
+    if (!error.isEmpty()) {
+        MessageBox::critical(m_window, caption,
+                             QStringLiteral("Cannot save %1:\n%2").arg(shown(path), error));
+        return false;
+    }
+    m_document->setFileName(QFileInfo(path).absoluteFilePath());
+    m_document->markSaved();
+    remember(path);
+    return true;
+}
+
+bool WorkspaceFiles::exportLua(GraphicsApi api)
+{
+    const SnippetCollector::Result result = SnippetCollector::collect(m_document->objects().objects(), api);
+    if (result.copied == 0) {
+        // An empty file would only look like a successful export.
+        emit noteRequested(QStringLiteral("No snippet to export"));
+        return false;
+    }
+    const QString current = m_document->fileName();
+    const QString suggested = current.isEmpty()
+                                  ? QDir(startFolder()).filePath(QStringLiteral("snippets.lua"))
+                                  : QFileInfo(current).dir().filePath(QFileInfo(current).completeBaseName() +
+                                                                      QStringLiteral(".lua"));
+    const QString path = fileDialog()->getSaveFileName(m_window, QStringLiteral("Export Lua"), suggested,
+                                                       luaFilter, QStringLiteral("lua"));
+    if (path.isEmpty())
+        return false;
+    const QString error = writeFile(path, result.text.toUtf8());
+    if (!error.isEmpty()) {
+        MessageBox::critical(m_window, caption,
+                             QStringLiteral("Cannot export to %1:\n%2").arg(shown(path), error));
+        return false;
+    }
+    QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
+    QString note = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
+                                      : QStringLiteral("Exported %1 snippets").arg(result.copied);
+    note += QStringLiteral(" to ") + QFileInfo(path).fileName();
+    if (result.skipped == 1)
+        note += QStringLiteral("; 1 object has no snippet and was skipped");
+    else if (result.skipped > 1)
+        note += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
+    emit noteRequested(note);
+    return true;
+}
+
+bool WorkspaceFiles::mayClose()
+{
+    // A workspace never saved or opened closes as it always has: at once, without a question.
+    if (m_document->fileName().isEmpty())
+        return true;
+    return maySetAside();
+}
+
+bool WorkspaceFiles::maySetAside()
+{
+    if (!m_document->isModified())
+        return true;
+    const QString name = m_document->fileName().isEmpty()
+                             ? QStringLiteral("the new workspace")
+                             : shown(QFileInfo(m_document->fileName()).fileName());
+    switch (MessageBox::askSaveDiscardCancel(
+        m_window, caption, QStringLiteral("Do you want to save the changes to %1?").arg(name))) {
+    case MessageBox::Answer::Save:
+        return save();
+    case MessageBox::Answer::Discard:
+        return true;
+    case MessageBox::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString WorkspaceFiles::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QStringList WorkspaceFiles::recentFiles() const
+{
+    QStringList files = QSettings().value(recentKey).toStringList();
+    files.removeAll(QString());
+    return files.mid(0, recentCount);
+}
+
+void WorkspaceFiles::clearRecentFiles()
+{
+    QSettings().remove(recentKey);
+    emit recentFilesChanged();
+}
+
+void WorkspaceFiles::remember(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    QSettings settings;
+    settings.setValue(recentKey, files.mid(0, recentCount));
+    settings.setValue(folderKey, QFileInfo(absolute).absolutePath());
+    emit recentFilesChanged();
+}
+
+void WorkspaceFiles::forget(const QString& path)
+{
+    QStringList files = recentFiles();
+    if (files.removeAll(QFileInfo(path).absoluteFilePath()) == 0)
+        return;
+    QSettings().setValue(recentKey, files);
+    emit recentFilesChanged();
+}
+
+QString WorkspaceFiles::startFolder() const
+{
+    const QString folder = QSettings().value(folderKey).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "GraphicsApi.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+class WorkspaceDocument;
+
+// The File commands on one document: New, Open, Save, Save As, Export Lua, the recent files
+// and the question before unsaved changes are dropped. Boxes and file dialogs go through the
+// platform layer, with the window as their parent.
+class WorkspaceFiles : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int recentCount = 8;
+
+    WorkspaceFiles(WorkspaceDocument* document, QWidget* window);
+
+    // Each returns whether it went through; a cancelled question or dialog changes nothing.
+    bool newWorkspace();
+    bool open(); // asks for the file
+    // A file that cannot be used is reported and leaves the workspace as it was.
+    bool openFile(const QString& path);
+    bool save(); // Save As while the workspace belongs to no file
+    bool saveAs();
+    bool exportLua(GraphicsApi api);
+    // Whether the window may close now. A workspace that belongs to no file closes at once;
+    // one that does asks before its unsaved changes go.
+    bool mayClose();
+
+    QStringList recentFiles() const;
+    void clearRecentFiles();
+
+    // "hero.quillet[*] - Quillet"; "Quillet" for a workspace that belongs to no file.
+    static QString windowTitle(const QString& fileName);
+    // Writes bytes to path atomically: on failure the old file is left whole and the reason
+    // is returned; the empty text on success.
+    static QString writeFile(const QString& path, const QByteArray& bytes);
+
+signals:
+    void recentFilesChanged();
+    // A short confirmation for the status bar ("Exported 3 snippets to game.lua").
+    void noteRequested(const QString& text);
+
+private:
+    // Save / Discard / Cancel when there are unsaved changes; false when the step must stop.
+    bool maySetAside();
+    bool load(const QString& path);
+    bool saveTo(const QString& path);
+    void remember(const QString& path);
+    void forget(const QString& path);
+    QString startFolder() const;
+
+    WorkspaceDocument* m_document;
+    QWidget* m_window;
+};

@@ -1,0 +1,228 @@
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
+#include "ErrorHook.h"
+#include "WorkspaceReader.h"
+#include "WorkspaceWriter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QtTest>
+
+// The .quillet reader against files the writer made and files broken on purpose.
+class tst_WorkspaceReader : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void refuses_data();
+    void refuses();
+    void refusesBytes_data();
+    void refusesBytes();
+    void roundTripKeepsSnippets();
+};
+
+namespace {
+
+using Objects = std::vector<std::unique_ptr<ModelObject>>;
+
+QList<const ModelObject*> view(const Objects& objects)
+{
+    QList<const ModelObject*> list;
+    for (const auto& o : objects)
+        list.append(o.get());
+    return list;
+}
+
+// Sets (or, with an undefined value, removes) the value at a path like "objects/2/x".
+QJsonValue changed(const QJsonValue& node, QStringList path, const QJsonValue& value)
+{
+    const QString step = path.takeFirst();
+    if (node.isArray()) {
+        QJsonArray array = node.toArray();
+        array[step.toInt()] = path.isEmpty() ? value : changed(array.at(step.toInt()), path, value);
+        return array;
+    }
+    QJsonObject object = node.toObject();
+    if (path.isEmpty() && value.isUndefined())
+        object.remove(step);
+    else
+        object[step] = path.isEmpty() ? value : changed(object.value(step), path, value);
+    return object;
+}
+
+// Objects with texts that need escaping and numbers at the ends of their ranges.
+struct RandomWorkspace
+{
+    QRandomGenerator random{20261207};
+
+    QString text()
+    {
+        static const QStringList pieces{"a", "Z", " ", "\"", "\\", "\n", "\t",
+                                        "é", "ß", "😀", "{",  "]",  ",",  "0"};
+        QString text;
+        for (int n = random.bounded(6); n > 0; --n)
+            text += pieces.at(random.bounded(int(pieces.size())));
+        return text;
+    }
+    qint32 whole()
+    {
+        const int pick = random.bounded(4);
+        return pick == 0 ? INT32_MIN : pick == 1 ? INT32_MAX : qint32(random.generate());
+    }
+    std::unique_ptr<ModelObject> object()
+    {
+        std::unique_ptr<ModelObject> made;
+        if (const int kind = random.bounded(3); kind == 0) {
+            auto d = std::make_unique<clsDisplay>();
+            d->setDObjType(qint16(random.bounded(clsDisplay::kindCount)));
+            d->setReference(random.bounded(-1, clsDisplay::referencePointCount));
+            d->setEventHandling(random.bounded(16));
+            d->setParGroup(text());
+            d->setFilename(text());
+            d->setSFontName(text());
+            d->setX(whole());
+            d->setY(whole());
+            d->setSWidth(whole());
+            d->setSHeight(whole());
+            d->setSRounding(whole());
+            d->setColour(whole());
+            made = std::move(d);
+        } else if (kind == 1) {
+            auto t = std::make_unique<clsTransition>();
+            t->setDuration(whole());
+            t->setDelay(whole());
+            t->setOnStart(text());
+            t->setOnComplete(text());
+            t->setTransitionDirection(qint16(random.bounded(2)));
+            for (int n = random.bounded(5); n > 0; --n) {
+                if (const QString key = text(); !t->properties().containsKey(key))
+                    t->addProperty(text(), key);
+            }
+            made = std::move(t);
+        } else {
+            auto a = std::make_unique<clsAlert>();
+            a->setTitle(text());
+            a->setMessage(text());
+            for (int n = random.bounded(5); n > 0; --n) {
+                if (const QString key = text(); !a->buttons().containsKey(key))
+                    a->addButton(text(), key);
+            }
+            made = std::move(a);
+        }
+        made->setVarName(text());
+        return made;
+    }
+};
+
+} // namespace
+
+void tst_WorkspaceReader::refuses_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<QString>("problem");
+    const QJsonValue gone(QJsonValue::Undefined);
+    const auto row = [](const char* name, const char* path, const QJsonValue& value, const char* problem) {
+        QTest::newRow(name) << path << value << problem;
+    };
+    row("other format", "format", "quilt",
+        "not a Quillet workspace: \"format\" is not \"quillet-workspace\"");
+    row("newer version", "version", 2, "version 2 was written by a newer Quillet; this one reads version 1");
+    row("version zero", "version", 0, "version must be 1");
+    row("no objects", "objects", gone, "missing key \"objects\"");
+    row("extra top key", "author", "me", "unknown key \"author\"");
+    row("objects not array", "objects", QJsonObject(), "objects must be an array");
+    row("object not object", "objects/1", 3, "object 2: not a JSON object");
+    row("no kind", "objects/0/kind", gone, "object 1: missing key \"kind\"");
+    row("unknown kind", "objects/0/kind", "display",
+        "object 1: kind must be \"Display\", \"Transition\" or \"Alert\"");
+    row("missing key", "objects/0/sFontName", gone, "object 1: missing key \"sFontName\"");
+    row("key of another kind", "objects/2/duration", 5, "object 3: unknown key \"duration\"");
+    row("text as number", "objects/0/varName", 7, "object 1: varName must be a text");
+    row("lone surrogate", "objects/2/title", QString(QChar(0xD800)),
+        "object 3: title is not valid Unicode text");
+    row("fraction", "objects/0/x", 1.5, "object 1: x must be a whole number");
+    row("number as text", "objects/0/y", "5", "object 1: y must be a whole number");
+    row("beyond 32 bits", "objects/0/sWidth", 2147483648.0,
+        "object 1: sWidth must be -2147483648 to 2147483647");
+    row("kind out of range", "objects/0/dObjType", 7, "object 1: dObjType must be 0 to 6");
+    row("reference below -1", "objects/0/reference", -2, "object 1: reference must be -1 to 8");
+    row("direction 2", "objects/1/transitionDirection", 2, "object 2: transitionDirection must be 0 or 1");
+    row("pairs not array", "objects/1/properties", "x=1", "object 2: properties must be an array of pairs");
+    row("pair of three", "objects/1/properties/1", QJsonArray{"y", "1", "2"},
+        "object 2: properties pair 2 must be an array of two texts");
+    row("pair with number", "objects/2/buttons/0", QJsonArray{"OK", 1},
+        "object 3: buttons pair 1 must be an array of two texts");
+    row("key in other case", "objects/1/properties/1", QJsonArray{"X", "1"},
+        "object 2: properties pair 2: the key \"X\" is already in use (letter case does not count)");
+}
+
+void tst_WorkspaceReader::refuses()
+{
+    QFETCH(QString, path);
+    QFETCH(QJsonValue, value);
+    QFETCH(QString, problem);
+    clsDisplay display;
+    clsTransition transition;
+    transition.addProperty(QStringLiteral("100"), QStringLiteral("x"));
+    transition.addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
+    clsAlert alert;
+    alert.addButton(QStringLiteral("1"), QStringLiteral("OK"));
+    const QJsonDocument good =
+        QJsonDocument::fromJson(WorkspaceWriter::write({&display, &transition, &alert}));
+    QCOMPARE(WorkspaceReader::read(good.toJson()).objects.size(), size_t(3));
+
+    const QJsonValue broken = changed(good.object(), path.split(QLatin1Char('/')), value);
+    const WorkspaceReader::Result result = WorkspaceReader::read(QJsonDocument(broken.toObject()).toJson());
+    QCOMPARE(result.problem, problem);
+    QVERIFY(result.objects.empty()); // nothing half read
+}
+
+void tst_WorkspaceReader::refusesBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("empty") << QByteArray() << "not valid JSON at line 1, column 1: illegal value";
+    QTest::newRow("cut short") << QByteArray("{\n  \"format\": \"quillet-workspace\",\n  \"objects\": [")
+                               << "not valid JSON at line 3, column 15: unterminated array";
+    QTest::newRow("top-level array") << QByteArray("[]")
+                                     << "not a Quillet workspace: the top level is not a JSON object";
+    QTest::newRow("no version") << QByteArray(R"({"format": "quillet-workspace", "objects": []})")
+                                << "missing key \"version\"";
+}
+
+void tst_WorkspaceReader::refusesBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    QCOMPARE(WorkspaceReader::read(bytes).problem, problem);
+}
+
+void tst_WorkspaceReader::roundTripKeepsSnippets()
+{
+    QStringList reported;
+    ErrorHook::set([&reported](const QString& description) { reported.append(description); });
+    RandomWorkspace random;
+    for (int round = 0; round < 50; ++round) {
+        Objects objects;
+        for (int n = random.random.bounded(8); n >= 0; --n)
+            objects.push_back(random.object());
+        const QByteArray saved = WorkspaceWriter::write(view(objects));
+        const WorkspaceReader::Result read = WorkspaceReader::read(saved);
+        QVERIFY2(read.ok(), qPrintable(read.problem));
+        QCOMPARE(WorkspaceWriter::write(view(read.objects)), saved);
+        QCOMPARE(read.objects.size(), objects.size());
+        for (size_t i = 0; i < objects.size(); ++i) {
+            QCOMPARE(read.objects[i]->ObjType(), objects[i]->ObjType());
+            for (GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2})
+                QCOMPARE(read.objects[i]->codeSnippet(api), objects[i]->codeSnippet(api));
+        }
+    }
+    ErrorHook::set({});
+    QCOMPARE(reported, QStringList()); // the reader never files a taken key
+}
+
+QTEST_APPLESS_MAIN(tst_WorkspaceReader)
+#include "tst_WorkspaceReader.moc"

@@ -1,0 +1,336 @@
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
+#include "FileDialog.h"
+#include "MessageBox.h"
+#include "WorkspaceDocument.h"
+#include "WorkspaceFiles.h"
+#include "WorkspaceWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <QUndoStack>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+// The File commands on a document, answered through the platform layer's test modes.
+class tst_WorkspaceFiles : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void asksBeforeDropping_data();
+    void asksBeforeDropping();
+    void refusedFileChangesNothing_data();
+    void refusedFileChangesNothing();
+    void failedSaveKeepsEverything();
+    void exportsEverySnippet();
+    void remembersRecentFiles();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    std::unique_ptr<ModelObject> display(const QString& name) const;
+    QByteArray bytes(const QString& name) const;
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QWidget> m_window;
+    WorkspaceDocument* m_document = nullptr;
+    WorkspaceFiles* m_files = nullptr;
+};
+
+std::unique_ptr<ModelObject> tst_WorkspaceFiles::display(const QString& name) const
+{
+    auto d = std::make_unique<clsDisplay>();
+    d->init();
+    d->setVarName(name);
+    d->setDObjType(clsDisplay::Circle);
+    d->setSWidth(20);
+    return d;
+}
+
+QByteArray tst_WorkspaceFiles::bytes(const QString& name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void tst_WorkspaceFiles::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    // Test runs in parallel must not share one settings file either.
+    QVERIFY(m_settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    MessageBox::setRecording(true);
+}
+
+void tst_WorkspaceFiles::init()
+{
+    QSettings().clear();
+    MessageBox::setRecording(true);
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_window = std::make_unique<QWidget>();
+    m_document = new WorkspaceDocument(m_window.get());
+    m_files = new WorkspaceFiles(m_document, m_window.get());
+}
+
+void tst_WorkspaceFiles::cleanup()
+{
+    QCOMPARE(MessageBox::pendingAnswers(), 0);
+    QCOMPARE(fileDialog()->pendingFileNames(), 0);
+    m_window.reset();
+}
+
+using enum MessageBox::Answer;
+
+void tst_WorkspaceFiles::asksBeforeDropping_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("named"); // the workspace was saved as hero.quillet before the change
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer"); // -1 when no question is expected
+    QTest::addColumn<bool>("done");
+
+    for (const char* command : {"new", "open"}) {
+        for (bool named : {false, true}) {
+            const QByteArray row = QByteArray(command) + (named ? " hero" : " unnamed");
+            QTest::newRow(row + ", unchanged") << command << named << false << -1 << true;
+            QTest::newRow(row + ", save") << command << named << true << int(Save) << true;
+            QTest::newRow(row + ", discard") << command << named << true << int(Discard) << true;
+            QTest::newRow(row + ", cancel") << command << named << true << int(Cancel) << false;
+        }
+    }
+    QTest::newRow("close unnamed, changed") << "close" << false << true << -1 << true;
+    QTest::newRow("close hero, unchanged") << "close" << true << false << -1 << true;
+    QTest::newRow("close hero, save") << "close" << true << true << int(Save) << true;
+    QTest::newRow("close hero, discard") << "close" << true << true << int(Discard) << true;
+    QTest::newRow("close hero, cancel") << "close" << true << true << int(Cancel) << false;
+}
+
+void tst_WorkspaceFiles::asksBeforeDropping()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, named);
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(bool, done);
+
+    // What Open picks: a workspace of one alert.
+    clsAlert alert;
+    alert.setVarName(QStringLiteral("ask"));
+    QVERIFY(WorkspaceFiles::writeFile(path("other.quillet"), WorkspaceWriter::write({&alert})).isEmpty());
+
+    if (named) {
+        m_document->addObject(display(QStringLiteral("first")));
+        fileDialog()->setNextFileName(path("hero.quillet"));
+        QVERIFY(m_files->saveAs());
+    }
+    if (changed)
+        m_document->addObject(display(QStringLiteral("second")));
+    const qsizetype before = m_document->objects().count();
+    const QString savedAs = named ? path("hero.quillet") : path("new.quillet");
+    const QByteArray old = bytes("hero.quillet");
+
+    if (answer >= 0)
+        MessageBox::setNextAnswer(MessageBox::Answer(answer));
+    if (answer == int(Save) && !named)
+        fileDialog()->setNextFileName(savedAs);
+    if (done && command == QLatin1String("open"))
+        fileDialog()->setNextFileName(path("other.quillet"));
+
+    bool result = false;
+    if (command == QLatin1String("new"))
+        result = m_files->newWorkspace();
+    else if (command == QLatin1String("open"))
+        result = m_files->open();
+    else
+        result = m_files->mayClose();
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), answer >= 0 ? 1 : 0);
+    if (answer >= 0) {
+        QCOMPARE(shown.first().caption, QStringLiteral("Quillet"));
+        QCOMPARE(shown.first().text,
+                 named ? QStringLiteral("Do you want to save the changes to \"hero.quillet\"?")
+                       : QStringLiteral("Do you want to save the changes to the new workspace?"));
+    }
+    QCOMPARE(result, done);
+    if (answer == int(Save))
+        QVERIFY(bytes(QFileInfo(savedAs).fileName()).contains("\"second\""));
+    else if (named)
+        QCOMPARE(bytes("hero.quillet"), old); // untouched
+    if (!done || command == QLatin1String("close")) {
+        QCOMPARE(m_document->objects().count(), before);
+        return;
+    }
+    QCOMPARE(m_document->undoStack()->count(), 0);
+    QVERIFY(!m_document->isModified());
+    if (command == QLatin1String("new")) {
+        QVERIFY(m_document->objects().isEmpty());
+        QCOMPARE(m_document->fileName(), QString());
+    } else {
+        QCOMPARE(m_document->objects().count(), 1);
+        QCOMPARE(m_document->objects().at(1)->varName(), QStringLiteral("ask"));
+        QCOMPARE(m_document->fileName(), path("other.quillet"));
+    }
+}
+
+void tst_WorkspaceFiles::refusedFileChangesNothing_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: no file at all; "/": a folder of that name
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("missing") << QByteArray() << "the file does not exist";
+    QTest::newRow("folder") << QByteArray("/") << "not a file";
+    QTest::newRow("newer") << QByteArray(R"({"format": "quillet-workspace", "version": 3, "objects": []})")
+                           << "version 3 was written by a newer Quillet; this one reads version 1";
+    QTest::newRow("not JSON") << QByteArray("hero = display.newRect(0, 0, 10, 10)")
+                              << "not valid JSON at line 1, column 2: illegal value";
+    QTest::newRow("bad object")
+        << QByteArray(
+               R"({"format": "quillet-workspace", "version": 1, "objects": [{"kind": "Alert", "varName": "a",)"
+               R"( "title": "", "message": "", "buttons": []}, {"kind": "Wheel"}]})")
+        << "object 2: kind must be \"Display\", \"Transition\" or \"Alert\"";
+}
+
+void tst_WorkspaceFiles::refusedFileChangesNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, problem);
+    m_document->addObject(display(QStringLiteral("kept")));
+    fileDialog()->setNextFileName(path("hero.quillet"));
+    QVERIFY(m_files->saveAs());
+    m_document->addObject(display(QStringLiteral("unsaved")));
+    const QString bad = path("bad.quillet");
+    if (content == "/")
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("bad.quillet")));
+    else if (!content.isEmpty())
+        QVERIFY(WorkspaceFiles::writeFile(bad, content).isEmpty());
+    QSignalSpy changes(m_document, &WorkspaceDocument::objectsChanged);
+
+    MessageBox::setNextAnswer(MessageBox::Answer::Discard);
+    QVERIFY(!m_files->openFile(bad));
+
+    const QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 2); // the question, then the refusal
+    QCOMPARE(shown.last().icon, MessageBox::Icon::Critical);
+    QCOMPARE(shown.last().caption, QStringLiteral("Quillet"));
+    QCOMPARE(shown.last().text, "Cannot open \"" + QDir::toNativeSeparators(bad) + "\":\n" + problem);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(m_document->objects().count(), 2);
+    QCOMPARE(m_document->undoStack()->count(), 2);
+    QVERIFY(m_document->isModified());
+    QCOMPARE(m_document->fileName(), path("hero.quillet"));
+    QCOMPARE(m_files->recentFiles(), QStringList{path("hero.quillet")});
+}
+
+void tst_WorkspaceFiles::failedSaveKeepsEverything()
+{
+    m_document->addObject(display(QStringLiteral("kept")));
+    fileDialog()->setNextFileName(path("hero.quillet"));
+    QVERIFY(m_files->saveAs());
+    const QByteArray saved = bytes("hero.quillet");
+
+    // A folder that cannot be made: its name is taken by a file.
+    QVERIFY(WorkspaceFiles::writeFile(path("plain"), "x").isEmpty());
+    m_document->addObject(display(QStringLiteral("more")));
+    fileDialog()->setNextFileName(path("plain/elsewhere.quillet"));
+    QVERIFY(!m_files->saveAs());
+    QList<MessageBox::Shown> shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().text.startsWith(
+                 "Cannot save \"" + QDir::toNativeSeparators(path("plain/elsewhere.quillet")) + "\":\n"),
+             qPrintable(shown.first().text));
+    QCOMPARE(m_document->fileName(), path("hero.quillet"));
+    QVERIFY(m_document->isModified());
+
+#ifdef Q_OS_UNIX
+    // A full disk, as the process's file size limit makes it look: the old file stays whole
+    // and no half-written copy is left beside it.
+    for (int i = 0; i < 200; ++i)
+        m_document->addObject(display(QStringLiteral("filler%1").arg(i)));
+    struct rlimit old;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = rlim_t(saved.size() + 100);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = m_files->save();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!written);
+    shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().text.startsWith("Cannot save \"" + QDir::toNativeSeparators(path("hero.quillet"))));
+    QCOMPARE(bytes("hero.quillet"), saved);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), (QStringList{"hero.quillet", "plain"}));
+    QVERIFY(m_document->isModified());
+#endif
+}
+
+void tst_WorkspaceFiles::exportsEverySnippet()
+{
+    QSignalSpy notes(m_files, &WorkspaceFiles::noteRequested);
+    QVERIFY(!m_files->exportLua(GraphicsApi::V1));
+    QCOMPARE(notes.takeFirst().at(0).toString(), QStringLiteral("No snippet to export"));
+
+    auto noSnippet = std::make_unique<clsDisplay>();
+    noSnippet->setVarName(QStringLiteral("picture"));
+    noSnippet->setDObjType(clsDisplay::Image);
+    noSnippet->setReference(-1); // an image without a reference point has no snippet
+    QVERIFY(!noSnippet->codeSnippet());
+    auto alert = std::make_unique<clsAlert>();
+    alert->setVarName(QStringLiteral("ask"));
+    alert->setTitle(QStringLiteral("Quit?"));
+    m_document->addObject(display(QStringLiteral("ball")));
+    m_document->addObject(std::move(noSnippet));
+    m_document->addObject(std::move(alert));
+    const QString first = *m_document->objects().at(1)->codeSnippet(GraphicsApi::V2);
+    const QString last = *m_document->objects().at(3)->codeSnippet(GraphicsApi::V2);
+
+    fileDialog()->setNextFileName(path("game.lua"));
+    QVERIFY(m_files->exportLua(GraphicsApi::V2));
+    QCOMPARE(bytes("game.lua"), (first + QStringLiteral("\r\n") + last).toUtf8());
+    QCOMPARE(notes.takeFirst().at(0).toString(),
+             QStringLiteral("Exported 2 snippets to game.lua; 1 object has no snippet and was skipped"));
+    QCOMPARE(m_document->undoStack()->count(), 3); // exporting is no step
+}
+
+void tst_WorkspaceFiles::remembersRecentFiles()
+{
+    QStringList expected;
+    for (int i = 1; i <= WorkspaceFiles::recentCount + 2; ++i) {
+        const QString name = path(QStringLiteral("w%1.quillet").arg(i));
+        fileDialog()->setNextFileName(name);
+        QVERIFY(m_files->saveAs());
+        expected.prepend(name);
+    }
+    // Opening one moves it to the top without a second entry.
+    QVERIFY(m_files->openFile(path("w5.quillet")));
+    expected.removeAll(path("w5.quillet"));
+    expected.prepend(path("w5.quillet"));
+    expected = expected.mid(0, WorkspaceFiles::recentCount);
+    QCOMPARE(m_files->recentFiles(), expected);
+    // A file that has gone is dropped when it fails to open.
+    QVERIFY(QFile::remove(path("w9.quillet")));
+    QVERIFY(!m_files->openFile(path("w9.quillet")));
+    MessageBox::takeShown();
+    expected.removeAll(path("w9.quillet"));
+    QCOMPARE(m_files->recentFiles(), expected);
+}
+
+QTEST_MAIN(tst_WorkspaceFiles)
+#include "tst_WorkspaceFiles.moc"

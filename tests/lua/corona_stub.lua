@@ -86,22 +86,17 @@ function Methods:addEventListener(name, listener)
     rawget(self, "_").listeners[name] = listener
 end
 
--- Which methods each kind offers beyond addEventListener, per API. Under 1 a line takes
--- setFillColor as the first output writes it; the real engine has none in either mode.
-local methodNames = {
-    [1] = { shape = { "setReferencePoint", "setFillColor", "setStrokeColor" },
-            Text = { "setReferencePoint", "setTextColor" },
-            Line = { "setReferencePoint", "setFillColor", "setStrokeColor" } },
-    [2] = { shape = { "setReferencePoint", "setFillColor", "setStrokeColor" },
-            Text = { "setReferencePoint", "setFillColor", "setTextColor" },
-            Line = { "setReferencePoint", "setStrokeColor" } },
-}
-
+-- The methods each kind offers. Under 1 a line takes setFillColor as the first output writes
+-- it (the real engine has none in either mode); under 2 a text takes it as well.
 local function methodsFor(kind)
-    local names = methodNames[graphics][kind] or methodNames[graphics].shape
-    local set = { addEventListener = Methods.addEventListener }
-    for _, name in ipairs(names) do
-        set[name] = Methods[name]
+    local set = { addEventListener = Methods.addEventListener, setReferencePoint = Methods.setReferencePoint }
+    if kind == "Text" then
+        set.setTextColor = Methods.setTextColor
+    else
+        set.setStrokeColor = Methods.setStrokeColor
+    end
+    if (kind == "Text" and graphics == 2) or (kind ~= "Text" and (graphics == 1 or kind ~= "Line")) then
+        set.setFillColor = Methods.setFillColor
     end
     return set
 end

@@ -50,31 +50,17 @@ void tst_clsAlert::workedExample()
     QCOMPARE(a.codeSnippet(GraphicsApi::V2), a.codeSnippet());
 }
 
+// No branches, and an empty table keeps the call valid Lua.
 void tst_clsAlert::withoutButtons()
 {
     clsAlert a;
     a.setVarName(QStringLiteral("a"));
     a.setTitle(QString());
     a.setMessage(QStringLiteral("m"));
-    QCOMPARE(a.codeSnippet().value_or(QString()), crlf({
-                                                      "--START of AlertWindow",
-                                                      "local onMy_a={}",
-                                                      "",
-                                                      "--START of Handling Function for AlertWindow",
-                                                      "function onMy_a:completion ( event ) ",
-                                                      "\tif \"clicked\" == event.action then ",
-                                                      "\t\tlocal i = event.index",
-                                                      "\tend",
-                                                      "end",
-                                                      "--END of Handling Function for AlertWindow",
-                                                      "",
-                                                      "--START of Showing AlertWindow",
-                                                      "local a = native.showAlert ( \"\", \"m\", { }",
-                                                      ", onMy_a )",
-                                                      "--END of Showing AlertWindow",
-                                                      "",
-                                                      "--END of AlertWindow",
-                                                  }));
+    const QStringList lines = ExpectedText::lines(a.codeSnippet().value_or(QString()));
+    QCOMPARE(lines.mid(6, 3), QStringList({"\t\tlocal i = event.index", "\tend", "end"}));
+    QCOMPARE(lines.value(12), "local a = native.showAlert ( \"\", \"m\", { }");
+    QCOMPARE(lines.size(), 18);
 }
 
 void tst_clsAlert::buttonsKeyedByCaption()

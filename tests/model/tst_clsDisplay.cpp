@@ -130,14 +130,11 @@ void tst_clsDisplay::creation_data()
     QTest::addColumn<QString>("next");
     row(0, "g", "", "", 8, "Image( g, ) ", "BottomRight");
     row(1, "", "a \"b\".png", "", 0, "ImageRect( \"a \"b\".png\", 30, 40) ", "TopLeft");
-    row(1, "", "", "", 3, "ImageRect( 30, 40) ", "CenterLeft");
     // Every reference point's name, so that a misspelt one shows.
-    row(1, "", "", "", 1, "ImageRect( 30, 40) ", "TopCenter");
-    row(1, "", "", "", 2, "ImageRect( 30, 40) ", "TopRight");
-    row(1, "", "", "", 4, "ImageRect( 30, 40) ", "Center");
-    row(1, "", "", "", 5, "ImageRect( 30, 40) ", "CenterRight");
-    row(1, "", "", "", 6, "ImageRect( 30, 40) ", "BottomLeft");
-    row(1, "", "", "", 7, "ImageRect( 30, 40) ", "BottomCenter");
+    int reference = 1;
+    for (const char* name :
+         {"TopCenter", "TopRight", "CenterLeft", "Center", "CenterRight", "BottomLeft", "BottomCenter"})
+        row(1, "", "", "", reference++, "ImageRect( 30, 40) ", name);
     row(2, "", "x.png", "", -1, "Rect( -5, 7, 30, 40) ", "Fill");
     row(4, "", "", "", 9, "Circle( -5, 7, 30) ", "Fill");
     row(5, "", "", "", 0, "Line( -5, 7, 30, 40) ", "Fill");

@@ -130,16 +130,11 @@ void tst_WorkspaceHistory::undoRedoFromTheTree_data()
     QTest::addColumn<QString>("shownAfterUndo"); // the object whose snippet the pane then holds
 
     const QStringList start{"D-1 hero", "T-2 fade", "D-3 box"};
-    QTest::newRow("delete middle") << "-T-2"
-                                   << "Undo Delete fade" << QStringList{"D-1 hero", "D-2 box"} << "T-2"
-                                   << "T fade";
-    QTest::newRow("add") << "+A warn"
-                         << "Undo Add warn" << start + QStringList{"A-4 warn"} << "none"
-                         << "";
-    QTest::newRow("edit renames") << "=D-3"
-                                  << "Undo Edit box" << QStringList{"D-1 hero", "T-2 fade", "D-3 crate"}
-                                  << "D-3"
-                                  << "D box";
+    // clang-format off
+    QTest::newRow("delete middle") << "-T-2" << "Undo Delete fade" << QStringList{"D-1 hero", "D-2 box"} << "T-2" << "T fade";
+    QTest::newRow("add")           << "+A warn" << "Undo Add warn" << start + QStringList{"A-4 warn"} << "none" << "";
+    QTest::newRow("edit renames")  << "=D-3" << "Undo Edit box" << QStringList{"D-1 hero", "T-2 fade", "D-3 crate"} << "D-3" << "D box";
+    // clang-format on
 }
 
 void tst_WorkspaceHistory::undoRedoFromTheTree()
@@ -188,18 +183,14 @@ void tst_WorkspaceHistory::editTriggers_data()
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<QString>("ending");
     QTest::addColumn<bool>("change"); // renames and shortens the transition first
-    QTest::newRow("double-click, OK") << "double-click"
-                                      << "cmdOK" << true;
-    QTest::newRow("Enter, OK") << "enter"
-                               << "cmdOK" << true;
-    QTest::newRow("Edit menu, OK") << "actEdit"
-                                   << "cmdOK" << true;
-    QTest::newRow("Enter, OK without a change") << "enter"
-                                                << "cmdOK" << false;
-    QTest::newRow("Enter, Esc") << "enter"
-                                << "esc" << true;
-    QTest::newRow("pop-up entry, close box") << "mnuEdit"
-                                             << "close" << true;
+    // clang-format off
+    QTest::newRow("double-click, OK")            << "double-click" << "cmdOK" << true;
+    QTest::newRow("Enter, OK")                   << "enter"        << "cmdOK" << true;
+    QTest::newRow("Edit menu, OK")               << "actEdit"      << "cmdOK" << true;
+    QTest::newRow("Enter, OK without a change")  << "enter"        << "cmdOK" << false;
+    QTest::newRow("Enter, Esc")                  << "enter"        << "esc"   << true;
+    QTest::newRow("pop-up entry, close box")     << "mnuEdit"      << "close" << true;
+    // clang-format on
 }
 
 void tst_WorkspaceHistory::editTriggers()
@@ -230,14 +221,10 @@ void tst_WorkspaceHistory::editTriggers()
     const bool confirmed = change && ending == QLatin1String("cmdOK");
     QCOMPARE(objectNodes(), QStringList({"D-1 hero", confirmed ? "T-2 slide" : "T-2 fade", "D-3 box"}));
     QCOMPARE(selectedKey(), QStringLiteral("T-2"));
-    QString shown = snippetOf(QStringLiteral("T fade"));
-    if (confirmed) {
-        auto slide = std::make_unique<clsTransition>();
-        slide->setVarName(QStringLiteral("slide"));
-        slide->setDuration(250);
-        shown = slide->codeSnippet().value();
-    }
-    QCOMPARE(code()->text(), shown);
+    clsTransition slide;
+    slide.setVarName(QStringLiteral("slide"));
+    slide.setDuration(250);
+    QCOMPARE(code()->text(), confirmed ? slide.codeSnippet().value() : snippetOf(QStringLiteral("T fade")));
     QCOMPARE(action(QStringLiteral("actUndo"))->text(),
              confirmed ? QStringLiteral("Undo Edit fade") : QStringLiteral("Undo Add box"));
 }

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+
+// Where and how one display object shows on the stage, in content units.
+struct StageItem
+{
+    enum class Shape
+    {
+        Rect,
+        RoundedRect,
+        Circle,
+        Line,
+        Text,
+        Image
+    };
+
+    qsizetype position = 0; // in the collection, from 1
+    Shape shape = Shape::Rect;
+    QRectF bounds;    // normalised: what the object covers
+    QLineF line;      // Line: first point to second point
+    qreal radius = 0; // RoundedRect: corner radius; Circle: radius
+    QColor colour;
+    QString text; // Text: the label; Image: the file name shown in the placeholder
+    QFont font;   // Text only
+    // The point the object's x and y name once created: what transitions move, scale and
+    // rotate about.
+    QPointF anchor;
+    bool markAnchor = false; // an image placed by its reference point
+    bool dashed = false;     // an image without a usable reference point
+    bool grouped = false;    // lives in a parent group whose position is unknown here
+};

@@ -82,3 +82,18 @@ qsizetype ObjectTree::objectPositionFor(const QTreeWidgetItem* node)
         return 0;
     return nodeIndex(node) - fixedNodes;
 }
+
+QTreeWidgetItem* ObjectTree::nodeFor(const QTreeWidget* tree, qsizetype position)
+{
+    const QTreeWidgetItem* root = tree->topLevelItem(0);
+    if (position < 1 || !root)
+        return nullptr;
+    for (int b = 0; b < root->childCount(); ++b) {
+        const QTreeWidgetItem* branch = root->child(b);
+        for (int c = 0; c < branch->childCount(); ++c) {
+            if (nodeIndex(branch->child(c)) == fixedNodes + position)
+                return branch->child(c);
+        }
+    }
+    return nullptr;
+}

@@ -37,4 +37,6 @@ public:
     // (no node, the root or a kind branch). Goes by the path, so a name holding
     // backslashes still counts as an object node.
     static qsizetype objectPositionFor(const QTreeWidgetItem* node);
+    // The node that shows the object at this collection position, or nullptr.
+    static QTreeWidgetItem* nodeFor(const QTreeWidget* tree, qsizetype position);
 };

@@ -7,6 +7,7 @@
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
+#include "WorkspaceDocument.h"
 #include "WorkspaceLayout.h"
 
 #include <Qsci/qscilexerlua.h>
@@ -62,6 +63,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     createStatusBar();
     createContextMenu();
     setTabOrder(tv1, txtCode);
+    connectDocument();
 
     // The desktop's toolbar and status bar are not as high as designed; the window makes up
     // the difference so that the panes keep their designed sizes.
@@ -241,9 +243,16 @@ void frmMain::createContextMenu()
     addEntry("mnuCopyAll", QStringLiteral("Copy All Snippets"), &frmMain::mnuCopyAll_Click);
 }
 
+void frmMain::connectDocument()
+{
+    m_document = new WorkspaceDocument(this);
+    connect(m_document, &WorkspaceDocument::objectsChanged, this, &frmMain::RefreshTree);
+    connect(m_document, &WorkspaceDocument::selectRequested, this, &frmMain::selectObject);
+}
+
 void frmMain::Form_Load()
 {
-    m_objects.clear();
+    m_document->reset();
     clearPane();
     RefreshTree();
     setDeleteEnabled(false);
@@ -278,15 +287,14 @@ void frmMain::Form_Resize()
 
 void frmMain::addObject(std::unique_ptr<ModelObject> object)
 {
-    m_objects.append(std::move(object));
-    RefreshTree();
+    m_document->addObject(std::move(object));
 }
 
 void frmMain::RefreshTree()
 {
     // The rebuild's own selection changes are not the user's.
     const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
-    ObjectTree::rebuild(tv1, m_objects);
+    ObjectTree::rebuild(tv1, m_document->objects());
 }
 
 void frmMain::setDeleteEnabled(bool enabled)
@@ -300,10 +308,29 @@ QTreeWidgetItem* frmMain::selectedNode() const
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
+void frmMain::selectObject(qsizetype position)
+{
+    QTreeWidgetItem* node = ObjectTree::nodeFor(tv1, position);
+    if (!node) {
+        tv1->clearSelection();
+        clearPane();
+        setDeleteEnabled(false);
+        return;
+    }
+    {
+        const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
+        tv1->setCurrentItem(node);
+    }
+    tv1->scrollToItem(node);
+    // As a click on the node would.
+    tv1_Click();
+    tv1_NodeClick(node);
+}
+
 void frmMain::tv1_Click()
 {
     // Anything that goes wrong leaves the pane as it was.
-    const ModelObject* object = m_objects.at(ObjectTree::objectPositionFor(selectedNode()));
+    const ModelObject* object = m_document->objects().at(ObjectTree::objectPositionFor(selectedNode()));
     if (!object)
         return;
     if (const std::optional<QString> snippet = object->codeSnippet())
@@ -325,7 +352,8 @@ void frmMain::clearPane()
 void frmMain::showCheck(const ModelObject& object, const QString& snippet)
 {
     txtCode->markerDeleteAll(errorMarker);
-    const SnippetAdvisor::Report report = SnippetAdvisor::review(object, snippet, m_objects.objects());
+    const SnippetAdvisor::Report report =
+        SnippetAdvisor::review(object, snippet, m_document->objects().objects());
     if (report.compiles() && report.warnings.isEmpty()) {
         clearCheck();
         return;
@@ -400,8 +428,8 @@ void frmMain::tv1_MouseDown(Qt::MouseButton button, const QPoint& position)
 
 void frmMain::DeleteSelectedObject()
 {
-    if (m_objects.remove(ObjectTree::objectPositionFor(selectedNode())))
-        clearPane();
+    // The step empties the pane and selects nothing, as deleting always has.
+    m_document->removeObject(ObjectTree::objectPositionFor(selectedNode()));
 }
 
 void frmMain::Toolbar1_ButtonClick(const QAction* button)
@@ -454,7 +482,8 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuCopyAll_Click()
 {
-    const SnippetCollector::Result result = SnippetCollector::collect(m_objects.objects(), GraphicsApi::V1);
+    const SnippetCollector::Result result =
+        SnippetCollector::collect(m_document->objects().objects(), GraphicsApi::V1);
     // With nothing to copy, whatever the user had on the clipboard stays there.
     if (result.copied > 0)
         QGuiApplication::clipboard()->setText(result.text);
@@ -484,7 +513,7 @@ void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // Nothing is kept: the objects go with the window, without asking.
-    m_objects.clear();
+    m_document->reset();
     event->accept();
 }
 

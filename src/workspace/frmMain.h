@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ObjectCollection.h"
 #include "ObjectSink.h"
 
 #include <QMainWindow>
@@ -14,6 +13,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class WorkspaceDocument;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
 // code pane, and the commands that open the editors.
@@ -34,6 +34,8 @@ protected:
 private:
     friend struct WorkspaceBench; // fills a full-size workspace without a rebuild per object
 
+    void connectDocument();
+
     void createControls();
     void createToolbar();
     void createStatusBar();
@@ -46,6 +48,7 @@ private:
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
     QTreeWidgetItem* selectedNode() const;
+    void selectObject(qsizetype position);
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
@@ -66,7 +69,7 @@ private:
     void CopySnippet();
     void StatusBar1_PanelClick(const QLabel* panel);
 
-    ObjectCollection m_objects;
+    WorkspaceDocument* m_document = nullptr;
 
     QTreeWidget* tv1 = nullptr;
     QsciScintilla* txtCode = nullptr;

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -13,6 +14,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class StagePane;
 class WorkspaceDocument;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
@@ -35,6 +37,11 @@ private:
     friend struct WorkspaceBench; // fills a full-size workspace without a rebuild per object
 
     void connectDocument();
+    void createStage();
+    void connectStage();
+    void setStageShown(bool shown);
+    void updateStage();
+    void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
 
     void createControls();
     void createToolbar();
@@ -81,5 +88,9 @@ private:
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    QDockWidget* m_stageDock = nullptr;
+    StagePane* m_stagePane = nullptr;
+    QAction* m_stageToggle = nullptr;
+    int m_stageGrowth = 0; // the width the window gained for the stage, given back on hiding
     bool m_rebuilding = false;
 };

@@ -5,6 +5,7 @@
 #include "frmMain.h"
 #include "MessageBox.h"
 #include "ModalDriver.h"
+#include "TestSettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -70,6 +71,7 @@ class tst_EditorRoads : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
     void wholeRoad_data();
     void wholeRoad();
 };

@@ -5,6 +5,7 @@
 #include "FakeShell.h"
 #include "frmMain.h"
 #include "ObjectTree.h"
+#include "TestSettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -83,6 +84,7 @@ class tst_frmMain : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
     void init();
     void treeAfterChanges_data();
     void treeAfterChanges();

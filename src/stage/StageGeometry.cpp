@@ -58,6 +58,13 @@ QFont fontFor(const QString& fontField, int size)
     return font;
 }
 
+QFont placeholderFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(placeholderTextSize);
+    return font;
+}
+
 std::optional<QPointF> referenceFraction(qint32 reference)
 {
     if (reference < 0 || reference >= clsDisplay::referencePointCount)
@@ -91,6 +98,12 @@ StageItem itemFor(const clsDisplay& object, qsizetype position)
             item.anchor = item.bounds.center();
             item.dashed = true;
         }
+        const QFont font = placeholderFont();
+        const QString name = QFontMetricsF(font).elidedText(item.text, Qt::ElideMiddle,
+                                                            std::max<qreal>(0, item.bounds.width() - 6));
+        item.label.setText(name);
+        item.label.setTextFormat(Qt::PlainText);
+        item.label.prepare(QTransform(), font);
         break;
     }
     case clsDisplay::RoundedRect:
@@ -117,6 +130,9 @@ StageItem itemFor(const clsDisplay& object, qsizetype position)
         item.font = fontFor(object.sFontName(), object.sHeight());
         const QFontMetricsF metrics(item.font);
         item.bounds = QRectF(x, y, metrics.horizontalAdvance(item.text), metrics.height());
+        item.label.setText(item.text);
+        item.label.setTextFormat(Qt::PlainText);
+        item.label.prepare(QTransform(), item.font);
         item.anchor = item.bounds.center();
         break;
     }

@@ -20,6 +20,9 @@ namespace StageGeometry {
 constexpr qreal imageSize = 64;
 // Font size of a Text whose size is not positive: Corona then uses its default.
 constexpr int defaultTextSize = 14;
+// Size of the file name in an image placeholder, in content units.
+constexpr int placeholderTextSize = 11;
+QFont placeholderFont();
 
 StageItem itemFor(const clsDisplay& object, qsizetype position);
 // A Windows RGB value: red in bits 0-7, green 8-15, blue 16-23.

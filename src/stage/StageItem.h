@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QLineF>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 
 // Where and how one display object shows on the stage, in content units.
@@ -27,6 +28,9 @@ struct StageItem
     QColor colour;
     QString text; // Text: the label; Image: the file name shown in the placeholder
     QFont font;   // Text only
+    // Laid out once per change rather than once per paint: Text's label, or the placeholder's
+    // file name shortened to fit.
+    QStaticText label;
     // The point the object's x and y name once created: what transitions move, scale and
     // rotate about.
     QPointF anchor;

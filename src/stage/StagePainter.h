@@ -2,6 +2,7 @@
 
 #include "StageItem.h"
 
+#include <QFont>
 #include <QList>
 #include <QSize>
 
@@ -63,4 +64,6 @@ private:
     qsizetype m_dragged = 0;
     QPointF m_dragOffset;
     int m_outside = 0;
+    QFont m_placeholderFont;
+    bool m_smooth = true;
 };

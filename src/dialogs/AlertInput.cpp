@@ -16,6 +16,11 @@ std::optional<InputProblem> AlertInput::validate(qsizetype buttonsCount) const
     return std::nullopt;
 }
 
+AlertInput AlertInput::fromObject(const clsAlert& alert)
+{
+    return {alert.varName(), alert.title(), alert.message()};
+}
+
 void AlertInput::fillInto(clsAlert& alert) const
 {
     alert.setVarName(varName);

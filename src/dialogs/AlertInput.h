@@ -17,6 +17,9 @@ public:
     QString title;
     QString message;
 
+    // What the controls show to edit this alert; its buttons stay in the alert itself.
+    static AlertInput fromObject(const clsAlert& alert);
+
     std::optional<InputProblem> validate(qsizetype buttonsCount) const;
     void fillInto(clsAlert& alert) const;
 };

@@ -61,6 +61,30 @@ std::optional<InputProblem> DisplayInput::validate() const
     return std::nullopt;
 }
 
+DisplayInput DisplayInput::fromObject(const clsDisplay& display)
+{
+    DisplayInput input;
+    input.varName = display.varName();
+    input.kind = display.dObjType();
+    input.began = display.eventHandling() & clsDisplay::Began;
+    input.moved = display.eventHandling() & clsDisplay::Moved;
+    input.ended = display.eventHandling() & clsDisplay::Ended;
+    input.cancelled = display.eventHandling() & clsDisplay::Cancelled;
+    input.parentGroup = display.parGroup();
+    input.x = QString::number(display.x());
+    input.y = QString::number(display.y());
+    // One field serves as width and as font name; the value the kind does not use stays in
+    // the object, since filling sets only the one the kind reads.
+    input.width =
+        display.dObjType() == clsDisplay::Text ? display.sFontName() : QString::number(display.sWidth());
+    input.height = QString::number(display.sHeight());
+    input.rounding = QString::number(display.sRounding());
+    input.reference = display.reference();
+    input.filename = display.filename();
+    input.colour = display.Colour();
+    return input;
+}
+
 void DisplayInput::fillInto(clsDisplay& display) const
 {
     display.setVarName(varName);

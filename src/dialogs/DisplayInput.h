@@ -33,6 +33,10 @@ public:
     // Corona's default fill, which the swatch shows before a pick.
     static constexpr qint32 whiteColour = 16777215;
 
+    // What the controls show to edit this object: every stored value, also of fields the
+    // kind hides, so that OK without a change stores the same object again.
+    static DisplayInput fromObject(const clsDisplay& display);
+
     // The first problem, checked in a fixed order; nothing when the input may be accepted.
     std::optional<InputProblem> validate() const;
     // Stores every field, shown or not, into the object. Expects input that validates.

@@ -1,5 +1,8 @@
 #include "Editors.h"
 
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
 #include "frmAbout.h"
 #include "frmAlert.h"
 #include "frmDisplay.h"
@@ -25,6 +28,30 @@ void openTransition(QWidget* owner, ObjectSink* sink)
 {
     frmTrans dialog(owner, sink);
     dialog.exec();
+}
+
+namespace {
+
+template <typename Dialog, typename Model>
+std::unique_ptr<ModelObject> edit(QWidget* owner, const Model& object)
+{
+    Dialog dialog(owner, nullptr);
+    dialog.loadObject(object);
+    dialog.exec();
+    return dialog.takeObject();
+}
+
+} // namespace
+
+std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object)
+{
+    if (const auto* display = dynamic_cast<const clsDisplay*>(&object))
+        return edit<frmDisplay>(owner, *display);
+    if (const auto* transition = dynamic_cast<const clsTransition*>(&object))
+        return edit<frmTrans>(owner, *transition);
+    if (const auto* alert = dynamic_cast<const clsAlert*>(&object))
+        return edit<frmAlert>(owner, *alert);
+    return nullptr;
 }
 
 void openAbout(QWidget* owner)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+class ModelObject;
 class QWidget;
 class ObjectSink;
 
@@ -11,5 +14,8 @@ void openDisplay(QWidget* owner, ObjectSink* sink);
 void openAlert(QWidget* owner, ObjectSink* sink);
 void openTransition(QWidget* owner, ObjectSink* sink);
 void openAbout(QWidget* owner);
+// Opens the object's editor on a copy of it. The changed copy when the user confirmed it,
+// nullptr when the dialog was cancelled or closed (the object itself is never touched).
+std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object);
 
 } // namespace Editors

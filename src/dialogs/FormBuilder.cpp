@@ -24,6 +24,11 @@ QRect FormBuilder::rect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+QString FormBuilder::editCaption(const QString& caption, const QString& varName)
+{
+    return QStringLiteral("%1 - %2").arg(caption, varName);
+}
+
 void FormBuilder::setupDialog(QDialog* dialog, const QString& name, const QString& caption, int clientWidth,
                               int clientHeight)
 {

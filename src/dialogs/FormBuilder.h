@@ -20,6 +20,8 @@ public:
     static QRect rect(int left, int top, int width, int height);
 
     // Fixed-size dialog frame without minimize and maximize buttons, in Tahoma 8.25 pt.
+    // An editor's caption while it edits an object: "Display Object - hero".
+    static QString editCaption(const QString& caption, const QString& varName);
     static void setupDialog(QDialog* dialog, const QString& name, const QString& caption, int clientWidth,
                             int clientHeight);
     // Bold 18 pt text in the highlighted-text colour on the dark 3-D shadow colour.

@@ -19,6 +19,18 @@ std::optional<InputProblem> TransitionInput::validate() const
     return std::nullopt;
 }
 
+TransitionInput TransitionInput::fromObject(const clsTransition& transition)
+{
+    TransitionInput input;
+    input.varName = transition.varName();
+    input.duration = QString::number(transition.duration());
+    input.delay = QString::number(transition.delay());
+    input.onStart = transition.onStart();
+    input.onComplete = transition.onComplete();
+    input.from = transition.transitionDirection() != 0; // as the generator reads it
+    return input;
+}
+
 void TransitionInput::fillInto(clsTransition& transition) const
 {
     transition.setVarName(varName);

@@ -20,6 +20,9 @@ public:
     QString onComplete;
     bool from = false;
 
+    // What the controls show to edit this transition.
+    static TransitionInput fromObject(const clsTransition& transition);
+
     std::optional<InputProblem> validate() const;
     // Copies the fields in their fixed order. Expects input that validates.
     void fillInto(clsTransition& transition) const;

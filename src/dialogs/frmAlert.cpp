@@ -71,6 +71,24 @@ void frmAlert::Form_Load()
     m_txtVarName->setFocus();
 }
 
+void frmAlert::loadObject(const clsAlert& object)
+{
+    m_alert = std::make_unique<clsAlert>(object);
+    setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    const AlertInput input = AlertInput::fromObject(object);
+    m_txtVarName->setText(input.varName);
+    m_txtTitle->setText(input.title);
+    m_txtMsg->setText(input.message);
+    m_pairs->refill();
+}
+
+std::unique_ptr<ModelObject> frmAlert::takeObject()
+{
+    if (result() != Accepted)
+        return nullptr;
+    return std::move(m_alert);
+}
+
 AlertInput frmAlert::readInput() const
 {
     AlertInput input;

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ModelObject;
 class ObjectSink;
 class PairListEditor;
 class QLineEdit;
@@ -21,6 +22,9 @@ public:
 
     // The alert being built, until OK hands it over (nullptr afterwards).
     const clsAlert* alert() const { return m_alert.get(); }
+    // Edits a copy of the alert, buttons included; see frmDisplay::loadObject.
+    void loadObject(const clsAlert& object);
+    std::unique_ptr<ModelObject> takeObject();
 
 private:
     void Form_Load();

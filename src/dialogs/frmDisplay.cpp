@@ -303,6 +303,40 @@ DisplayInput frmDisplay::readInput() const
     return input;
 }
 
+void frmDisplay::loadObject(const clsDisplay& object)
+{
+    m_display = std::make_unique<clsDisplay>(object);
+    setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    showInput(DisplayInput::fromObject(object));
+}
+
+std::unique_ptr<ModelObject> frmDisplay::takeObject()
+{
+    if (result() != Accepted)
+        return nullptr;
+    return std::move(m_display);
+}
+
+void frmDisplay::showInput(const DisplayInput& input)
+{
+    m_txtVarName->setText(input.varName);
+    // Picking the kind lays the fields out as a user's pick would.
+    m_cboObject->setCurrentIndex(input.kind);
+    m_chkBegan->setChecked(input.began);
+    m_chkMoved->setChecked(input.moved);
+    m_chkEnded->setChecked(input.ended);
+    m_chkCancelled->setChecked(input.cancelled);
+    m_txtParentGroup->setText(input.parentGroup);
+    m_txtX->setText(input.x);
+    m_txtY->setText(input.y);
+    m_txtWidth->setText(input.width);
+    m_txtHeight->setText(input.height);
+    m_txtRounding->setText(input.rounding);
+    m_cboReference->setCurrentIndex(input.reference);
+    m_txtFilename->setText(input.filename);
+    setSwatch(input.colour);
+}
+
 void frmDisplay::cmdOK_Click()
 {
     if (!m_display)

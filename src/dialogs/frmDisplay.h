@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMimeData;
 class QPushButton;
+class ModelObject;
 class clsDisplay;
 
 // The display object editor: adapts its fields to the picked kind, fills a new display
@@ -28,6 +29,11 @@ public:
 
     // The object being built, until OK hands it over (nullptr afterwards).
     const clsDisplay* display() const { return m_display.get(); }
+    // Edits a copy of the object instead of a new one: every control shows its values and
+    // the caption names it. Without a sink, OK keeps the result for takeObject().
+    void loadObject(const clsDisplay& object);
+    // The confirmed object of a dialog without a sink; nullptr before OK.
+    std::unique_ptr<ModelObject> takeObject();
     // The colour the swatch shows, as a Windows colour value.
     qint32 swatchColour() const { return m_colour; }
 
@@ -48,6 +54,7 @@ private:
     void applyLayout(const DisplayKindLayout& layout);
     void setSwatch(qint32 colour);
     DisplayInput readInput() const;
+    void showInput(const DisplayInput& input);
 
     ObjectSink* m_sink;
     std::unique_ptr<clsDisplay> m_display;

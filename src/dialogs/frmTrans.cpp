@@ -99,6 +99,31 @@ void frmTrans::Form_Load()
     m_txtVarName->setFocus();
 }
 
+void frmTrans::loadObject(const clsTransition& object)
+{
+    m_transition = std::make_unique<clsTransition>(object);
+    setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    showInput(TransitionInput::fromObject(object));
+    m_pairs->refill();
+}
+
+std::unique_ptr<ModelObject> frmTrans::takeObject()
+{
+    if (result() != Accepted)
+        return nullptr;
+    return std::move(m_transition);
+}
+
+void frmTrans::showInput(const TransitionInput& input)
+{
+    m_txtVarName->setText(input.varName);
+    m_txtDuration->setText(input.duration);
+    m_txtDelay->setText(input.delay);
+    m_txtOnStart->setText(input.onStart);
+    m_txtOnComplete->setText(input.onComplete);
+    (input.from ? m_optFrom : m_optTo)->setChecked(true);
+}
+
 TransitionInput frmTrans::readInput() const
 {
     TransitionInput input;

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class ModelObject;
 class ObjectSink;
 class PairListEditor;
 class QLineEdit;
@@ -22,11 +23,15 @@ public:
 
     // The transition being built, until OK hands it over (nullptr afterwards).
     const clsTransition* transition() const { return m_transition.get(); }
+    // Edits a copy of the transition, pairs included; see frmDisplay::loadObject.
+    void loadObject(const clsTransition& object);
+    std::unique_ptr<ModelObject> takeObject();
 
 private:
     void Form_Load();
     void cmdOK_Click();
     TransitionInput readInput() const;
+    void showInput(const TransitionInput& input);
 
     ObjectSink* m_sink;
     std::unique_ptr<clsTransition> m_transition;

@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <QUrl>
 
 // Resources of a static library are only linked in when something asks for them.
@@ -70,12 +72,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     createContextMenu();
     setTabOrder(tv1, txtCode);
     connectDocument();
+    createMenuBar();
     createStage();
     connectStage();
 
-    // The desktop's toolbar and status bar are not as high as designed; the window makes up
-    // the difference so that the panes keep their designed sizes.
-    const int toolbar = WorkspaceLayout::toTwips(Toolbar1->sizeHint().height());
+    // The desktop's toolbar and status bar are not as high as designed, and the menu bar
+    // stands above the toolbar; the window makes up the difference so that the panes keep
+    // their designed sizes.
+    const int toolbar =
+        WorkspaceLayout::toTwips(menuBar()->sizeHint().height() + Toolbar1->sizeHint().height());
     const int statusBar = WorkspaceLayout::toTwips(StatusBar1->sizeHint().height());
     setMinimumSize(WorkspaceLayout::toPixels(
         WorkspaceLayout::clientFor(WorkspaceLayout::minimumClient(), toolbar, statusBar)));
@@ -115,6 +120,8 @@ void frmMain::createControls()
     tv1->viewport()->installEventFilter(this);
     connect(tv1, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) { tv1_NodeClick(node); });
     connect(tv1, &QTreeWidget::itemSelectionChanged, this, &frmMain::tv1_SelectionChanged);
+    connect(tv1, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* node) { editObjectAt(ObjectTree::objectPositionFor(node)); });
 
     txtCode = new QsciScintilla(client);
     txtCode->setObjectName(QStringLiteral("txtCode"));
@@ -250,6 +257,8 @@ void frmMain::createContextMenu()
     // A maker named "A & B" must not turn into a keyboard shortcut.
     addEntry("mnuAbout", QString(makerNotice()).replace(QLatin1Char('&'), QStringLiteral("&&")),
              &frmMain::mnuAbout_Click);
+    addEntry("mnuEdit", QStringLiteral("Edit Object"), &frmMain::EditSelectedObject);
+    mnuEdit = mnuContext->findChild<QAction*>(QStringLiteral("mnuEdit"));
     mnuContext->addSeparator()->setObjectName(QStringLiteral("mnuSepCopy"));
     addEntry("mnuCopyAll", QStringLiteral("Copy All Snippets"), &frmMain::mnuCopyAll_Click);
 }
@@ -301,6 +310,8 @@ void frmMain::connectStage()
     // A click on the stage does what a click on the object's node does.
     connect(stage, &StageView::objectClicked, this, &frmMain::selectObject);
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
+    // Undo and redo work while the stage has the focus, as they do in the tree.
+    addWorkspaceShortcuts(m_stagePane);
     connect(m_stagePane, &StagePane::screenChanged, this, [](const StageScreen& screen) {
         QSettings settings;
         settings.setValue(QStringLiteral("stage/screen"), screen.name());
@@ -346,6 +357,47 @@ void frmMain::stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY)
     if (!display || (display->x() == newX && display->y() == newY))
         return;
     m_document->replaceObject(position, StageGeometry::movedTo(*display, newX, newY), QStringLiteral("Move"));
+}
+
+void frmMain::createMenuBar()
+{
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MenuBar1"));
+    setMenuBar(bar);
+    createEditMenu();
+}
+
+void frmMain::createEditMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    menu->setObjectName(QStringLiteral("mnuEditMenu"));
+    // Their texts name the step: "Undo Delete hero".
+    actUndo = m_document->undoStack()->createUndoAction(this);
+    actUndo->setObjectName(QStringLiteral("actUndo"));
+    actUndo->setShortcuts(QKeySequence::Undo);
+    actRedo = m_document->undoStack()->createRedoAction(this);
+    actRedo->setObjectName(QStringLiteral("actRedo"));
+    actRedo->setShortcuts(QKeySequence::Redo);
+    menu->addAction(actUndo);
+    menu->addAction(actRedo);
+    menu->addSeparator();
+    actEdit = menu->addAction(QStringLiteral("Edit &Object"));
+    actEdit->setObjectName(QStringLiteral("actEdit"));
+    actEdit->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    // Enter edits only from the tree.
+    actEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    tv1->addAction(actEdit);
+    connect(actEdit, &QAction::triggered, this, &frmMain::EditSelectedObject);
+    addWorkspaceShortcuts(tv1);
+    updateEditEnabled();
+}
+
+void frmMain::addWorkspaceShortcuts(QWidget* view)
+{
+    for (QAction* action : {actUndo, actRedo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        view->addAction(action);
+    }
 }
 
 void frmMain::Form_Load()
@@ -396,6 +448,7 @@ void frmMain::RefreshTree()
     // The rebuild's own selection changes are not the user's.
     const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
     ObjectTree::rebuild(tv1, m_document->objects());
+    updateEditEnabled();
 }
 
 void frmMain::setDeleteEnabled(bool enabled)
@@ -426,6 +479,14 @@ void frmMain::selectObject(qsizetype position)
     // As a click on the node would.
     tv1_Click();
     tv1_NodeClick(node);
+    updateEditEnabled();
+}
+
+void frmMain::updateEditEnabled()
+{
+    const bool objectSelected = ObjectTree::objectPositionFor(selectedNode()) > 0;
+    mnuEdit->setEnabled(objectSelected);
+    actEdit->setEnabled(objectSelected);
 }
 
 void frmMain::tv1_Click()
@@ -512,6 +573,7 @@ void frmMain::tv1_NodeClick(QTreeWidgetItem* node)
 
 void frmMain::tv1_SelectionChanged()
 {
+    updateEditEnabled();
     // Moving the selection with the keyboard shows and enables what a click on the node would.
     if (m_rebuilding)
         return;
@@ -531,6 +593,22 @@ void frmMain::DeleteSelectedObject()
 {
     // The step empties the pane and selects nothing, as deleting always has.
     m_document->removeObject(ObjectTree::objectPositionFor(selectedNode()));
+}
+
+void frmMain::EditSelectedObject()
+{
+    editObjectAt(ObjectTree::objectPositionFor(selectedNode()));
+}
+
+void frmMain::editObjectAt(qsizetype position)
+{
+    const ModelObject* object = m_document->objects().at(position);
+    if (!object)
+        return;
+    // The step selects the edited node and shows its new snippet; a cancelled edit leaves
+    // everything as it was.
+    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object))
+        m_document->replaceObject(position, std::move(changed), QStringLiteral("Edit"));
 }
 
 void frmMain::Toolbar1_ButtonClick(const QAction* button)

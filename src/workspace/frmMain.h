@@ -37,6 +37,11 @@ private:
     friend struct WorkspaceBench; // fills a full-size workspace without a rebuild per object
 
     void connectDocument();
+    void createMenuBar();
+    void createEditMenu();
+    // The workspace's undo and redo keys act while this view or a child of it has the focus;
+    // elsewhere (the code pane) the keys stay the widget's own.
+    void addWorkspaceShortcuts(QWidget* view);
     void createStage();
     void connectStage();
     void setStageShown(bool shown);
@@ -56,6 +61,7 @@ private:
     void setDeleteEnabled(bool enabled);
     QTreeWidgetItem* selectedNode() const;
     void selectObject(qsizetype position);
+    void updateEditEnabled();
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
@@ -67,6 +73,8 @@ private:
     void tv1_SelectionChanged();
     void tv1_MouseDown(Qt::MouseButton button, const QPoint& position);
     void DeleteSelectedObject();
+    void EditSelectedObject();
+    void editObjectAt(qsizetype position);
     void Toolbar1_ButtonClick(const QAction* button);
     void mnuDisp_Click();
     void mnuAlert_Click();
@@ -88,6 +96,10 @@ private:
     QTimer* m_noteTimer = nullptr;
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
+    QAction* mnuEdit = nullptr;
+    QAction* actUndo = nullptr;
+    QAction* actRedo = nullptr;
+    QAction* actEdit = nullptr;
     QDockWidget* m_stageDock = nullptr;
     StagePane* m_stagePane = nullptr;
     QAction* m_stageToggle = nullptr;

@@ -1,0 +1,292 @@
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
+#include "frmMain.h"
+#include "MessageBox.h"
+#include "ModalDriver.h"
+#include "ObjectTree.h"
+#include "TestSettings.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QMenu>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QtTest>
+
+namespace {
+
+// "D name" a Rect display, "T name" a transition, "A name" an alert with one button.
+std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
+{
+    const QChar kind = descriptor.at(0);
+    std::unique_ptr<ModelObject> object;
+    if (kind == QLatin1Char('D')) {
+        auto display = std::make_unique<clsDisplay>();
+        display->init();
+        display->setDObjType(clsDisplay::Rect);
+        object = std::move(display);
+    } else if (kind == QLatin1Char('T')) {
+        object = std::make_unique<clsTransition>();
+    } else {
+        auto alert = std::make_unique<clsAlert>();
+        alert->setMessage(QStringLiteral("Sure?"));
+        alert->addButton(QStringLiteral("btnOK"), QStringLiteral("OK"));
+        object = std::move(alert);
+    }
+    object->setVarName(descriptor.mid(2));
+    return object;
+}
+
+QString snippetOf(const QString& descriptor)
+{
+    return makeObject(descriptor)->codeSnippet().value();
+}
+
+} // namespace
+
+class tst_WorkspaceHistory : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
+    void init();
+    void undoRedoFromTheTree_data();
+    void undoRedoFromTheTree();
+    void undoKeysInThePaneStayThePanes();
+    void editTriggers_data();
+    void editTriggers();
+    void editEntryFollowsSelection();
+
+private:
+    QTreeWidget* tree() const { return main->findChild<QTreeWidget*>(QStringLiteral("tv1")); }
+    QsciScintilla* code() const { return main->findChild<QsciScintilla*>(QStringLiteral("txtCode")); }
+    QAction* action(const QString& name) const { return main->findChild<QAction*>(name); }
+    QAction* deleteButton() const { return action(QStringLiteral("delete")); }
+    // "key text" of every object node, in collection order.
+    QStringList objectNodes() const;
+    // The selected node's key, or "none".
+    QString selectedKey() const;
+    QTreeWidgetItem* node(const QString& key) const;
+    void select(const QString& key);
+    void focusTree();
+
+    std::unique_ptr<frmMain> main;
+};
+
+void tst_WorkspaceHistory::init()
+{
+    MessageBox::setRecording(true);
+    main = std::make_unique<frmMain>();
+    main->show();
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    for (const char* descriptor : {"D hero", "T fade", "D box"})
+        main->addObject(makeObject(QString::fromLatin1(descriptor)));
+}
+
+QStringList tst_WorkspaceHistory::objectNodes() const
+{
+    QMap<qsizetype, QString> nodes; // in collection order, across the kind branches
+    for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
+        if (const qsizetype position = ObjectTree::objectPositionFor(*it))
+            nodes.insert(position, ObjectTree::key(*it) + QLatin1Char(' ') + (*it)->text(0));
+    }
+    return nodes.values();
+}
+
+QString tst_WorkspaceHistory::selectedKey() const
+{
+    const QList<QTreeWidgetItem*> selected = tree()->selectedItems();
+    return selected.isEmpty() ? QStringLiteral("none") : ObjectTree::key(selected.first());
+}
+
+QTreeWidgetItem* tst_WorkspaceHistory::node(const QString& key) const
+{
+    for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
+        if (ObjectTree::key(*it) == key)
+            return *it;
+    }
+    return nullptr;
+}
+
+void tst_WorkspaceHistory::select(const QString& key)
+{
+    QTreeWidgetItem* target = node(key);
+    QVERIFY2(target, qPrintable(key));
+    tree()->scrollToItem(target);
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->visualItemRect(target).center());
+}
+
+void tst_WorkspaceHistory::focusTree()
+{
+    // A closed dialog does not always hand the activation back on a bare platform.
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    tree()->setFocus();
+    QTRY_VERIFY(tree()->hasFocus());
+}
+
+void tst_WorkspaceHistory::undoRedoFromTheTree_data()
+{
+    QTest::addColumn<QString>("step"); // "-key" deletes by the Delete key, "+D name" adds, "=key" edits
+    QTest::addColumn<QString>("undoText");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QString>("selectedAfterUndo");
+    QTest::addColumn<QString>("shownAfterUndo"); // the object whose snippet the pane then holds
+
+    const QStringList start{"D-1 hero", "T-2 fade", "D-3 box"};
+    QTest::newRow("delete middle") << "-T-2"
+                                   << "Undo Delete fade" << QStringList{"D-1 hero", "D-2 box"} << "T-2"
+                                   << "T fade";
+    QTest::newRow("delete first") << "-D-1"
+                                  << "Undo Delete hero" << QStringList{"T-1 fade", "D-2 box"} << "D-1"
+                                  << "D hero";
+    QTest::newRow("add") << "+A warn"
+                         << "Undo Add warn" << start + QStringList{"A-4 warn"} << "none"
+                         << "";
+    QTest::newRow("edit renames") << "=D-3"
+                                  << "Undo Edit box" << QStringList{"D-1 hero", "T-2 fade", "D-3 crate"}
+                                  << "D-3"
+                                  << "D box";
+}
+
+void tst_WorkspaceHistory::undoRedoFromTheTree()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, undoText);
+    QFETCH(QStringList, after);
+    QFETCH(QString, selectedAfterUndo);
+    QFETCH(QString, shownAfterUndo);
+    const QStringList before = objectNodes();
+
+    const QString target = step.mid(1);
+    if (step.startsWith(QLatin1Char('+'))) {
+        main->addObject(makeObject(target));
+    } else {
+        select(target);
+        focusTree();
+        if (step.startsWith(QLatin1Char('-'))) {
+            QTest::keyClick(tree(), Qt::Key_Delete);
+        } else {
+            ModalDriver::whenModal([](QWidget* modal) {
+                ModalDriver::fill(modal, {QStringLiteral("txtVarName=crate")});
+                ModalDriver::press(modal, QStringLiteral("cmdOK"));
+            });
+            QTest::keyClick(tree(), Qt::Key_Return);
+        }
+    }
+    QCOMPARE(objectNodes(), after);
+    QCOMPARE(action(QStringLiteral("actUndo"))->text(), undoText);
+
+    focusTree();
+    QTest::keySequence(tree(), QKeySequence::Undo);
+    QCOMPARE(objectNodes(), before);
+    QCOMPARE(selectedKey(), selectedAfterUndo);
+    // As a click on the restored node would leave them.
+    QCOMPARE(code()->text(), shownAfterUndo.isEmpty() ? QString() : snippetOf(shownAfterUndo));
+    QCOMPARE(deleteButton()->isEnabled(), selectedAfterUndo != QLatin1String("none"));
+    QCOMPARE(action(QStringLiteral("actEdit"))->isEnabled(), selectedAfterUndo != QLatin1String("none"));
+
+    QTest::keySequence(tree(), QKeySequence::Redo);
+    QCOMPARE(objectNodes(), after);
+}
+
+void tst_WorkspaceHistory::undoKeysInThePaneStayThePanes()
+{
+    select(QStringLiteral("T-2"));
+    focusTree();
+    QTest::keyClick(tree(), Qt::Key_Delete);
+    code()->setFocus();
+    QTRY_VERIFY(code()->hasFocus());
+    QTest::keyClicks(code(), QStringLiteral("x"));
+
+    QTest::keySequence(code(), QKeySequence::Undo);
+
+    QCOMPARE(code()->text(), QString()); // the pane took back its own typing
+    QCOMPARE(objectNodes(), QStringList({"D-1 hero", "D-2 box"}));
+}
+
+void tst_WorkspaceHistory::editTriggers_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("double-click, OK") << "double-click"
+                                      << "cmdOK";
+    QTest::newRow("Enter, OK") << "enter"
+                               << "cmdOK";
+    QTest::newRow("pop-up entry, OK") << "mnuEdit"
+                                      << "cmdOK";
+    QTest::newRow("Edit menu, OK") << "actEdit"
+                                   << "cmdOK";
+    QTest::newRow("Enter, Esc") << "enter"
+                                << "esc";
+    QTest::newRow("pop-up entry, close box") << "mnuEdit"
+                                             << "close";
+}
+
+void tst_WorkspaceHistory::editTriggers()
+{
+    QFETCH(QString, trigger);
+    QFETCH(QString, ending);
+    select(QStringLiteral("T-2"));
+    focusTree();
+    QString caption;
+    ModalDriver::whenModal([&](QWidget* modal) {
+        caption = modal->windowTitle();
+        ModalDriver::fill(modal, {QStringLiteral("txtVarName=slide"), QStringLiteral("txtDuration=250")});
+        ModalDriver::end(modal, ending);
+    });
+
+    if (trigger == QLatin1String("double-click"))
+        QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {},
+                           tree()->visualItemRect(node(QStringLiteral("T-2"))).center());
+    else if (trigger == QLatin1String("enter"))
+        QTest::keyClick(tree(), Qt::Key_Return);
+    else
+        action(trigger)->trigger();
+
+    QCOMPARE(caption, QStringLiteral("Transitions - fade"));
+    const bool confirmed = ending == QLatin1String("cmdOK");
+    QCOMPARE(objectNodes(), QStringList({"D-1 hero", confirmed ? "T-2 slide" : "T-2 fade", "D-3 box"}));
+    QCOMPARE(selectedKey(), QStringLiteral("T-2"));
+    QString shown = snippetOf(QStringLiteral("T fade"));
+    if (confirmed) {
+        auto slide = std::make_unique<clsTransition>();
+        slide->setVarName(QStringLiteral("slide"));
+        slide->setDuration(250);
+        shown = slide->codeSnippet().value();
+    }
+    QCOMPARE(code()->text(), shown);
+    QCOMPARE(action(QStringLiteral("actUndo"))->isEnabled(), true); // the adds are there either way
+    QCOMPARE(action(QStringLiteral("actUndo"))->text(),
+             confirmed ? QStringLiteral("Undo Edit fade") : QStringLiteral("Undo Add box"));
+}
+
+void tst_WorkspaceHistory::editEntryFollowsSelection()
+{
+    auto* menu = main->findChild<QMenu*>(QStringLiteral("mnuContext"));
+    const QList<QAction*> entries = menu->actions();
+    const qsizetype edit = entries.indexOf(action(QStringLiteral("mnuEdit")));
+    QCOMPARE(entries.value(edit + 1)->objectName(), QStringLiteral("mnuSepCopy"));
+    QCOMPARE(entries.value(edit + 2)->objectName(), QStringLiteral("mnuCopyAll"));
+
+    const struct
+    {
+        const char* key;
+        bool enabled;
+    } clicks[] = {{"Root", false}, {"D-3", true}, {"Transition", false}, {"T-2", true}};
+    QVERIFY(!action(QStringLiteral("mnuEdit"))->isEnabled());
+    for (const auto& click : clicks) {
+        select(QString::fromLatin1(click.key));
+        QCOMPARE(action(QStringLiteral("mnuEdit"))->isEnabled(), click.enabled);
+        QCOMPARE(action(QStringLiteral("actEdit"))->isEnabled(), click.enabled);
+    }
+    // A toolbar command rebuilds the tree, which selects nothing.
+    QTest::mouseClick(main->findChild<QToolBar*>()->widgetForAction(deleteButton()), Qt::LeftButton);
+    QVERIFY(!action(QStringLiteral("mnuEdit"))->isEnabled());
+}
+
+QTEST_MAIN(tst_WorkspaceHistory)
+#include "tst_WorkspaceHistory.moc"

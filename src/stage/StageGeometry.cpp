@@ -186,10 +186,10 @@ std::optional<double> plainNumber(const QString& value)
 {
     static const QRegularExpression number(
         QStringLiteral("^\\s*-?\\s*(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    const QString text = value;
-    if (!number.match(text).hasMatch())
+    if (!number.match(value).hasMatch())
         return std::nullopt;
-    QString compact = text;
+    // Lua reads "- 5" as minus five.
+    QString compact = value;
     compact.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
     bool ok = false;
     const double result = compact.toDouble(&ok);

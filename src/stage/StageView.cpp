@@ -24,7 +24,6 @@ StageView::StageView(QWidget* parent) : QAbstractScrollArea(parent)
 {
     setObjectName(QStringLiteral("stage"));
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     setMinimumSize(120, 160);
     m_painter.setScreen(m_screen.size());
 }

@@ -335,6 +335,8 @@ void frmMain::setStageShown(bool shown)
         }
     } else {
         m_stageDock->hide();
+        // A hidden stage is not kept up to date, so it keeps no pointers into the collection.
+        m_stagePane->view()->setObjects({});
         if (free && m_stageGrowth > 0)
             resize(width() - m_stageGrowth, height());
         m_stageGrowth = 0;

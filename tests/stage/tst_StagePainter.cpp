@@ -5,6 +5,7 @@
 #include "StagePainter.h"
 #include "StagePane.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 #include <QtTest>
 
@@ -19,6 +20,10 @@ private Q_SLOTS:
     void outsideDimmedAndCounted_data();
     void outsideDimmedAndCounted();
     void selectionOutlined();
+    void groupedMarked_data();
+    void groupedMarked();
+    void textFont_data();
+    void textFont();
     void ghost_data();
     void ghost();
     void lineMovesAsAWhole();
@@ -201,6 +206,66 @@ void tst_StagePainter::selectionOutlined()
     const QImage image = render(objects, 2);
     QCOMPARE(at(image, QPoint(148, 70)), StagePainter::selectionColour);
     QCOMPARE(at(image, QPoint(48, 70)), StagePainter::screenColour);
+}
+
+void tst_StagePainter::groupedMarked_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QColor>("corner");
+    QTest::newRow("in a group: flagged") << QStringLiteral("menuGroup") << QColor(255, 160, 0);
+    QTest::newRow("no group: plain") << QString() << QColor(255, 0, 0);
+}
+
+void tst_StagePainter::groupedMarked()
+{
+    QFETCH(QString, group);
+    QFETCH(QColor, corner);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    auto object = display(clsDisplay::Rect, 50, 50, 40, 40, 0, 0x0000FF);
+    object->setParGroup(group);
+    objects.push_back(std::move(object));
+    const QImage image = render(objects);
+    QCOMPARE(at(image, QPoint(51, 51)), corner);
+    QCOMPARE(at(image, QPoint(70, 70)), QColor(255, 0, 0)); // drawn at its own x, y either way
+}
+
+void tst_StagePainter::textFont_data()
+{
+    const QString fallback = QGuiApplication::font().family();
+    QString installed;
+    for (const QString& family : QFontDatabase::families()) {
+        if (family != fallback && !QFontDatabase::isPrivateFamily(family)) {
+            installed = family;
+            break;
+        }
+    }
+    QVERIFY(!installed.isEmpty());
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("installed, quoted") << '"' + installed + '"' << 20 << installed << false << 20;
+    QTest::newRow("bold system font")
+        << QStringLiteral("native.systemFontBold") << 20 << fallback << true << 20;
+    QTest::newRow("system font") << QStringLiteral("native.systemFont") << 9 << fallback << false << 9;
+    QTest::newRow("not installed") << QStringLiteral("\"No Such Face 123\"") << 20 << fallback << false << 20;
+    QTest::newRow("a variable") << QStringLiteral("myFont") << 20 << fallback << false << 20;
+    QTest::newRow("no size: Corona's default")
+        << QStringLiteral("native.systemFont") << 0 << fallback << false << StageGeometry::defaultTextSize;
+}
+
+void tst_StagePainter::textFont()
+{
+    QFETCH(QString, field);
+    QFETCH(int, size);
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(int, pixelSize);
+    const QFont font = StageGeometry::fontFor(field, size);
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.pixelSize(), pixelSize);
 }
 
 void tst_StagePainter::ghost_data()

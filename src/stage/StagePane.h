@@ -16,6 +16,9 @@ class StagePane : public QWidget
 public:
     explicit StagePane(QWidget* parent = nullptr);
 
+    // Room for a phone screen at a readable size beside the code pane.
+    QSize sizeHint() const override { return {380, 560}; }
+
     StageView* view() const { return m_view; }
     void setScreen(const StageScreen& screen);
     StageScreen screen() const;

@@ -9,6 +9,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <unordered_map>
 
 const QColor StagePainter::screenColour(0, 0, 0);
 const QColor StagePainter::outsideColour(104, 104, 112);
@@ -35,17 +36,50 @@ QPen cosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::Sol
 
 } // namespace
 
+namespace {
+
+// Whether two display objects look the same on the stage.
+bool sameLook(const clsDisplay& a, const clsDisplay& b)
+{
+    return a.dObjType() == b.dObjType() && a.x() == b.x() && a.y() == b.y() && a.sWidth() == b.sWidth() &&
+           a.sHeight() == b.sHeight() && a.sRounding() == b.sRounding() && a.reference() == b.reference() &&
+           a.Colour() == b.Colour() && a.parGroup().isEmpty() == b.parGroup().isEmpty() &&
+           a.filename() == b.filename() && a.sFontName() == b.sFontName();
+}
+
+} // namespace
+
 void StagePainter::setObjects(const QList<const ModelObject*>& objects)
 {
+    // A step changes one object or two; the others keep their items, text layout included.
+    // An item is reused only for an object that still looks the same, so an address that
+    // now holds another object costs nothing but the rebuild.
+    std::unordered_map<const ModelObject*, std::size_t> previous;
+    previous.reserve(m_items.size());
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        previous.emplace(m_objects.at(m_items[i].position - 1), i);
+    std::vector<StageItem> oldItems = std::move(m_items);
+    std::vector<clsDisplay> oldLooks = std::move(m_looks);
+
     m_objects = objects;
     m_items.clear();
     m_items.reserve(objects.size());
+    m_looks.clear();
+    m_looks.reserve(objects.size());
     m_itemIndex.assign(objects.size() + 1, -1);
     for (qsizetype i = 0; i < objects.size(); ++i) {
-        if (const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i))) {
-            m_itemIndex[i + 1] = qsizetype(m_items.size());
+        const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i));
+        if (!display)
+            continue;
+        m_itemIndex[i + 1] = qsizetype(m_items.size());
+        const auto old = previous.find(display);
+        if (old != previous.end() && sameLook(oldLooks[old->second], *display)) {
+            m_items.push_back(std::move(oldItems[old->second]));
+            m_items.back().position = i + 1;
+        } else {
             m_items.push_back(StageGeometry::itemFor(*display, i + 1));
         }
+        m_looks.push_back(*display);
     }
     if (m_selected > objects.size())
         m_selected = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clsDisplay.h"
 #include "StageItem.h"
 
 #include <QFont>
@@ -8,7 +9,6 @@
 
 #include <vector>
 
-class ModelObject;
 class QPainter;
 
 // Paints a workspace's display objects on a device screen, in collection order, plus what the
@@ -58,6 +58,7 @@ private:
 
     QList<const ModelObject*> m_objects;
     std::vector<StageItem> m_items;
+    std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
     QSize m_screen{320, 480};
     qsizetype m_selected = 0;

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void ghost_data();
     void ghost();
     void lineMovesAsAWhole();
+    void itemsFollowChanges();
 };
 
 namespace {
@@ -331,6 +332,27 @@ void tst_StagePainter::lineMovesAsAWhole()
     const std::unique_ptr<clsDisplay> movedRect = StageGeometry::movedTo(*rect, -3, 0);
     QCOMPARE(QList<int>({movedRect->x(), movedRect->y(), movedRect->sWidth(), movedRect->sHeight()}),
              QList<int>({-3, 0, 110, 70}));
+}
+
+void tst_StagePainter::itemsFollowChanges()
+{
+    // Items are kept between changes for objects that look the same; one that changed, even at
+    // the same address, is placed anew, and every item follows its object's new position.
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 10, 10, 20, 20));
+    objects.push_back(display(clsDisplay::Text, 10, 100, 0, 20));
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    auto* text = static_cast<clsDisplay*>(objects[1].get());
+    text->setFilename(QStringLiteral("longer now"));
+    text->setX(50);
+    std::swap(objects[0], objects[1]);
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.itemAt(1)->bounds.topLeft(), QPointF(50, 100));
+    QVERIFY(stage.itemAt(1)->bounds.width() > 40);
+    QCOMPARE(stage.itemAt(1)->label.text(), QStringLiteral("longer now"));
+    QCOMPARE(stage.itemAt(2)->bounds, QRectF(10, 10, 20, 20));
+    QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
 }
 
 QTEST_MAIN(tst_StagePainter)

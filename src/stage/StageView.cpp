@@ -25,6 +25,7 @@ StageView::StageView(QWidget* parent) : QAbstractScrollArea(parent)
     setObjectName(QStringLiteral("stage"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(120, 160);
+    setToolTip(tr("Click to select, drag to move; arrow keys nudge (Shift: by 10); Ctrl+wheel zooms"));
     m_painter.setScreen(m_screen.size());
 }
 
@@ -170,6 +171,8 @@ void StageView::mouseMoveEvent(QMouseEvent* event)
     if (!m_dragging &&
         (event->position().toPoint() - m_pressPixel).manhattanLength() < QApplication::startDragDistance())
         return;
+    if (!m_dragging)
+        viewport()->setCursor(Qt::ClosedHandCursor);
     m_dragging = true;
     // The preview snaps to whole units: it shows exactly where the release will put the object.
     const QPointF delta = mapToContent(event->position()) - m_pressPoint;
@@ -196,6 +199,7 @@ void StageView::endDrag()
     m_dragging = false;
     m_dragDelta = QPoint();
     m_painter.setDragOffset(0, QPointF());
+    viewport()->unsetCursor();
     viewport()->update();
 }
 

@@ -310,8 +310,9 @@ void frmMain::connectStage()
     // A click on the stage does what a click on the object's node does.
     connect(stage, &StageView::objectClicked, this, &frmMain::selectObject);
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
-    // Undo and redo work while the stage has the focus, as they do in the tree.
+    // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stagePane);
+    m_stagePane->addAction(m_deleteButton);
     connect(m_stagePane, &StagePane::screenChanged, this, [](const StageScreen& screen) {
         QSettings settings;
         settings.setValue(QStringLiteral("stage/screen"), screen.name());

@@ -153,6 +153,11 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(10, 10));
     QCOMPARE(code->text(), before);
     QCOMPARE(stage->selectedPosition(), 1);
+
+    // Delete, too, acts on the object selected on the stage.
+    QTest::keyClick(stage, Qt::Key_Delete);
+    QCOMPARE(document->objects().count(), 1);
+    QCOMPARE(document->objects().at(1)->varName(), QStringLiteral("panel"));
 }
 
 QTEST_MAIN(tst_StageDock)

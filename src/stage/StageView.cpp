@@ -193,6 +193,14 @@ void StageView::mouseReleaseEvent(QMouseEvent* event)
         requestMove(position, delta);
 }
 
+void StageView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const qsizetype hit = m_painter.objectAt(mapToContent(event->position()), 4 / scale()))
+        emit objectActivated(hit);
+}
+
 void StageView::endDrag()
 {
     m_pressed = 0;

@@ -36,6 +36,8 @@ public:
 
 signals:
     void objectClicked(qsizetype position);
+    // A double-click: the object is to be opened in its editor.
+    void objectActivated(qsizetype position);
     // Whole numbers: where the object's x and y go.
     void moveRequested(qsizetype position, qint32 newX, qint32 newY);
     void outsideCountChanged(int count);
@@ -47,6 +49,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

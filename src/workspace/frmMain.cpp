@@ -309,6 +309,7 @@ void frmMain::connectStage()
             [this, stage] { stage->setSelectedPosition(ObjectTree::objectPositionFor(selectedNode())); });
     // A click on the stage does what a click on the object's node does.
     connect(stage, &StageView::objectClicked, this, &frmMain::selectObject);
+    connect(stage, &StageView::objectActivated, this, &frmMain::editObjectAt);
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stagePane);

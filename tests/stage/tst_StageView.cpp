@@ -98,12 +98,19 @@ void tst_StageView::clickSelectsTopmost()
     QFETCH(QPointF, at);
     QFETCH(qsizetype, selected);
     QSignalSpy clicked(m_view, &StageView::objectClicked);
+    QSignalSpy activated(m_view, &StageView::objectActivated);
     press(at);
     release(at);
     QCOMPARE(clicked.count(), selected ? 1 : 0);
     if (selected)
         QCOMPARE(clicked.first().first().value<qsizetype>(), selected);
     QCOMPARE(m_view->selectedPosition(), selected);
+    QCOMPARE(activated.count(), 0);
+    // A double-click opens what it hits.
+    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, pixel(at).toPoint());
+    QCOMPARE(activated.count(), selected ? 1 : 0);
+    if (selected)
+        QCOMPARE(activated.first().first().value<qsizetype>(), selected);
 }
 
 void tst_StageView::dragRequestsWholeNumberMove_data()

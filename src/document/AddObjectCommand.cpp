@@ -5,7 +5,7 @@
 AddObjectCommand::AddObjectCommand(WorkspaceDocument* document, std::unique_ptr<ModelObject> object)
     : m_document(document), m_position(document->objects().count() + 1), m_object(std::move(object))
 {
-    setText(QStringLiteral("Add %1").arg(m_object->varName()));
+    setText(WorkspaceDocument::stepText(QStringLiteral("Add"), m_object->varName()));
 }
 
 AddObjectCommand::~AddObjectCommand() = default;

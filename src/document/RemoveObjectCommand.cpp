@@ -5,7 +5,8 @@
 RemoveObjectCommand::RemoveObjectCommand(WorkspaceDocument* document, qsizetype position)
     : m_document(document), m_position(position)
 {
-    setText(QStringLiteral("Delete %1").arg(document->objects().at(position)->varName()));
+    setText(
+        WorkspaceDocument::stepText(QStringLiteral("Delete"), document->objects().at(position)->varName()));
 }
 
 RemoveObjectCommand::~RemoveObjectCommand() = default;

@@ -8,7 +8,7 @@ ReplaceObjectCommand::ReplaceObjectCommand(WorkspaceDocument* document, qsizetyp
 {
     // Named as the user knew the object when they chose the step, also when it renames it.
     const ModelObject* current = document->objects().at(position);
-    setText(QStringLiteral("%1 %2").arg(verb, current ? current->varName() : m_other->varName()));
+    setText(WorkspaceDocument::stepText(verb, current ? current->varName() : m_other->varName()));
 }
 
 ReplaceObjectCommand::~ReplaceObjectCommand() = default;

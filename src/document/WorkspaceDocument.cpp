@@ -1,6 +1,7 @@
 #include "WorkspaceDocument.h"
 
 #include "AddObjectCommand.h"
+#include "ObjectComparison.h"
 #include "RemoveObjectCommand.h"
 #include "ReplaceObjectCommand.h"
 
@@ -28,7 +29,8 @@ void WorkspaceDocument::addObject(std::unique_ptr<ModelObject> object)
 void WorkspaceDocument::replaceObject(qsizetype position, std::unique_ptr<ModelObject> object,
                                       const QString& verb)
 {
-    if (object && m_objects.at(position))
+    const ModelObject* current = m_objects.at(position);
+    if (object && current && !ObjectComparison::same(*current, *object))
         m_undoStack->push(new ReplaceObjectCommand(this, position, std::move(object), verb));
 }
 
@@ -64,6 +66,13 @@ bool WorkspaceDocument::isModified() const
 void WorkspaceDocument::markSaved()
 {
     m_undoStack->setClean();
+}
+
+QString WorkspaceDocument::stepText(const QString& verb, const QString& name)
+{
+    // QUndoCommand takes the part after a line break as the actions' text.
+    const QString text = verb + QLatin1Char(' ') + name;
+    return text + QLatin1Char('\n') + QString(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void WorkspaceDocument::insertObject(qsizetype position, std::unique_ptr<ModelObject> object)

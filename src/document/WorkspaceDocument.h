@@ -23,7 +23,9 @@ public:
     QUndoStack* undoStack() const { return m_undoStack; }
 
     // Undoable steps, each named after the object ("Add hero", "Edit hero", "Delete hero").
-    // A missing object or a position outside the collection makes no step.
+    // A missing object or a position outside the collection makes no step, and neither does
+    // a replacement that holds the same values as the object in place (an edit confirmed
+    // without a change, a drag back to where it started).
     void addObject(std::unique_ptr<ModelObject> object);
     // verb names the step: "Edit" from the editors, "Move" from the stage.
     void replaceObject(qsizetype position, std::unique_ptr<ModelObject> object, const QString& verb);
@@ -51,6 +53,8 @@ private:
     friend class ReplaceObjectCommand;
     friend class RemoveObjectCommand;
 
+    // "Delete hero"; in the undo and redo actions a "&" in the name stays a "&", not a mnemonic.
+    static QString stepText(const QString& verb, const QString& name);
     // The commands change the collection only through these, so every change is announced.
     void insertObject(qsizetype position, std::unique_ptr<ModelObject> object);
     std::unique_ptr<ModelObject> takeObject(qsizetype position);

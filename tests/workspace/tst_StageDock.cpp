@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -53,6 +54,7 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
     QRect designedTree;
     {
         frmMain window;
+        window.addObject(rect(QStringLiteral("offscreen"), 300, 10));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* toggle = window.findChild<QAction*>(QStringLiteral("stageToggle"));
@@ -73,6 +75,8 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
         QTRY_COMPARE(tree->geometry(), designedTree);
         QCOMPARE(code->width(), designedCode);
         QVERIFY(code->geometry().right() < window.centralWidget()->width());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblOutside"))->text(),
+                 QStringLiteral("1 object lies outside the screen"));
 
         auto* screens = window.findChild<QComboBox*>(QStringLiteral("cboScreen"));
         screens->setCurrentIndex(6);

@@ -25,7 +25,10 @@ StageView::StageView(QWidget* parent) : QAbstractScrollArea(parent)
     setObjectName(QStringLiteral("stage"));
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(120, 160);
-    setToolTip(tr("Click to select, drag to move; arrow keys nudge (Shift: by 10); Ctrl+wheel zooms"));
+    // A tooltip would keep popping up over the drawing; the hint is for assistive tools.
+    setAccessibleName(tr("Stage"));
+    setAccessibleDescription(
+        tr("Click to select, drag to move; arrow keys nudge (Shift: by 10); Ctrl+wheel zooms"));
     m_painter.setScreen(m_screen.size());
 }
 
@@ -37,10 +40,7 @@ void StageView::setObjects(const QList<const ModelObject*>& objects)
     m_painter.setSelected(selected <= objects.size() ? selected : 0);
     updateScrollBars();
     viewport()->update();
-    if (m_painter.outsideCount() != m_lastOutside) {
-        m_lastOutside = m_painter.outsideCount();
-        emit outsideCountChanged(m_lastOutside);
-    }
+    announceOutside();
 }
 
 void StageView::setScreen(const StageScreen& screen)
@@ -49,10 +49,15 @@ void StageView::setScreen(const StageScreen& screen)
     m_painter.setScreen(screen.size());
     updateScrollBars();
     viewport()->update();
-    if (m_painter.outsideCount() != m_lastOutside) {
-        m_lastOutside = m_painter.outsideCount();
-        emit outsideCountChanged(m_lastOutside);
-    }
+    announceOutside();
+}
+
+void StageView::announceOutside()
+{
+    if (m_painter.outsideCount() == m_lastOutside)
+        return;
+    m_lastOutside = m_painter.outsideCount();
+    emit outsideCountChanged(m_lastOutside);
 }
 
 void StageView::setSelectedPosition(qsizetype position)

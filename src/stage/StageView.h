@@ -57,6 +57,7 @@ private:
     QRectF scene() const;
     QPointF origin() const;
     void updateScrollBars();
+    void announceOutside();
     void endDrag();
     void requestMove(qsizetype position, QPoint delta);
 

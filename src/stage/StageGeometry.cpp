@@ -11,6 +11,7 @@
 #include <QSet>
 
 #include <cmath>
+#include <limits>
 
 namespace StageGeometry {
 
@@ -174,8 +175,13 @@ std::unique_ptr<clsDisplay> movedTo(const clsDisplay& object, qint32 newX, qint3
 {
     auto moved = std::make_unique<clsDisplay>(object);
     if (object.dObjType() == clsDisplay::Line) {
-        moved->setSWidth(object.sWidth() + (newX - object.x()));
-        moved->setSHeight(object.sHeight() + (newY - object.y()));
+        // Saturated: a second point near the end of the range stops there instead of wrapping.
+        const auto shifted = [](qint32 value, qint64 by) {
+            return qint32(std::clamp<qint64>(value + by, std::numeric_limits<qint32>::min(),
+                                             std::numeric_limits<qint32>::max()));
+        };
+        moved->setSWidth(shifted(object.sWidth(), qint64(newX) - object.x()));
+        moved->setSHeight(shifted(object.sHeight(), qint64(newY) - object.y()));
     }
     moved->setX(newX);
     moved->setY(newY);

@@ -21,6 +21,7 @@ namespace {
 // A device shows at most this many alert buttons.
 constexpr int alertButtonLimit = 5;
 constexpr std::size_t smoothLimit = 2000;
+constexpr qreal intReach = 1e9;
 
 const QColor dimColour(0, 0, 0, 120);
 const QColor markColour(255, 64, 200);
@@ -193,8 +194,13 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
 {
     switch (item.shape) {
     case StageItem::Shape::Rect:
-        // Whole-number bounds: the integer overload takes the raster engine's fastest path.
-        painter.fillRect(item.bounds.toRect(), item.colour);
+        // Whole-number bounds: the integer overload takes the raster engine's fastest path,
+        // as long as the figures fit an int.
+        if (std::abs(item.bounds.left()) < intReach && std::abs(item.bounds.top()) < intReach &&
+            std::abs(item.bounds.right()) < intReach && std::abs(item.bounds.bottom()) < intReach)
+            painter.fillRect(item.bounds.toRect(), item.colour);
+        else
+            painter.fillRect(item.bounds, item.colour);
         break;
     case StageItem::Shape::RoundedRect:
         painter.setRenderHint(QPainter::Antialiasing, m_smooth);

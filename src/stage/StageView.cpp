@@ -86,8 +86,13 @@ qreal StageView::scale() const
 
 QRectF StageView::scene() const
 {
+    // Scrolling reaches objects a few screens away; farther ones are only counted as outside.
+    const QSizeF screen(m_painter.screen());
+    const qreal reachX = 4 * std::max<qreal>(screen.width(), 320);
+    const qreal reachY = 4 * std::max<qreal>(screen.height(), 480);
+    const QRectF reach = QRectF(QPointF(0, 0), screen).adjusted(-reachX, -reachY, reachX, reachY);
     const qreal around = margin / scale();
-    return m_painter.extent().adjusted(-around, -around, around, around);
+    return (m_painter.extent() & reach).adjusted(-around, -around, around, around);
 }
 
 // Where the scene's top-left corner sits in the viewport: centred while it fits, scrolled

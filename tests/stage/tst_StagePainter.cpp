@@ -95,6 +95,9 @@ void tst_StagePainter::pixels_data()
     QTest::newRow("rect with negative size spans back")
         << int(clsDisplay::Rect) << QRect(110, 110, -100, -100) << 0 << QPoint(60, 60) << red
         << QPoint(115, 115);
+    QTest::newRow("rect reaching the end of the range")
+        << int(clsDisplay::Rect) << QRect(100, 100, std::numeric_limits<int>::max(), 50) << 0
+        << QPoint(310, 120) << red << QPoint(99, 120);
     QTest::newRow("rounded rect leaves its corners")
         << int(clsDisplay::RoundedRect) << QRect(10, 10, 100, 100) << 30 << QPoint(60, 12) << red
         << QPoint(13, 13);
@@ -332,6 +335,8 @@ void tst_StagePainter::lineMovesAsAWhole()
     const std::unique_ptr<clsDisplay> movedRect = StageGeometry::movedTo(*rect, -3, 0);
     QCOMPARE(QList<int>({movedRect->x(), movedRect->y(), movedRect->sWidth(), movedRect->sHeight()}),
              QList<int>({-3, 0, 110, 70}));
+    const auto far = display(clsDisplay::Line, 0, 0, std::numeric_limits<qint32>::max() - 5, 0);
+    QCOMPARE(StageGeometry::movedTo(*far, 10, 0)->sWidth(), std::numeric_limits<qint32>::max());
 }
 
 void tst_StagePainter::itemsFollowChanges()

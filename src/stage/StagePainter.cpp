@@ -21,7 +21,7 @@ namespace {
 // A device shows at most this many alert buttons.
 constexpr int alertButtonLimit = 5;
 constexpr std::size_t smoothLimit = 2000;
-constexpr qreal intReach = 1e9;
+const QRectF safeReach(-1e5, -1e5, 2e5, 2e5);
 
 const QColor dimColour(0, 0, 0, 120);
 const QColor markColour(255, 64, 200);
@@ -194,13 +194,12 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
 {
     switch (item.shape) {
     case StageItem::Shape::Rect:
-        // Whole-number bounds: the integer overload takes the raster engine's fastest path,
-        // as long as the figures fit an int.
-        if (std::abs(item.bounds.left()) < intReach && std::abs(item.bounds.top()) < intReach &&
-            std::abs(item.bounds.right()) < intReach && std::abs(item.bounds.bottom()) < intReach)
+        // The raster engine's integer path is the fastest; rects too large for its fixed-point
+        // figures are cut to a reach no view can scroll past.
+        if (safeReach.contains(item.bounds))
             painter.fillRect(item.bounds.toRect(), item.colour);
         else
-            painter.fillRect(item.bounds, item.colour);
+            painter.fillRect(item.bounds & safeReach, item.colour);
         break;
     case StageItem::Shape::RoundedRect:
         painter.setRenderHint(QPainter::Antialiasing, m_smooth);
@@ -232,7 +231,7 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
         painter.drawStaticText(item.bounds.topLeft(), item.label);
         break;
     case StageItem::Shape::Image: {
-        painter.fillRect(item.bounds, placeholderColour);
+        painter.fillRect(item.bounds & safeReach, placeholderColour);
         painter.setPen(cosmeticPen(QColor(170, 180, 200), 1, item.dashed ? Qt::DashLine : Qt::SolidLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(item.bounds);

@@ -239,8 +239,12 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
         const QSizeF labelSize = item.label.size();
         if (pixel * 6 <= StageGeometry::placeholderTextSize && labelSize.height() <= item.bounds.height()) {
             painter.setFont(m_placeholderFont);
-            painter.drawStaticText(item.bounds.center() - QPointF(labelSize.width(), labelSize.height()) / 2,
-                                   item.label);
+            QPointF at = item.bounds.center() - QPointF(labelSize.width(), labelSize.height()) / 2;
+            // Out of the way of a reference mark in the middle row, room permitting.
+            if (item.markAnchor && qFuzzyCompare(item.anchor.y(), item.bounds.center().y()) &&
+                item.bounds.height() >= 3 * labelSize.height())
+                at.setY(item.bounds.bottom() - labelSize.height() - 2 * pixel);
+            painter.drawStaticText(at, item.label);
         }
         if (item.markAnchor) {
             // A cross with a dot: straight strokes only, cheap even by the thousand.

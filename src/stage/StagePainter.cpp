@@ -151,9 +151,13 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
             painter.save();
             painter.translate(m_dragOffset);
             paintItem(painter, item, pixel);
+            if (item.grouped)
+                paintGroupMark(painter, item, pixel);
             painter.restore();
         } else if (item.bounds.intersects(visible) || item.bounds.isEmpty()) {
             paintItem(painter, item, pixel);
+            if (item.grouped)
+                paintGroupMark(painter, item, pixel);
         }
     }
 
@@ -170,11 +174,6 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
     painter.setBrush(Qt::NoBrush);
     // Just outside the screen, so that no content pixel is covered.
     painter.drawRect(screen.adjusted(-pixel, -pixel, 0, 0));
-
-    for (const StageItem& item : m_items) {
-        if (item.grouped)
-            paintGroupMark(painter, item, pixel);
-    }
 
     if (const StageItem* selected = itemAt(m_selected)) {
         painter.save();

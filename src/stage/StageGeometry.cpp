@@ -55,7 +55,8 @@ QFont fontFor(const QString& fontField, int size)
         if (familyInstalled(family))
             font.setFamily(family);
     }
-    font.setPixelSize(size > 0 ? size : defaultTextSize);
+    // Glyphs are rendered at this size; past a few screens' height they would only eat memory.
+    font.setPixelSize(size > 0 ? std::min(size, maxTextSize) : defaultTextSize);
     return font;
 }
 

@@ -20,6 +20,8 @@ namespace StageGeometry {
 constexpr qreal imageSize = 64;
 // Font size of a Text whose size is not positive: Corona then uses its default.
 constexpr int defaultTextSize = 14;
+// The largest font size drawn; larger texts are drawn at this size.
+constexpr int maxTextSize = 2000;
 // Size of the file name in an image placeholder, in content units.
 constexpr int placeholderTextSize = 11;
 QFont placeholderFont();

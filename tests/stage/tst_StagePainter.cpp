@@ -255,6 +255,9 @@ void tst_StagePainter::textFont_data()
     QTest::newRow("system font") << QStringLiteral("native.systemFont") << 9 << fallback << false << 9;
     QTest::newRow("not installed") << QStringLiteral("\"No Such Face 123\"") << 20 << fallback << false << 20;
     QTest::newRow("a variable") << QStringLiteral("myFont") << 20 << fallback << false << 20;
+    QTest::newRow("huge size drawn at the cap")
+        << QStringLiteral("native.systemFont") << std::numeric_limits<int>::max() << fallback << false
+        << StageGeometry::maxTextSize;
     QTest::newRow("no size: Corona's default")
         << QStringLiteral("native.systemFont") << 0 << fallback << false << StageGeometry::defaultTextSize;
 }

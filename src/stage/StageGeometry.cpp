@@ -17,6 +17,11 @@ namespace StageGeometry {
 
 namespace {
 
+// A target beyond these is drawn at them: no view reaches farther, and the raster engine's
+// figures would overflow.
+constexpr double ghostReach = 1e5;
+constexpr double ghostScale = 100;
+
 bool familyInstalled(const QString& family)
 {
     static const QSet<QString> installed = [] {
@@ -238,17 +243,17 @@ std::optional<StageGhost> ghostFor(const QList<const ModelObject*>& objects, qsi
         const QString key = pair.clsKey();
         // Lua names are case-sensitive: "X" is not the object's x.
         if (key == QLatin1String("x"))
-            at.setX(*value);
+            at.setX(std::clamp(*value, -ghostReach, ghostReach));
         else if (key == QLatin1String("y"))
-            at.setY(*value);
+            at.setY(std::clamp(*value, -ghostReach, ghostReach));
         else if (key == QLatin1String("alpha"))
             ghost.opacity = std::clamp(*value, 0.0, 1.0);
         else if (key == QLatin1String("xScale"))
-            xScale = *value;
+            xScale = std::clamp(*value, -ghostScale, ghostScale);
         else if (key == QLatin1String("yScale"))
-            yScale = *value;
+            yScale = std::clamp(*value, -ghostScale, ghostScale);
         else if (key == QLatin1String("rotation"))
-            rotation = *value;
+            rotation = std::fmod(*value, 360.0);
         else
             continue;
         any = true;

@@ -4,7 +4,8 @@
 //     xvfb-run -s "-screen 0 1024x768x24" build/dist/quillet_screenshot docs/screenshot.png
 //
 // With --check as second argument it shows an object whose snippet Lua cannot compile, with
-// the code pane's message line (docs/screenshot-check.png).
+// the code pane's message line (docs/screenshot-check.png); with --stage, the stage beside the
+// panes with several kinds of object and one selected (docs/stage.png).
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -42,6 +45,49 @@ void click(QTreeWidget* tree, QTreeWidgetItem* node)
     QApplication::sendEvent(viewport, &release);
 }
 
+std::unique_ptr<clsDisplay> placed(const QString& name, qint16 kind, QRect geometry, qint32 colour)
+{
+    auto object = std::make_unique<clsDisplay>();
+    object->init();
+    object->setVarName(name);
+    object->setDObjType(kind);
+    object->setX(geometry.x());
+    object->setY(geometry.y());
+    object->setSWidth(geometry.width());
+    object->setSHeight(geometry.height());
+    object->setColour(colour);
+    return object;
+}
+
+// A small scene with every kind of display object, one of them off the screen.
+void fillStage(frmMain& window)
+{
+    window.addObject(placed(QStringLiteral("sky"), clsDisplay::Rect, QRect(0, 0, 320, 300), 0x7A4A1E));
+    auto sun = placed(QStringLiteral("sun"), clsDisplay::Circle, QRect(250, 70, 36, 0), 0x3DC8FF);
+    window.addObject(std::move(sun));
+    window.addObject(placed(QStringLiteral("ground"), clsDisplay::Rect, QRect(0, 300, 320, 180), 0x2E7D3B));
+    window.addObject(placed(QStringLiteral("horizon"), clsDisplay::Line, QRect(0, 300, 320, 300), 0xFFFFFF));
+    auto panel = placed(QStringLiteral("panel"), clsDisplay::RoundedRect, QRect(20, 380, 130, 60), 0x3366FF);
+    panel->setSRounding(12);
+    window.addObject(std::move(panel));
+    auto score = placed(QStringLiteral("score"), clsDisplay::Text, QRect(20, 16, 0, 28), 0xFFFFFF);
+    score->setFilename(QStringLiteral("Score: 120"));
+    score->setSFontName(QStringLiteral("native.systemFontBold"));
+    window.addObject(std::move(score));
+    auto hero = placed(QStringLiteral("hero"), clsDisplay::ImageRect, QRect(160, 300, 80, 96), 0);
+    hero->setFilename(QStringLiteral("hero.png"));
+    hero->setReference(clsDisplay::BottomCenter);
+    window.addObject(std::move(hero));
+    auto jump = std::make_unique<clsTransition>();
+    jump->setVarName(QStringLiteral("hero"));
+    jump->setTransitionDirection(0);
+    jump->addProperty(QStringLiteral("230"), QStringLiteral("x"));
+    jump->addProperty(QStringLiteral("200"), QStringLiteral("y"));
+    window.addObject(std::move(jump));
+    window.addObject(
+        placed(QStringLiteral("cloud"), clsDisplay::RoundedRect, QRect(270, 150, 90, 30), 0xEEEEEE));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -49,8 +95,24 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString target = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
     const bool check = argc > 2 && QByteArray(argv[2]) == "--check";
+    const bool stage = argc > 2 && QByteArray(argv[2]) == "--stage";
+    // The picture never depends on, nor changes, the settings of whoever makes it.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
 
     frmMain window;
+    if (stage) {
+        fillStage(window);
+        window.show();
+        window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+        QTimer::singleShot(300, [&] {
+            auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
+            click(tree,
+                  tree->findItems(QStringLiteral("hero"), Qt::MatchExactly | Qt::MatchRecursive).first());
+        });
+        QTimer::singleShot(800, [&] { QCoreApplication::exit(window.grab().save(target) ? 0 : 1); });
+        return app.exec();
+    }
     window.addObject(display(QStringLiteral("hero"), clsDisplay::Image, QStringLiteral("hero.png")));
     window.addObject(display(QStringLiteral("panel"), clsDisplay::RoundedRect, QString()));
     auto fade = std::make_unique<clsTransition>();

@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "BuildInfo.h"
+#include "clsDisplay.h"
 #include "Editors.h"
 #include "GraphicsTarget.h"
 #include "ElidedLabel.h"
@@ -9,6 +10,9 @@
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
+#include "StageGeometry.h"
+#include "StagePane.h"
+#include "StageView.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
@@ -21,6 +25,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +34,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -73,6 +79,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setTabOrder(tv1, txtCode);
     connectDocument();
     createMenuBar();
+    createStage();
+    connectStage();
 
     // The desktop's toolbar and status bar are not as high as designed, and the menu bar
     // stands above the toolbar; the window makes up the difference so that the panes keep
@@ -84,6 +92,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
         WorkspaceLayout::clientFor(WorkspaceLayout::minimumClient(), toolbar, statusBar)));
     resize(WorkspaceLayout::toPixels(
         WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
+    // Hidden at the first start, so that the window opens as designed.
+    if (QSettings().value(QStringLiteral("stage/shown"), false).toBool())
+        setStageShown(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -295,6 +306,99 @@ void frmMain::connectDocument()
     connect(m_document, &WorkspaceDocument::selectRequested, this, &frmMain::selectObject);
 }
 
+void frmMain::createStage()
+{
+    m_stagePane = new StagePane(this);
+    QSettings settings;
+    const int preset = StageScreen::presetIndex(settings.value(QStringLiteral("stage/screen")).toString());
+    m_stagePane->setScreen(
+        StageScreen(std::max(preset, 0), settings.value(QStringLiteral("stage/landscape"), false).toBool()));
+
+    m_stageDock = new QDockWidget(QStringLiteral("Stage"), this);
+    m_stageDock->setObjectName(QStringLiteral("stageDock"));
+    m_stageDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    m_stageDock->setWidget(m_stagePane);
+    addDockWidget(Qt::RightDockWidgetArea, m_stageDock);
+    m_stageDock->hide();
+    // The dock's own close button hides it as the toolbar entry would.
+    m_stageDock->installEventFilter(this);
+
+    Toolbar1->addSeparator();
+    m_stageToggle =
+        Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/stage.svg")), QStringLiteral("Stage"));
+    m_stageToggle->setObjectName(QStringLiteral("stageToggle"));
+    m_stageToggle->setCheckable(true);
+    m_stageToggle->setShortcut(QKeySequence(Qt::Key_F2));
+    m_stageToggle->setToolTip(QStringLiteral("Stage preview (%1)")
+                                  .arg(m_stageToggle->shortcut().toString(QKeySequence::NativeText)));
+    connect(m_stageToggle, &QAction::triggered, this, [this](bool shown) {
+        setStageShown(shown);
+        QSettings().setValue(QStringLiteral("stage/shown"), shown);
+    });
+}
+
+void frmMain::connectStage()
+{
+    StageView* stage = m_stagePane->view();
+    connect(m_document, &WorkspaceDocument::objectsChanged, this, &frmMain::updateStage);
+    connect(tv1, &QTreeWidget::itemSelectionChanged, stage,
+            [this, stage] { stage->setSelectedPosition(ObjectTree::objectPositionFor(selectedNode())); });
+    // A click on the stage does what a click on the object's node does.
+    connect(stage, &StageView::objectClicked, this, &frmMain::selectObject);
+    connect(stage, &StageView::objectActivated, this, &frmMain::editObjectAt);
+    connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
+    // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
+    addWorkspaceShortcuts(m_stagePane);
+    m_stagePane->addAction(m_deleteButton);
+    connect(m_stagePane, &StagePane::screenChanged, this, [](const StageScreen& screen) {
+        QSettings settings;
+        settings.setValue(QStringLiteral("stage/screen"), screen.name());
+        settings.setValue(QStringLiteral("stage/landscape"), screen.isLandscape());
+    });
+}
+
+void frmMain::setStageShown(bool shown)
+{
+    m_stageToggle->setChecked(shown);
+    if (shown == !m_stageDock->isHidden())
+        return;
+    // The window grows by the stage's width, so that the tree and the code pane keep theirs.
+    const bool free = !isMaximized() && !isFullScreen() && !m_stageDock->isFloating();
+    if (shown) {
+        updateStage();
+        m_stageDock->show();
+        if (free) {
+            m_stageGrowth = m_stageDock->sizeHint().width();
+            resize(width() + m_stageGrowth, height());
+        }
+    } else {
+        m_stageDock->hide();
+        // A hidden stage is not kept up to date, so it keeps no pointers into the collection.
+        m_stagePane->view()->setObjects({});
+        if (free && m_stageGrowth > 0)
+            resize(width() - m_stageGrowth, height());
+        m_stageGrowth = 0;
+    }
+}
+
+void frmMain::updateStage()
+{
+    // A hidden stage does no work; showing it catches up.
+    if (m_stageDock->isHidden() && !m_stageToggle->isChecked())
+        return;
+    const QList<const ModelObject*> objects = m_document->objects().objects();
+    m_stagePane->view()->setObjects(objects);
+    m_stagePane->view()->setSelectedPosition(ObjectTree::objectPositionFor(selectedNode()));
+}
+
+void frmMain::stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY)
+{
+    const auto* display = dynamic_cast<const clsDisplay*>(m_document->objects().at(position));
+    if (!display || (display->x() == newX && display->y() == newY))
+        return;
+    m_document->replaceObject(position, StageGeometry::movedTo(*display, newX, newY), QStringLiteral("Move"));
+}
+
 void frmMain::createMenuBar()
 {
     auto* bar = new QMenuBar(this);
@@ -428,10 +532,13 @@ void frmMain::Form_Resize()
     const QWidget* client = centralWidget();
     const int toolbar = client->y();
     const int statusBar = height() - client->geometry().bottom() - 1;
+    // A docked stage takes its width from the window; the panes share what is left.
+    const int clientWidth = m_stageDock && !m_stageDock->isHidden() ? client->width() : width();
     const WorkspaceLayout layout = WorkspaceLayout::forClient(
-        QSize(WorkspaceLayout::toTwips(width()), WorkspaceLayout::toTwips(height())),
+        QSize(WorkspaceLayout::toTwips(clientWidth), WorkspaceLayout::toTwips(height())),
         WorkspaceLayout::toTwips(toolbar), WorkspaceLayout::toTwips(statusBar));
-    const QPoint offset = client->pos();
+    // The figures count from the window's left edge, whichever side a dock takes.
+    const QPoint offset(0, client->y());
     tv1->setGeometry(WorkspaceLayout::toPixels(layout.tree).translated(-offset));
     if (lblCheck->isHidden()) {
         txtCode->setGeometry(WorkspaceLayout::toPixels(layout.code).translated(-offset));
@@ -442,7 +549,7 @@ void frmMain::Form_Resize()
     const int message =
         lblCheck->hasHeightForWidth() ? lblCheck->heightForWidth(paneWidth) : lblCheck->sizeHint().height();
     const WorkspaceLayout withMessage = WorkspaceLayout::forClient(
-        QSize(WorkspaceLayout::toTwips(width()), WorkspaceLayout::toTwips(height())),
+        QSize(WorkspaceLayout::toTwips(clientWidth), WorkspaceLayout::toTwips(height())),
         WorkspaceLayout::toTwips(toolbar), WorkspaceLayout::toTwips(statusBar),
         WorkspaceLayout::toTwips(message));
     txtCode->setGeometry(WorkspaceLayout::toPixels(withMessage.code).translated(-offset));
@@ -654,6 +761,9 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
         CopySnippet();
         return;
     }
+    // So does showing or hiding the stage; the action's own handler does that.
+    if (key == QLatin1String("stageToggle"))
+        return;
     if (key == QLatin1String("display"))
         Editors::openDisplay(this, this);
     else if (key == QLatin1String("alert"))
@@ -737,6 +847,11 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_stageDock && event->type() == QEvent::Close) {
+        setStageShown(false);
+        QSettings().setValue(QStringLiteral("stage/shown"), false);
+        return true;
+    }
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

@@ -9,6 +9,7 @@ class GraphicsTarget;
 class ElidedLabel;
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -17,6 +18,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class StagePane;
 class WorkspaceDocument;
 class WorkspaceFiles;
 
@@ -52,6 +54,11 @@ private:
     // The workspace's undo and redo keys act while this view or a child of it has the focus;
     // elsewhere (the code pane) the keys stay the widget's own.
     void addWorkspaceShortcuts(QWidget* view);
+    void createStage();
+    void connectStage();
+    void setStageShown(bool shown);
+    void updateStage();
+    void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
 
     void createControls();
     void createToolbar();
@@ -112,5 +119,9 @@ private:
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
     QAction* actEdit = nullptr;
+    QDockWidget* m_stageDock = nullptr;
+    StagePane* m_stagePane = nullptr;
+    QAction* m_stageToggle = nullptr;
+    int m_stageGrowth = 0; // the width the window gained for the stage, given back on hiding
     bool m_rebuilding = false;
 };

@@ -5,6 +5,7 @@
 #include "frmMain.h"
 #include "MessageBox.h"
 #include "ModalDriver.h"
+#include "TestSettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -72,19 +73,10 @@ class tst_EditorRoads : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { useTestSettings(); }
     void wholeRoad_data();
     void wholeRoad();
 };
-
-void tst_EditorRoads::initTestCase()
-{
-    // The window reads its graphics target from the settings.
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
-    QSettings().clear();
-}
 
 void tst_EditorRoads::wholeRoad_data()
 {

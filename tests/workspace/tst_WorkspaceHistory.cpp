@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "ModalDriver.h"
 #include "ObjectTree.h"
+#include "TestSettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -45,6 +46,7 @@ class tst_WorkspaceHistory : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
     void init();
     void undoRedoFromTheTree_data();
     void undoRedoFromTheTree();

@@ -5,6 +5,7 @@
 #include "FakeShell.h"
 #include "frmMain.h"
 #include "ObjectTree.h"
+#include "TestSettings.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -89,7 +90,7 @@ class tst_frmMain : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { useTestSettings(); }
     void init();
     void treeAfterChanges_data();
     void treeAfterChanges();
@@ -142,13 +143,6 @@ private:
     std::unique_ptr<FakeShell> shell;
     std::unique_ptr<frmMain> main;
 };
-
-void tst_frmMain::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
-}
 
 void tst_frmMain::init()
 {
@@ -680,15 +674,17 @@ void tst_frmMain::keyboardNavigation()
     }
 }
 
-// The target drop-down at the toolbar's end rewrites the pane and what Copy and Copy All take.
+// The target drop-down after Copy rewrites the pane and what Copy and Copy All take.
 void tst_frmMain::graphicsTarget()
 {
     QComboBox* combo = target(*main);
     QVERIFY(combo);
-    QWidget* box = toolbar()->widgetForAction(toolbar()->actions().last());
-    QVERIFY(box && box->isAncestorOf(combo));
+    QWidget* box = combo->parentWidget();
+    QVERIFY(box && box->parentWidget() == toolbar());
     QWidget* copy = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("copy")));
+    QWidget* stage = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("stageToggle")));
     QVERIFY(box->geometry().left() > copy->geometry().right());
+    QVERIFY(stage->geometry().left() > box->geometry().right());
     // It fits beside the buttons, so the toolbar is no taller for it.
     QVERIFY(box->sizeHint().height() <= copy->sizeHint().height());
     QCOMPARE(QStringList({combo->itemText(0), combo->itemText(1)}),

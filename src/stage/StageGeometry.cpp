@@ -1,0 +1,275 @@
+#include "StageGeometry.h"
+
+#include "clsDisplay.h"
+#include "clsTransition.h"
+#include "mdlBrowsePath.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <cmath>
+#include <limits>
+
+namespace StageGeometry {
+
+namespace {
+
+// A target beyond these is drawn at them: no view reaches farther, and the raster engine's
+// figures would overflow.
+constexpr double ghostReach = 1e5;
+constexpr double ghostScale = 100;
+
+bool familyInstalled(const QString& family)
+{
+    static const QSet<QString> installed = [] {
+        const QStringList families = QFontDatabase::families();
+        QSet<QString> set;
+        for (const QString& name : families)
+            set.insert(name.toCaseFolded());
+        return set;
+    }();
+    return installed.contains(family.toCaseFolded());
+}
+
+// A box of the given size placed so that its reference point lands on (x, y).
+QRectF placed(qreal x, qreal y, QSizeF size, QPointF fraction)
+{
+    return QRectF(x - fraction.x() * size.width(), y - fraction.y() * size.height(), size.width(),
+                  size.height())
+        .normalized();
+}
+
+} // namespace
+
+QColor colourOf(qint32 colour)
+{
+    return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+QFont fontFor(const QString& fontField, int size)
+{
+    QFont font = QGuiApplication::font();
+    const QString field = fontField.trimmed();
+    if (field == QLatin1String("native.systemFontBold")) {
+        font.setBold(true);
+    } else if (field.size() > 2 && field.startsWith(QLatin1Char('"')) && field.endsWith(QLatin1Char('"'))) {
+        const QString family = field.mid(1, field.size() - 2);
+        if (familyInstalled(family))
+            font.setFamily(family);
+    }
+    // Glyphs are rendered at this size; past a few screens' height they would only eat memory.
+    font.setPixelSize(size > 0 ? std::min(size, maxTextSize) : defaultTextSize);
+    return font;
+}
+
+QFont placeholderFont()
+{
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(placeholderTextSize);
+    return font;
+}
+
+std::optional<QPointF> referenceFraction(qint32 reference)
+{
+    if (reference < 0 || reference >= clsDisplay::referencePointCount)
+        return std::nullopt;
+    return QPointF((reference % 3) * 0.5, (reference / 3) * 0.5);
+}
+
+StageItem itemFor(const clsDisplay& object, qsizetype position)
+{
+    StageItem item;
+    item.position = position;
+    item.grouped = !object.parGroup().isEmpty();
+    item.colour = colourOf(object.Colour());
+    const qreal x = object.x();
+    const qreal y = object.y();
+    const qreal w = object.sWidth();
+    const qreal h = object.sHeight();
+    switch (object.dObjType()) {
+    case clsDisplay::Image:
+    case clsDisplay::ImageRect: {
+        item.shape = StageItem::Shape::Image;
+        item.text = mdlBrowsePath::FileNameFromPath(object.filename());
+        const QSizeF size =
+            object.dObjType() == clsDisplay::Image ? QSizeF(imageSize, imageSize) : QSizeF(w, h);
+        if (const std::optional<QPointF> fraction = referenceFraction(object.reference())) {
+            item.bounds = placed(x, y, size, *fraction);
+            item.anchor = QPointF(x, y);
+            item.markAnchor = true;
+        } else {
+            item.bounds = placed(x, y, size, QPointF(0, 0));
+            item.anchor = item.bounds.center();
+            item.dashed = true;
+        }
+        const QFont font = placeholderFont();
+        const QString name = QFontMetricsF(font).elidedText(item.text, Qt::ElideMiddle,
+                                                            std::max<qreal>(0, item.bounds.width() - 6));
+        item.label.setText(name);
+        item.label.setTextFormat(Qt::PlainText);
+        item.label.prepare(QTransform(), font);
+        break;
+    }
+    case clsDisplay::RoundedRect:
+        item.shape = StageItem::Shape::RoundedRect;
+        item.radius = std::max<qreal>(0, object.sRounding());
+        item.bounds = QRectF(x, y, w, h).normalized();
+        item.anchor = item.bounds.center();
+        break;
+    case clsDisplay::Circle:
+        item.shape = StageItem::Shape::Circle;
+        item.radius = std::abs(w);
+        item.bounds = QRectF(x - item.radius, y - item.radius, 2 * item.radius, 2 * item.radius);
+        item.anchor = QPointF(x, y);
+        break;
+    case clsDisplay::Line:
+        item.shape = StageItem::Shape::Line;
+        item.line = QLineF(x, y, w, h);
+        item.bounds = QRectF(item.line.p1(), item.line.p2()).normalized();
+        item.anchor = item.line.p1();
+        break;
+    case clsDisplay::Text: {
+        item.shape = StageItem::Shape::Text;
+        item.text = object.filename();
+        item.font = fontFor(object.sFontName(), object.sHeight());
+        const QFontMetricsF metrics(item.font);
+        item.bounds = QRectF(x, y, metrics.horizontalAdvance(item.text), metrics.height());
+        item.label.setText(item.text);
+        item.label.setTextFormat(Qt::PlainText);
+        item.label.prepare(QTransform(), item.font);
+        item.anchor = item.bounds.center();
+        break;
+    }
+    default: // Rect, and kinds the generator refuses, drawn as what they most likely meant
+        item.shape = StageItem::Shape::Rect;
+        item.bounds = QRectF(x, y, w, h).normalized();
+        item.anchor = item.bounds.center();
+        break;
+    }
+    return item;
+}
+
+bool isWhollyInside(const StageItem& item, const QSizeF& screen)
+{
+    const QRectF& b = item.bounds;
+    return b.left() >= 0 && b.top() >= 0 && b.right() <= screen.width() && b.bottom() <= screen.height();
+}
+
+bool hits(const StageItem& item, const QPointF& point, qreal tolerance)
+{
+    if (!item.bounds.adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(point))
+        return false;
+    switch (item.shape) {
+    case StageItem::Shape::Circle:
+        return QLineF(item.anchor, point).length() <= item.radius + tolerance;
+    case StageItem::Shape::Line: {
+        const QPointF d = item.line.p2() - item.line.p1();
+        const qreal lengthSquared = QPointF::dotProduct(d, d);
+        qreal t = lengthSquared > 0 ? QPointF::dotProduct(point - item.line.p1(), d) / lengthSquared : 0;
+        t = std::clamp<qreal>(t, 0, 1);
+        return QLineF(item.line.p1() + t * d, point).length() <= tolerance;
+    }
+    default:
+        return true;
+    }
+}
+
+std::unique_ptr<clsDisplay> movedTo(const clsDisplay& object, qint32 newX, qint32 newY)
+{
+    auto moved = std::make_unique<clsDisplay>(object);
+    if (object.dObjType() == clsDisplay::Line) {
+        // Saturated: a second point near the end of the range stops there instead of wrapping.
+        const auto shifted = [](qint32 value, qint64 by) {
+            return qint32(std::clamp<qint64>(value + by, std::numeric_limits<qint32>::min(),
+                                             std::numeric_limits<qint32>::max()));
+        };
+        moved->setSWidth(shifted(object.sWidth(), qint64(newX) - object.x()));
+        moved->setSHeight(shifted(object.sHeight(), qint64(newY) - object.y()));
+    }
+    moved->setX(newX);
+    moved->setY(newY);
+    return moved;
+}
+
+std::optional<double> plainNumber(const QString& value)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*-?\\s*(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+    if (!number.match(value).hasMatch())
+        return std::nullopt;
+    // Lua reads "- 5" as minus five.
+    QString compact = value;
+    compact.remove(QLatin1Char(' ')).remove(QLatin1Char('\t'));
+    bool ok = false;
+    const double result = compact.toDouble(&ok);
+    if (!ok || !std::isfinite(result))
+        return std::nullopt;
+    return result;
+}
+
+std::optional<StageGhost> ghostFor(const QList<const ModelObject*>& objects, qsizetype position)
+{
+    if (position < 1 || position > objects.size())
+        return std::nullopt;
+    const auto* transition = dynamic_cast<const clsTransition*>(objects.at(position - 1));
+    if (!transition)
+        return std::nullopt;
+    const clsDisplay* target = nullptr;
+    qsizetype targetPosition = 0;
+    for (qsizetype i = position - 1; i >= 1 && !target; --i) {
+        const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i - 1));
+        if (display && display->varName() == transition->varName()) {
+            target = display;
+            targetPosition = i;
+        }
+    }
+    if (!target)
+        return std::nullopt;
+
+    StageGhost ghost;
+    ghost.item = itemFor(*target, targetPosition);
+    QPointF at = ghost.item.anchor;
+    qreal xScale = 1;
+    qreal yScale = 1;
+    qreal rotation = 0;
+    bool any = false;
+    for (const clsData& pair : transition->properties()) {
+        const std::optional<double> value = plainNumber(pair.clsValue());
+        if (!value)
+            continue;
+        const QString key = pair.clsKey();
+        // Lua names are case-sensitive: "X" is not the object's x.
+        if (key == QLatin1String("x"))
+            at.setX(std::clamp(*value, -ghostReach, ghostReach));
+        else if (key == QLatin1String("y"))
+            at.setY(std::clamp(*value, -ghostReach, ghostReach));
+        else if (key == QLatin1String("alpha"))
+            ghost.opacity = std::clamp(*value, 0.0, 1.0);
+        else if (key == QLatin1String("xScale"))
+            xScale = std::clamp(*value, -ghostScale, ghostScale);
+        else if (key == QLatin1String("yScale"))
+            yScale = std::clamp(*value, -ghostScale, ghostScale);
+        else if (key == QLatin1String("rotation"))
+            rotation = std::fmod(*value, 360.0);
+        else
+            continue;
+        any = true;
+    }
+    if (!any)
+        return std::nullopt;
+
+    // Corona scales and rotates about the object's reference point, which x and y name.
+    const QPointF anchor = ghost.item.anchor;
+    ghost.transform = QTransform::fromTranslate(-anchor.x(), -anchor.y()) *
+                      QTransform().scale(xScale, yScale) * QTransform().rotate(rotation) *
+                      QTransform::fromTranslate(at.x(), at.y());
+    const bool from = transition->transitionDirection() != 0;
+    ghost.from = from ? at : anchor;
+    ghost.to = from ? anchor : at;
+    return ghost;
+}
+
+} // namespace StageGeometry

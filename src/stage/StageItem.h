@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLineF>
+#include <QRectF>
+#include <QStaticText>
+#include <QString>
+
+// Where and how one display object shows on the stage, in content units.
+struct StageItem
+{
+    enum class Shape
+    {
+        Rect,
+        RoundedRect,
+        Circle,
+        Line,
+        Text,
+        Image
+    };
+
+    // What painting thousands of rects reads comes first, in one cache line's reach.
+    qsizetype position = 0; // in the collection, from 1
+    Shape shape = Shape::Rect;
+    bool grouped = false; // lives in a parent group whose position is unknown here
+    QRectF bounds;        // normalised: what the object covers
+    QColor colour;
+    QLineF line;      // Line: first point to second point
+    qreal radius = 0; // RoundedRect: corner radius; Circle: radius
+    QString text;     // Text: the label; Image: the file name shown in the placeholder
+    QFont font;       // Text only
+    // Laid out once per change rather than once per paint: Text's label, or the placeholder's
+    // file name shortened to fit.
+    QStaticText label;
+    // The point the object's x and y name once created: what transitions move, scale and
+    // rotate about.
+    QPointF anchor;
+    bool markAnchor = false; // an image placed by its reference point
+    bool dashed = false;     // an image without a usable reference point
+};

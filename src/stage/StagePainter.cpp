@@ -1,0 +1,386 @@
+#include "StagePainter.h"
+
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "StageGeometry.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <unordered_map>
+
+const QColor StagePainter::screenColour(0, 0, 0);
+const QColor StagePainter::outsideColour(104, 104, 112);
+const QColor StagePainter::selectionColour(0, 170, 255);
+const QColor StagePainter::placeholderColour(64, 72, 92);
+
+namespace {
+
+// A device shows at most this many alert buttons.
+constexpr int alertButtonLimit = 5;
+constexpr std::size_t smoothLimit = 2000;
+const QRectF safeReach(-1e5, -1e5, 2e5, 2e5);
+
+const QColor dimColour(0, 0, 0, 120);
+const QColor markColour(255, 64, 200);
+const QColor groupColour(255, 160, 0);
+const QColor ghostColour(255, 230, 90);
+
+QPen cosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, width, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+} // namespace
+
+namespace {
+
+// Whether two display objects look the same on the stage.
+bool sameLook(const clsDisplay& a, const clsDisplay& b)
+{
+    return a.dObjType() == b.dObjType() && a.x() == b.x() && a.y() == b.y() && a.sWidth() == b.sWidth() &&
+           a.sHeight() == b.sHeight() && a.sRounding() == b.sRounding() && a.reference() == b.reference() &&
+           a.Colour() == b.Colour() && a.parGroup().isEmpty() == b.parGroup().isEmpty() &&
+           a.filename() == b.filename() && a.sFontName() == b.sFontName();
+}
+
+} // namespace
+
+void StagePainter::setObjects(const QList<const ModelObject*>& objects)
+{
+    // A step changes one object or two; the others keep their items, text layout included.
+    // An item is reused only for an object that still looks the same, so an address that
+    // now holds another object costs nothing but the rebuild.
+    std::unordered_map<const ModelObject*, std::size_t> previous;
+    previous.reserve(m_items.size());
+    for (std::size_t i = 0; i < m_items.size(); ++i)
+        previous.emplace(m_objects.at(m_items[i].position - 1), i);
+    std::vector<StageItem> oldItems = std::move(m_items);
+    std::vector<clsDisplay> oldLooks = std::move(m_looks);
+
+    m_objects = objects;
+    m_items.clear();
+    m_items.reserve(objects.size());
+    m_looks.clear();
+    m_looks.reserve(objects.size());
+    m_itemIndex.assign(objects.size() + 1, -1);
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i));
+        if (!display)
+            continue;
+        m_itemIndex[i + 1] = qsizetype(m_items.size());
+        const auto old = previous.find(display);
+        if (old != previous.end() && sameLook(oldLooks[old->second], *display)) {
+            m_items.push_back(std::move(oldItems[old->second]));
+            m_items.back().position = i + 1;
+        } else {
+            m_items.push_back(StageGeometry::itemFor(*display, i + 1));
+        }
+        m_looks.push_back(*display);
+    }
+    if (m_selected > objects.size())
+        m_selected = 0;
+    m_dragged = 0;
+    // Thousands of smoothed shapes would make the stage sluggish; crisp edges keep it live.
+    m_smooth = m_items.size() <= smoothLimit;
+    m_placeholderFont = StageGeometry::placeholderFont();
+    recount();
+}
+
+const StageItem* StagePainter::itemAt(qsizetype position) const
+{
+    if (position < 1 || position >= qsizetype(m_itemIndex.size()) || m_itemIndex[position] < 0)
+        return nullptr;
+    return &m_items[m_itemIndex[position]];
+}
+
+void StagePainter::setScreen(const QSize& size)
+{
+    m_screen = size;
+    recount();
+}
+
+void StagePainter::setDragOffset(qsizetype position, const QPointF& offset)
+{
+    m_dragged = position;
+    m_dragOffset = offset;
+}
+
+void StagePainter::recount()
+{
+    const QSizeF screen(m_screen);
+    m_outside = 0;
+    for (const StageItem& item : m_items) {
+        if (!StageGeometry::isWhollyInside(item, screen))
+            ++m_outside;
+    }
+}
+
+qsizetype StagePainter::objectAt(const QPointF& point, qreal tolerance) const
+{
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
+        if (StageGeometry::hits(*it, point, tolerance))
+            return it->position;
+    }
+    return 0;
+}
+
+QRectF StagePainter::extent() const
+{
+    QRectF all(QPointF(0, 0), QSizeF(m_screen));
+    for (const StageItem& item : m_items)
+        all |= item.bounds;
+    return all;
+}
+
+void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) const
+{
+    const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
+    painter.fillRect(area, outsideColour);
+    painter.fillRect(screen & area, screenColour);
+
+    // Marks and outlines reach a few pixels beyond an object's bounds.
+    const qreal slack = 8 * pixel;
+    const QRectF visible = area.adjusted(-slack, -slack, slack, slack);
+    for (const StageItem& item : m_items) {
+        if (item.position == m_dragged) {
+            painter.save();
+            painter.translate(m_dragOffset);
+            paintItem(painter, item, pixel);
+            if (item.grouped)
+                paintGroupMark(painter, item, pixel);
+            painter.restore();
+        } else if (item.bounds.intersects(visible) || item.bounds.isEmpty()) {
+            paintItem(painter, item, pixel);
+            if (item.grouped)
+                paintGroupMark(painter, item, pixel);
+        }
+    }
+
+    // Dim what lies around the screen, objects included, so the screen's edge reads at once.
+    const QRectF top(area.left(), area.top(), area.width(), screen.top() - area.top());
+    const QRectF bottom(area.left(), screen.bottom(), area.width(), area.bottom() - screen.bottom());
+    const QRectF left(area.left(), screen.top(), screen.left() - area.left(), screen.height());
+    const QRectF right(screen.right(), screen.top(), area.right() - screen.right(), screen.height());
+    for (const QRectF& band : {top, bottom, left, right}) {
+        if (band.width() > 0 && band.height() > 0)
+            painter.fillRect(band, dimColour);
+    }
+    painter.setPen(cosmeticPen(QColor(200, 200, 200), 1));
+    painter.setBrush(Qt::NoBrush);
+    // Just outside the screen, so that no content pixel is covered.
+    painter.drawRect(screen.adjusted(-pixel, -pixel, 0, 0));
+
+    if (const StageItem* selected = itemAt(m_selected)) {
+        painter.save();
+        if (selected->position == m_dragged)
+            painter.translate(m_dragOffset);
+        paintOutline(painter, *selected, pixel);
+        painter.restore();
+    } else if (m_selected >= 1 && m_selected <= m_objects.size()) {
+        if (dynamic_cast<const clsAlert*>(m_objects.at(m_selected - 1)))
+            paintAlert(painter);
+        else
+            paintGhost(painter, pixel);
+    }
+}
+
+void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pixel) const
+{
+    switch (item.shape) {
+    case StageItem::Shape::Rect:
+        // The raster engine's integer path is the fastest; rects too large for its fixed-point
+        // figures are cut to a reach no view can scroll past.
+        if (safeReach.contains(item.bounds))
+            painter.fillRect(item.bounds.toRect(), item.colour);
+        else
+            painter.fillRect(item.bounds & safeReach, item.colour);
+        break;
+    case StageItem::Shape::RoundedRect:
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(item.colour);
+        painter.drawRoundedRect(item.bounds, item.radius, item.radius);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+    case StageItem::Shape::Circle:
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(item.colour);
+        painter.drawEllipse(item.anchor, item.radius, item.radius);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+    case StageItem::Shape::Line: {
+        // Corona's lines are one content unit wide; never thinner than a pixel on screen.
+        QPen pen(item.colour, 1);
+        pen.setCosmetic(pixel > 1);
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(pen);
+        painter.drawLine(item.line);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        break;
+    }
+    case StageItem::Shape::Text:
+        painter.setFont(item.font);
+        painter.setPen(item.colour);
+        painter.drawStaticText(item.bounds.topLeft(), item.label);
+        break;
+    case StageItem::Shape::Image: {
+        painter.fillRect(item.bounds & safeReach, placeholderColour);
+        painter.setPen(cosmeticPen(QColor(170, 180, 200), 1, item.dashed ? Qt::DashLine : Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(item.bounds);
+        // The name only where it can be read.
+        const QSizeF labelSize = item.label.size();
+        if (pixel * 6 <= StageGeometry::placeholderTextSize && labelSize.height() <= item.bounds.height()) {
+            painter.setFont(m_placeholderFont);
+            QPointF at = item.bounds.center() - QPointF(labelSize.width(), labelSize.height()) / 2;
+            // Out of the way of a reference mark in the middle row, room permitting.
+            if (item.markAnchor && qFuzzyCompare(item.anchor.y(), item.bounds.center().y()) &&
+                item.bounds.height() >= 3 * labelSize.height())
+                at.setY(item.bounds.bottom() - labelSize.height() - 2 * pixel);
+            painter.drawStaticText(at, item.label);
+        }
+        if (item.markAnchor) {
+            // A cross with a dot: straight strokes only, cheap even by the thousand.
+            painter.setPen(cosmeticPen(markColour, 2));
+            const qreal r = 8 * pixel;
+            painter.drawLine(item.anchor - QPointF(r, 0), item.anchor + QPointF(r, 0));
+            painter.drawLine(item.anchor - QPointF(0, r), item.anchor + QPointF(0, r));
+            painter.fillRect(
+                QRectF(item.anchor - QPointF(3 * pixel, 3 * pixel), QSizeF(6 * pixel, 6 * pixel)),
+                markColour);
+        }
+        break;
+    }
+    }
+}
+
+void StagePainter::paintGroupMark(QPainter& painter, const StageItem& item, qreal pixel) const
+{
+    // A corner flag: the object sits in a group whose own position moves it on the device.
+    const QPointF corner = item.bounds.topLeft();
+    const qreal size = 9 * pixel;
+    QPainterPath flag;
+    flag.moveTo(corner);
+    flag.lineTo(corner + QPointF(size, 0));
+    flag.lineTo(corner + QPointF(0, size));
+    flag.closeSubpath();
+    painter.fillPath(flag, groupColour);
+}
+
+void StagePainter::paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const
+{
+    painter.setBrush(Qt::NoBrush);
+    const qreal gap = 2 * pixel;
+    const QRectF frame = item.bounds.adjusted(-gap, -gap, gap, gap);
+    painter.setPen(cosmeticPen(QColor(0, 0, 0, 160), 4));
+    painter.drawRect(frame);
+    painter.setPen(cosmeticPen(selectionColour, 2));
+    painter.drawRect(frame);
+}
+
+void StagePainter::paintGhost(QPainter& painter, qreal pixel) const
+{
+    const std::optional<StageGhost> ghost = StageGeometry::ghostFor(m_objects, m_selected);
+    if (!ghost)
+        return;
+    painter.save();
+    painter.setTransform(ghost->transform, true);
+    // A fully transparent target still has to show where it is.
+    painter.setOpacity(0.2 + 0.4 * ghost->opacity);
+    paintItem(painter, ghost->item, pixel);
+    painter.setOpacity(1);
+    painter.setPen(cosmeticPen(ghostColour, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(ghost->item.bounds);
+    painter.restore();
+
+    const QLineF arrow(ghost->from, ghost->to);
+    if (arrow.length() < pixel)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(cosmeticPen(ghostColour, 2, Qt::DashLine));
+    painter.drawLine(arrow);
+    const qreal head = 10 * pixel;
+    const qreal angle = std::atan2(arrow.dy(), arrow.dx());
+    QPolygonF tip;
+    tip << arrow.p2() << arrow.p2() - head * QPointF(std::cos(angle - 0.45), std::sin(angle - 0.45))
+        << arrow.p2() - head * QPointF(std::cos(angle + 0.45), std::sin(angle + 0.45));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ghostColour);
+    painter.drawPolygon(tip);
+    painter.restore();
+}
+
+void StagePainter::paintAlert(QPainter& painter) const
+{
+    const auto* alert = static_cast<const clsAlert*>(m_objects.at(m_selected - 1));
+    const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(screen, QColor(0, 0, 0, 110));
+
+    const qreal width = std::min<qreal>(270, screen.width() - 32);
+    const qreal pad = 14;
+    QFont titleFont = painter.font();
+    titleFont.setPixelSize(17);
+    titleFont.setBold(true);
+    QFont messageFont = titleFont;
+    messageFont.setBold(false);
+    messageFont.setPixelSize(13);
+    QFont buttonFont = messageFont;
+    buttonFont.setPixelSize(16);
+
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QRectF titleRect =
+        QFontMetricsF(titleFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, alert->title());
+    const QRectF messageRect =
+        QFontMetricsF(messageFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, alert->message());
+    const qreal row = 40;
+    const qsizetype buttons = alert->buttonsCount();
+    const qreal textHeight = pad + titleRect.height() + 6 + messageRect.height() + pad;
+    const qreal height = textHeight + row * buttons;
+    const QRectF box(screen.center().x() - width / 2, screen.center().y() - height / 2, width, height);
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(242, 242, 246));
+    painter.drawRoundedRect(box, 12, 12);
+
+    painter.setPen(Qt::black);
+    painter.setFont(titleFont);
+    QRectF line(box.left() + pad, box.top() + pad, width - 2 * pad, titleRect.height());
+    painter.drawText(line, flags, alert->title());
+    painter.setFont(messageFont);
+    line = QRectF(line.left(), line.bottom() + 6, line.width(), messageRect.height());
+    painter.drawText(line, flags, alert->message());
+
+    painter.setFont(buttonFont);
+    qreal top = box.top() + textHeight;
+    for (qsizetype i = 1; i <= buttons; ++i, top += row) {
+        const QRectF cell(box.left(), top, width, row);
+        painter.setPen(QPen(QColor(200, 200, 206), 0));
+        painter.drawLine(cell.topLeft(), cell.topRight());
+        const bool shown = i <= alertButtonLimit;
+        QFont font = buttonFont;
+        font.setStrikeOut(!shown);
+        painter.setFont(font);
+        painter.setPen(shown ? QColor(0, 110, 230) : QColor(150, 150, 150));
+        painter.drawText(cell, Qt::AlignCenter, alert->buttons().at(i).clsKey());
+        if (!shown) {
+            QFont note = messageFont;
+            note.setPixelSize(10);
+            painter.setFont(note);
+            painter.setPen(QColor(210, 40, 40));
+            painter.drawText(cell.adjusted(0, 0, -8, 0), Qt::AlignRight | Qt::AlignVCenter,
+                             QStringLiteral("not shown"));
+        }
+    }
+    painter.restore();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "clsDisplay.h"
+#include "StageItem.h"
+
+#include <QFont>
+#include <QList>
+#include <QSize>
+
+#include <vector>
+
+class QPainter;
+
+// Paints a workspace's display objects on a device screen, in collection order, plus what the
+// selected object needs: an outline, a transition's target or a mock alert. The painter's
+// transform maps content units to pixels.
+class StagePainter
+{
+public:
+    static const QColor screenColour;
+    static const QColor outsideColour;
+    static const QColor selectionColour;
+    static const QColor placeholderColour;
+
+    // The objects must outlive the painter's use of them; call again after every change.
+    void setObjects(const QList<const ModelObject*>& objects);
+    const QList<const ModelObject*>& objects() const { return m_objects; }
+    const std::vector<StageItem>& items() const { return m_items; }
+    // The item of the display object at position (1..count), or nullptr.
+    const StageItem* itemAt(qsizetype position) const;
+
+    void setScreen(const QSize& size);
+    QSize screen() const { return m_screen; }
+    // Any object's position, 0 for none.
+    void setSelected(qsizetype position) { m_selected = position; }
+    qsizetype selected() const { return m_selected; }
+    // Draws the object at position shifted by offset: the live preview of a drag.
+    void setDragOffset(qsizetype position, const QPointF& offset);
+
+    // Display objects not wholly inside the screen.
+    int outsideCount() const { return m_outside; }
+    // The topmost display object under the point, 0 for none.
+    qsizetype objectAt(const QPointF& point, qreal tolerance) const;
+    // Everything the objects cover, the screen included.
+    QRectF extent() const;
+
+    // Paints the area, given in content units. pixel: content units per device pixel, for
+    // lines and marks that keep their width at every zoom.
+    void paint(QPainter& painter, const QRectF& area, qreal pixel = 1) const;
+
+private:
+    void paintItem(QPainter& painter, const StageItem& item, qreal pixel) const;
+    void paintGroupMark(QPainter& painter, const StageItem& item, qreal pixel) const;
+    void paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const;
+    void paintGhost(QPainter& painter, qreal pixel) const;
+    void paintAlert(QPainter& painter) const;
+    void recount();
+
+    QList<const ModelObject*> m_objects;
+    std::vector<StageItem> m_items;
+    std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
+    std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
+    QSize m_screen{320, 480};
+    qsizetype m_selected = 0;
+    qsizetype m_dragged = 0;
+    QPointF m_dragOffset;
+    int m_outside = 0;
+    QFont m_placeholderFont;
+    bool m_smooth = true;
+};

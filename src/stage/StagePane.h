@@ -1,0 +1,41 @@
+#pragma once
+
+#include "StageScreen.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+class StageView;
+
+// The stage with its screen chooser and the notice about objects off the screen.
+class StagePane : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit StagePane(QWidget* parent = nullptr);
+
+    // Room for a phone screen at a readable size beside the code pane.
+    QSize sizeHint() const override { return {380, 560}; }
+
+    StageView* view() const { return m_view; }
+    void setScreen(const StageScreen& screen);
+    StageScreen screen() const;
+
+    // "1 object lies outside the screen", "2 objects lie outside the screen"; empty for none.
+    static QString outsideNotice(int count);
+
+signals:
+    void screenChanged(const StageScreen& screen);
+
+private:
+    void chooseScreen();
+    void showOutside(int count);
+
+    StageView* m_view = nullptr;
+    QComboBox* cboScreen = nullptr;
+    QToolButton* cmdLandscape = nullptr;
+    QToolButton* cmdFit = nullptr;
+    QLabel* lblOutside = nullptr;
+};

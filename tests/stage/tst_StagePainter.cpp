@@ -1,0 +1,367 @@
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
+#include "StageGeometry.h"
+#include "StagePainter.h"
+#include "StagePane.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QtTest>
+
+// Renders at scale 1, content (0, 0) at pixel (0, 0), on the classic 320 x 480 screen.
+class tst_StagePainter : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pixels_data();
+    void pixels();
+    void textStartsAtTopLeft();
+    void outsideDimmedAndCounted_data();
+    void outsideDimmedAndCounted();
+    void selectionOutlined();
+    void groupedMarked_data();
+    void groupedMarked();
+    void textFont_data();
+    void textFont();
+    void ghost_data();
+    void ghost();
+    void lineMovesAsAWhole();
+    void itemsFollowChanges();
+};
+
+namespace {
+
+const QSize canvas(400, 520);
+
+std::unique_ptr<clsDisplay> display(qint16 kind, int x, int y, int w, int h, int extra = 0,
+                                    qint32 colour = 0xFFFFFF)
+{
+    auto object = std::make_unique<clsDisplay>();
+    object->setVarName(QStringLiteral("hero"));
+    object->setDObjType(kind);
+    object->setX(x);
+    object->setY(y);
+    object->setSWidth(w);
+    object->setSHeight(h);
+    object->setReference(extra);
+    object->setSRounding(extra);
+    object->setColour(colour);
+    return object;
+}
+
+QList<const ModelObject*> view(const std::vector<std::unique_ptr<ModelObject>>& objects)
+{
+    QList<const ModelObject*> list;
+    for (const auto& object : objects)
+        list.append(object.get());
+    return list;
+}
+
+QImage render(const std::vector<std::unique_ptr<ModelObject>>& objects, qsizetype selected = 0)
+{
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    stage.setSelected(selected);
+    QImage image(canvas, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    stage.paint(painter, QRectF(QPointF(0, 0), QSizeF(canvas)));
+    return image;
+}
+
+QColor at(const QImage& image, QPoint point)
+{
+    return image.pixelColor(point);
+}
+
+} // namespace
+
+void tst_StagePainter::pixels_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QRect>("geometry"); // x, y, sWidth, sHeight
+    QTest::addColumn<int>("extra");      // reference point or corner radius
+    QTest::addColumn<QPoint>("covered");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QPoint>("uncovered");
+
+    const QColor red(255, 0, 0);
+    const QColor placeholder = StagePainter::placeholderColour;
+    QTest::newRow("rect from its top-left")
+        << int(clsDisplay::Rect) << QRect(10, 10, 100, 100) << 0 << QPoint(60, 60) << red << QPoint(5, 5);
+    QTest::newRow("rect's far edge is exclusive") << int(clsDisplay::Rect) << QRect(10, 10, 100, 100) << 0
+                                                  << QPoint(109, 109) << red << QPoint(110, 60);
+    QTest::newRow("rect with negative size spans back")
+        << int(clsDisplay::Rect) << QRect(110, 110, -100, -100) << 0 << QPoint(60, 60) << red
+        << QPoint(115, 115);
+    QTest::newRow("rect reaching the end of the range")
+        << int(clsDisplay::Rect) << QRect(100, 100, std::numeric_limits<int>::max() - 100, 50) << 0
+        << QPoint(310, 120) << red << QPoint(99, 120);
+    QTest::newRow("rounded rect leaves its corners")
+        << int(clsDisplay::RoundedRect) << QRect(10, 10, 100, 100) << 30 << QPoint(60, 12) << red
+        << QPoint(13, 13);
+    QTest::newRow("circle around its centre") << int(clsDisplay::Circle) << QRect(160, 240, 30, 0) << 0
+                                              << QPoint(160, 240) << red << QPoint(137, 217);
+    QTest::newRow("circle's radius reaches") << int(clsDisplay::Circle) << QRect(160, 240, 30, 0) << 0
+                                             << QPoint(187, 240) << red << QPoint(193, 240);
+    QTest::newRow("image rect by its top-left")
+        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 50) << int(clsDisplay::TopLeft)
+        << QPoint(135, 135) << placeholder << QPoint(85, 85);
+    QTest::newRow("image rect by its bottom-right")
+        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 50) << int(clsDisplay::BottomRight)
+        << QPoint(65, 65) << placeholder << QPoint(115, 115);
+    QTest::newRow("image rect by its centre")
+        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 40) << int(clsDisplay::Center) << QPoint(77, 84)
+        << placeholder << QPoint(127, 124);
+    QTest::newRow("image without a reference point from x, y")
+        << int(clsDisplay::Image) << QRect(100, 100, 0, 0) << -1 << QPoint(110, 110) << placeholder
+        << QPoint(95, 95);
+    QTest::newRow("image, fixed size, by its bottom-centre")
+        << int(clsDisplay::Image) << QRect(100, 100, 0, 0) << int(clsDisplay::BottomCenter)
+        << QPoint(100 - 24, 100 - 10) << placeholder << QPoint(100 - 40, 100 - 10);
+}
+
+void tst_StagePainter::pixels()
+{
+    QFETCH(int, kind);
+    QFETCH(QRect, geometry);
+    QFETCH(int, extra);
+    QFETCH(QPoint, covered);
+    QFETCH(QColor, colour);
+    QFETCH(QPoint, uncovered);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(qint16(kind), geometry.x(), geometry.y(), geometry.width(), geometry.height(),
+                              extra, 0x0000FF));
+    const QImage image = render(objects);
+    QCOMPARE(at(image, covered), colour);
+    QCOMPARE(at(image, uncovered), StagePainter::screenColour);
+}
+
+void tst_StagePainter::textStartsAtTopLeft()
+{
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    auto text = display(clsDisplay::Text, 40, 60, 0, 30);
+    text->setFilename(QStringLiteral("HIJ"));
+    text->setSFontName(QStringLiteral("native.systemFontBold"));
+    objects.push_back(std::move(text));
+    const QImage image = render(objects);
+    QRect ink;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 320; ++x) {
+            if (image.pixelColor(x, y) != StagePainter::screenColour)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!ink.isEmpty());
+    // The capitals' ink starts just inside the top-left: no more than the font's side bearing
+    // and internal leading away, and never before it.
+    QVERIFY2(ink.left() >= 40 && ink.left() <= 46, qPrintable(QString::number(ink.left())));
+    QVERIFY2(ink.top() >= 60 && ink.top() <= 72, qPrintable(QString::number(ink.top())));
+    QVERIFY(ink.height() >= 15);
+}
+
+void tst_StagePainter::outsideDimmedAndCounted_data()
+{
+    QTest::addColumn<QList<QRect>>("rects");
+    QTest::addColumn<int>("outside");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("inside, touching every edge")
+        << QList<QRect>{QRect(0, 0, 320, 480), QRect(10, 10, 5, 5)} << 0 << QString();
+    QTest::newRow("one past the right edge") << QList<QRect>{QRect(300, 10, 40, 40), QRect(10, 10, 5, 5)} << 1
+                                             << QStringLiteral("1 object lies outside the screen");
+    QTest::newRow("above and wholly below") << QList<QRect>{QRect(10, -1, 5, 5), QRect(10, 600, 5, 5)} << 2
+                                            << QStringLiteral("2 objects lie outside the screen");
+}
+
+void tst_StagePainter::outsideDimmedAndCounted()
+{
+    QFETCH(QList<QRect>, rects);
+    QFETCH(int, outside);
+    QFETCH(QString, notice);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    for (const QRect& r : rects)
+        objects.push_back(display(clsDisplay::Rect, r.x(), r.y(), r.width(), r.height(), 0, 0x0000FF));
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.outsideCount(), outside);
+    QCOMPARE(StagePane::outsideNotice(outside), notice);
+
+    // The part beyond the screen stays visible, dimmed.
+    const QImage image = render(objects);
+    for (const QRect& r : rects) {
+        const QPoint inside = r.intersected(QRect(0, 0, 320, 480)).center();
+        if (r.intersects(QRect(0, 0, 320, 480)))
+            QCOMPARE(at(image, inside), QColor(255, 0, 0));
+        const QRect beyond = r.intersected(QRect(320, 0, 80, 520)) | r.intersected(QRect(0, 480, 400, 40));
+        if (!beyond.isEmpty()) {
+            const QColor dimmed = at(image, beyond.center());
+            QVERIFY(dimmed.red() > 60 && dimmed.red() < 220);
+            QCOMPARE(dimmed.green(), 0);
+        }
+    }
+}
+
+void tst_StagePainter::selectionOutlined()
+{
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 50, 50, 40, 40));
+    objects.push_back(display(clsDisplay::Rect, 150, 50, 40, 40));
+    const QImage image = render(objects, 2);
+    QCOMPARE(at(image, QPoint(148, 70)), StagePainter::selectionColour);
+    QCOMPARE(at(image, QPoint(48, 70)), StagePainter::screenColour);
+}
+
+void tst_StagePainter::groupedMarked_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QColor>("corner");
+    QTest::newRow("in a group: flagged") << QStringLiteral("menuGroup") << QColor(255, 160, 0);
+    QTest::newRow("no group: plain") << QString() << QColor(255, 0, 0);
+}
+
+void tst_StagePainter::groupedMarked()
+{
+    QFETCH(QString, group);
+    QFETCH(QColor, corner);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    auto object = display(clsDisplay::Rect, 50, 50, 40, 40, 0, 0x0000FF);
+    object->setParGroup(group);
+    objects.push_back(std::move(object));
+    const QImage image = render(objects);
+    QCOMPARE(at(image, QPoint(51, 51)), corner);
+    QCOMPARE(at(image, QPoint(70, 70)), QColor(255, 0, 0)); // drawn at its own x, y either way
+}
+
+void tst_StagePainter::textFont_data()
+{
+    const QString fallback = QGuiApplication::font().family();
+    QString installed;
+    for (const QString& family : QFontDatabase::families()) {
+        if (family != fallback && !QFontDatabase::isPrivateFamily(family)) {
+            installed = family;
+            break;
+        }
+    }
+    QVERIFY(!installed.isEmpty());
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("installed, quoted") << '"' + installed + '"' << 20 << installed << false << 20;
+    QTest::newRow("bold system font")
+        << QStringLiteral("native.systemFontBold") << 20 << fallback << true << 20;
+    QTest::newRow("system font") << QStringLiteral("native.systemFont") << 9 << fallback << false << 9;
+    QTest::newRow("not installed") << QStringLiteral("\"No Such Face 123\"") << 20 << fallback << false << 20;
+    QTest::newRow("a variable") << QStringLiteral("myFont") << 20 << fallback << false << 20;
+    QTest::newRow("huge size drawn at the cap")
+        << QStringLiteral("native.systemFont") << std::numeric_limits<int>::max() << fallback << false
+        << StageGeometry::maxTextSize;
+    QTest::newRow("no size: Corona's default")
+        << QStringLiteral("native.systemFont") << 0 << fallback << false << StageGeometry::defaultTextSize;
+}
+
+void tst_StagePainter::textFont()
+{
+    QFETCH(QString, field);
+    QFETCH(int, size);
+    QFETCH(QString, family);
+    QFETCH(bool, bold);
+    QFETCH(int, pixelSize);
+    const QFont font = StageGeometry::fontFor(field, size);
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.pixelSize(), pixelSize);
+}
+
+void tst_StagePainter::ghost_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QStringList>("pairs"); // key, value, key, value...
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QPointF>("target"); // where the ghost's anchor lands
+    QTest::addColumn<qreal>("opacity");
+    // The rect 100, 100, 40 x 20 has its x and y at its centre, 120, 110.
+    QTest::newRow("to x and y") << 0 << QStringList{"x", "200", "y", "-5.5"} << true << QPointF(200, -5.5)
+                                << 1.0;
+    QTest::newRow("from x: the arrow comes from the target")
+        << 1 << QStringList{"x", "10"} << true << QPointF(10, 110) << 1.0;
+    QTest::newRow("alpha only") << 0 << QStringList{"alpha", "0.25"} << true << QPointF(120, 110) << 0.25;
+    QTest::newRow("names are case-sensitive") << 0 << QStringList{"X", "200"} << false << QPointF() << 1.0;
+    QTest::newRow("a variable is not a number")
+        << 0 << QStringList{"x", "change_this", "y", "1e2"} << true << QPointF(120, 100) << 1.0;
+    QTest::newRow("a call is not a number")
+        << 0 << QStringList{"x", "math.random(10)"} << false << QPointF() << 1.0;
+}
+
+void tst_StagePainter::ghost()
+{
+    QFETCH(int, direction);
+    QFETCH(QStringList, pairs);
+    QFETCH(bool, shown);
+    QFETCH(QPointF, target);
+    QFETCH(qreal, opacity);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 10, 10)); // same name, but an earlier one
+    objects.push_back(display(clsDisplay::Rect, 100, 100, 40, 20));
+    auto other = display(clsDisplay::Circle, 5, 5, 5, 0);
+    other->setVarName(QStringLiteral("other"));
+    objects.push_back(std::move(other));
+    auto transition = std::make_unique<clsTransition>();
+    transition->setVarName(QStringLiteral("hero"));
+    transition->setTransitionDirection(qint16(direction));
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+        transition->addProperty(pairs.at(i + 1), pairs.at(i));
+    objects.push_back(std::move(transition));
+    objects.push_back(display(clsDisplay::Rect, 300, 300, 10, 10)); // same name, but later
+
+    const std::optional<StageGhost> ghost = StageGeometry::ghostFor(view(objects), 4);
+    QCOMPARE(ghost.has_value(), shown);
+    if (!shown)
+        return;
+    QCOMPARE(ghost->item.position, 2);
+    QCOMPARE(ghost->transform.map(ghost->item.anchor), target);
+    QCOMPARE(ghost->opacity, opacity);
+    const QPointF object(120, 110);
+    QCOMPARE(ghost->from, direction == 0 ? object : target);
+    QCOMPARE(ghost->to, direction == 0 ? target : object);
+}
+
+void tst_StagePainter::lineMovesAsAWhole()
+{
+    const auto line = display(clsDisplay::Line, 10, 20, 110, 70);
+    const std::unique_ptr<clsDisplay> moved = StageGeometry::movedTo(*line, 15, 10);
+    QCOMPARE(QList<int>({moved->x(), moved->y(), moved->sWidth(), moved->sHeight()}),
+             QList<int>({15, 10, 115, 60}));
+    const auto rect = display(clsDisplay::Rect, 10, 20, 110, 70);
+    const std::unique_ptr<clsDisplay> movedRect = StageGeometry::movedTo(*rect, -3, 0);
+    QCOMPARE(QList<int>({movedRect->x(), movedRect->y(), movedRect->sWidth(), movedRect->sHeight()}),
+             QList<int>({-3, 0, 110, 70}));
+    const auto far = display(clsDisplay::Line, 0, 0, std::numeric_limits<qint32>::max() - 5, 0);
+    QCOMPARE(StageGeometry::movedTo(*far, 10, 0)->sWidth(), std::numeric_limits<qint32>::max());
+}
+
+void tst_StagePainter::itemsFollowChanges()
+{
+    // Items are kept between changes for objects that look the same; one that changed, even at
+    // the same address, is placed anew, and every item follows its object's new position.
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 10, 10, 20, 20));
+    objects.push_back(display(clsDisplay::Text, 10, 100, 0, 20));
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    auto* text = static_cast<clsDisplay*>(objects[1].get());
+    text->setFilename(QStringLiteral("longer now"));
+    text->setX(50);
+    std::swap(objects[0], objects[1]);
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.itemAt(1)->bounds.topLeft(), QPointF(50, 100));
+    QVERIFY(stage.itemAt(1)->bounds.width() > 40);
+    QCOMPARE(stage.itemAt(1)->label.text(), QStringLiteral("longer now"));
+    QCOMPARE(stage.itemAt(2)->bounds, QRectF(10, 10, 20, 20));
+    QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
+}
+
+QTEST_MAIN(tst_StagePainter)
+#include "tst_StagePainter.moc"

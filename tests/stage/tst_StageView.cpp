@@ -1,0 +1,185 @@
+#include "clsDisplay.h"
+#include "StageView.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_StageView : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void clickSelectsTopmost_data();
+    void clickSelectsTopmost();
+    void dragRequestsWholeNumberMove_data();
+    void dragRequestsWholeNumberMove();
+    void arrowsNudge_data();
+    void arrowsNudge();
+
+private:
+    void press(QPointF content, Qt::MouseButton button = Qt::LeftButton);
+    void moveTo(QPointF content);
+    void release(QPointF content);
+    QPointF pixel(QPointF content) const { return m_view->mapFromContent(content); }
+
+    std::vector<std::unique_ptr<ModelObject>> m_objects;
+    StageView* m_view = nullptr;
+};
+
+namespace {
+
+std::unique_ptr<clsDisplay> display(qint16 kind, int x, int y, int w, int h)
+{
+    auto object = std::make_unique<clsDisplay>();
+    object->setDObjType(kind);
+    object->setX(x);
+    object->setY(y);
+    object->setSWidth(w);
+    object->setSHeight(h);
+    return object;
+}
+
+} // namespace
+
+void tst_StageView::init()
+{
+    m_objects.clear();
+    m_objects.push_back(display(clsDisplay::Rect, 20, 20, 100, 100));  // 1
+    m_objects.push_back(display(clsDisplay::Circle, 110, 110, 30, 0)); // 2, over the rect's corner
+    m_objects.push_back(display(clsDisplay::Line, 20, 300, 220, 300)); // 3
+    QList<const ModelObject*> list;
+    for (const auto& object : m_objects)
+        list.append(object.get());
+    m_view = new StageView;
+    m_view->resize(500, 700);
+    m_view->setObjects(list);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view));
+    m_view->setZoom(1.5); // a scale that is no whole number, so rounding shows
+}
+
+void tst_StageView::cleanup()
+{
+    delete m_view;
+    m_view = nullptr;
+}
+
+void tst_StageView::press(QPointF content, Qt::MouseButton button)
+{
+    QTest::mousePress(m_view->viewport(), button, {}, pixel(content).toPoint());
+}
+
+void tst_StageView::moveTo(QPointF content)
+{
+    QMouseEvent move(QEvent::MouseMove, pixel(content), m_view->viewport()->mapToGlobal(pixel(content)),
+                     Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(m_view->viewport(), &move);
+}
+
+void tst_StageView::release(QPointF content)
+{
+    QTest::mouseRelease(m_view->viewport(), Qt::LeftButton, {}, pixel(content).toPoint());
+}
+
+void tst_StageView::clickSelectsTopmost_data()
+{
+    QTest::addColumn<QPointF>("at");
+    QTest::addColumn<qsizetype>("selected"); // 0: no signal
+    QTest::newRow("rect alone") << QPointF(40, 40) << qsizetype(1);
+    QTest::newRow("overlap: the later circle wins") << QPointF(115, 115) << qsizetype(2);
+    QTest::newRow("circle's box but not the circle, over the rect") << QPointF(85, 85) << qsizetype(1);
+    QTest::newRow("on the line") << QPointF(130, 300) << qsizetype(3);
+    QTest::newRow("empty screen") << QPointF(200, 200) << qsizetype(0);
+}
+
+void tst_StageView::clickSelectsTopmost()
+{
+    QFETCH(QPointF, at);
+    QFETCH(qsizetype, selected);
+    QSignalSpy clicked(m_view, &StageView::objectClicked);
+    QSignalSpy activated(m_view, &StageView::objectActivated);
+    press(at);
+    release(at);
+    QCOMPARE(clicked.count(), selected ? 1 : 0);
+    if (selected)
+        QCOMPARE(clicked.first().first().value<qsizetype>(), selected);
+    QCOMPARE(m_view->selectedPosition(), selected);
+    QCOMPARE(activated.count(), 0);
+    // A double-click opens what it hits.
+    QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, pixel(at).toPoint());
+    QCOMPARE(activated.count(), selected ? 1 : 0);
+    if (selected)
+        QCOMPARE(activated.first().first().value<qsizetype>(), selected);
+}
+
+void tst_StageView::dragRequestsWholeNumberMove_data()
+{
+    QTest::addColumn<QPointF>("from");
+    QTest::addColumn<QPointF>("to");
+    QTest::addColumn<qsizetype>("position"); // 0: no move asked
+    QTest::addColumn<QPoint>("newXY");
+    // Whole-unit distances: the mouse's pixel grid at this zoom must not change the result.
+    QTest::newRow("rect") << QPointF(40, 40) << QPointF(70, 30) << qsizetype(1) << QPoint(50, 10);
+    QTest::newRow("circle, by its centre")
+        << QPointF(110, 110) << QPointF(60, 160) << qsizetype(2) << QPoint(60, 160);
+    QTest::newRow("line, by its first point")
+        << QPointF(100, 300) << QPointF(100, 250) << qsizetype(3) << QPoint(20, 250);
+    QTest::newRow("out past the screen's edge")
+        << QPointF(40, 40) << QPointF(-60, 40) << qsizetype(1) << QPoint(-80, 20);
+    QTest::newRow("empty screen moves nothing")
+        << QPointF(200, 200) << QPointF(250, 250) << qsizetype(0) << QPoint();
+    QTest::newRow("back where it started") << QPointF(40, 40) << QPointF(40, 40) << qsizetype(0) << QPoint();
+}
+
+void tst_StageView::dragRequestsWholeNumberMove()
+{
+    QFETCH(QPointF, from);
+    QFETCH(QPointF, to);
+    QFETCH(qsizetype, position);
+    QFETCH(QPoint, newXY);
+    QSignalSpy moved(m_view, &StageView::moveRequested);
+    press(from);
+    moveTo(from + QPointF(25, 25)); // a detour, so that even a drag back home is a drag
+    moveTo(to);
+    QCOMPARE(moved.count(), 0); // nothing is stored before the release
+    release(to);
+    QCOMPARE(moved.count(), position ? 1 : 0);
+    if (!position)
+        return;
+    const QList<QVariant> request = moved.first();
+    QCOMPARE(request.at(0).value<qsizetype>(), position);
+    QCOMPARE(QPoint(request.at(1).toInt(), request.at(2).toInt()), newXY);
+}
+
+void tst_StageView::arrowsNudge_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPoint>("newXY");
+    QTest::newRow("right") << int(Qt::Key_Right) << false << QPoint(21, 20);
+    QTest::newRow("left") << int(Qt::Key_Left) << false << QPoint(19, 20);
+    QTest::newRow("shift+up") << int(Qt::Key_Up) << true << QPoint(20, 10);
+    QTest::newRow("shift+down") << int(Qt::Key_Down) << true << QPoint(20, 30);
+}
+
+void tst_StageView::arrowsNudge()
+{
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QPoint, newXY);
+    QSignalSpy moved(m_view, &StageView::moveRequested);
+    QTest::keyClick(m_view, Qt::Key(key)); // nothing selected yet
+    QCOMPARE(moved.count(), 0);
+    m_view->setSelectedPosition(1);
+    const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::keyClick(m_view, Qt::Key(key), modifiers);
+    QTest::keyClick(m_view, Qt::Key(key), modifiers);
+    // Each press is a request of its own, from the stored position: the owner stores it.
+    QCOMPARE(moved.count(), 2);
+    QCOMPARE(moved.at(1).at(0).value<qsizetype>(), qsizetype(1));
+    QCOMPARE(QPoint(moved.at(1).at(1).toInt(), moved.at(1).at(2).toInt()), newXY);
+}
+
+QTEST_MAIN(tst_StageView)
+#include "tst_StageView.moc"

@@ -1,0 +1,168 @@
+#include "clsDisplay.h"
+#include "frmMain.h"
+#include "StageView.h"
+#include "TestSettings.h"
+#include "WorkspaceDocument.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <QUndoStack>
+
+// The stage as part of the window: shown on demand, remembered, and a second way to select
+// and place objects.
+class tst_StageDock : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
+    void init() { QSettings().clear(); }
+    void hiddenAtFirstStartThenRemembered();
+    void clickSelectsDragMovesUndoably();
+};
+
+namespace {
+
+std::unique_ptr<clsDisplay> rect(const QString& name, int x, int y)
+{
+    auto object = std::make_unique<clsDisplay>();
+    object->init();
+    object->setVarName(name);
+    object->setDObjType(clsDisplay::Rect);
+    object->setX(x);
+    object->setY(y);
+    object->setColour(0x0000FF);
+    return object;
+}
+
+void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, held, {});
+    QApplication::sendEvent(target, &event);
+}
+
+} // namespace
+
+void tst_StageDock::hiddenAtFirstStartThenRemembered()
+{
+    QRect designedTree;
+    {
+        frmMain window;
+        window.addObject(rect(QStringLiteral("offscreen"), 300, 10));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* toggle = window.findChild<QAction*>(QStringLiteral("stageToggle"));
+        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+        QVERIFY(toggle && dock);
+        QCOMPARE(window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->actions().last(), toggle);
+        QCOMPARE(toggle->shortcut(), QKeySequence(Qt::Key_F2));
+        QVERIFY(dock->isHidden());
+        QVERIFY(!toggle->isChecked());
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
+        auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+        designedTree = tree->geometry();
+        const int designedCode = code->width();
+
+        toggle->trigger();
+        QTRY_VERIFY(dock->isVisible());
+        // The window made room: the panes keep their sizes, and the code pane ends before the dock.
+        QTRY_COMPARE(tree->geometry(), designedTree);
+        QCOMPARE(code->width(), designedCode);
+        QVERIFY(code->geometry().right() < window.centralWidget()->width());
+        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblOutside"))->text(),
+                 QStringLiteral("1 object lies outside the screen"));
+
+        auto* screens = window.findChild<QComboBox*>(QStringLiteral("cboScreen"));
+        screens->setCurrentIndex(6);
+        emit screens->activated(6);
+        window.findChild<QToolButton*>(QStringLiteral("cmdLandscape"))->click();
+    }
+    {
+        frmMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+        QVERIFY(dock->isVisible());
+        QVERIFY(window.findChild<QAction*>(QStringLiteral("stageToggle"))->isChecked());
+        QCOMPARE(window.findChild<StageView*>(QStringLiteral("stage"))->screen(), StageScreen(6, true));
+        QTRY_COMPARE(window.findChild<QTreeWidget*>(QStringLiteral("tv1"))->geometry(), designedTree);
+        dock->close(); // its own close button hides it for good, too
+    }
+    frmMain window;
+    QVERIFY(window.findChild<QDockWidget*>(QStringLiteral("stageDock"))->isHidden());
+}
+
+void tst_StageDock::clickSelectsDragMovesUndoably()
+{
+    frmMain window;
+    window.addObject(rect(QStringLiteral("hero"), 10, 10));
+    window.addObject(rect(QStringLiteral("panel"), 200, 300));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    auto* stage = window.findChild<StageView*>(QStringLiteral("stage"));
+    QTRY_VERIFY(stage->isVisible() && stage->viewport()->width() > 100);
+    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
+    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+    auto* remove = window.findChild<QAction*>(QStringLiteral("delete"));
+    auto* document = window.findChild<WorkspaceDocument*>();
+    QVERIFY(document);
+    const auto heroNow = [&] { return static_cast<const clsDisplay*>(document->objects().at(1)); };
+    const QString before = heroNow()->codeSnippet().value();
+
+    // Selecting in the tree outlines on the stage.
+    tree->setCurrentItem(
+        tree->findItems(QStringLiteral("panel"), Qt::MatchExactly | Qt::MatchRecursive).first());
+    QCOMPARE(stage->selectedPosition(), 2);
+
+    // A click on the stage selects as a click on the node does.
+    QWidget* viewport = stage->viewport();
+    const QPointF grab = stage->mapFromContent(QPointF(30, 30));
+    mouse(viewport, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    mouse(viewport, QEvent::MouseButtonRelease, grab, Qt::LeftButton, {});
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
+    QVERIFY(remove->isEnabled());
+    QCOMPARE(code->text(), before);
+
+    // One drag, one step.
+    const int steps = document->undoStack()->count();
+    const QPointF drop = stage->mapFromContent(QPointF(80, 60));
+    mouse(viewport, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    mouse(viewport, QEvent::MouseMove, (grab + drop) / 2, Qt::NoButton, Qt::LeftButton);
+    mouse(viewport, QEvent::MouseMove, drop, Qt::NoButton, Qt::LeftButton);
+    mouse(viewport, QEvent::MouseButtonRelease, drop, Qt::LeftButton, {});
+    QCOMPARE(document->undoStack()->count(), steps + 1);
+    QCOMPARE(document->undoStack()->undoText(), QStringLiteral("Move hero"));
+    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(60, 40));
+    QVERIFY(code->text().contains(QStringLiteral("hero = display.newRect( 60, 40, 100, 100) ")));
+    QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
+
+    // The arrow keys nudge the selection, a step each.
+    stage->setFocus();
+    QTest::keyClick(stage, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(50, 40));
+    QCOMPARE(document->undoStack()->count(), steps + 2);
+
+    // The window's undo keys reach the document while the stage has the focus.
+    QCOMPARE(window.findChild<QAction*>(QStringLiteral("actUndo"))->text(), QStringLiteral("Undo Move hero"));
+    QTest::keySequence(stage, QKeySequence::Undo);
+    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(60, 40));
+    QTest::keySequence(stage, QKeySequence::Undo);
+    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(10, 10));
+    QCOMPARE(code->text(), before);
+    QCOMPARE(stage->selectedPosition(), 1);
+
+    // Delete, too, acts on the object selected on the stage.
+    QTest::keyClick(stage, Qt::Key_Delete);
+    QCOMPARE(document->objects().count(), 1);
+    QCOMPARE(document->objects().at(1)->varName(), QStringLiteral("panel"));
+}
+
+QTEST_MAIN(tst_StageDock)
+#include "tst_StageDock.moc"

@@ -1,5 +1,6 @@
 #include "GraphicsTarget.h"
 
+#include <QDir>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -18,11 +19,12 @@ private Q_SLOTS:
     void choiceIsKept();
 };
 
+// Every test program is isolated before main runs; this one checks that it really is.
 void tst_GraphicsTarget::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
+    QVERIFY(QStandardPaths::isTestModeEnabled());
+    const QString file = QSettings().fileName();
+    QVERIFY2(file.startsWith(QDir::tempPath()) && !file.startsWith(QDir::homePath()), qPrintable(file));
 }
 
 void tst_GraphicsTarget::init()

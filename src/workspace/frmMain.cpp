@@ -10,8 +10,9 @@
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
-#include "StageGeometry.h"
+#include "StageDock.h"
 #include "StagePane.h"
+#include "StageGeometry.h"
 #include "StageView.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
@@ -25,7 +26,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QDockWidget>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +34,6 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -80,7 +79,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectDocument();
     createMenuBar();
     createStage();
-    connectStage();
 
     // The desktop's toolbar and status bar are not as high as designed, and the menu bar
     // stands above the toolbar; the window makes up the difference so that the panes keep
@@ -92,9 +90,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
         WorkspaceLayout::clientFor(WorkspaceLayout::minimumClient(), toolbar, statusBar)));
     resize(WorkspaceLayout::toPixels(
         WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
-    // Hidden at the first start, so that the window opens as designed.
-    if (QSettings().value(QStringLiteral("stage/shown"), false).toBool())
-        setStageShown(true);
+    m_stageDock->restore();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -308,38 +304,12 @@ void frmMain::connectDocument()
 
 void frmMain::createStage()
 {
-    m_stagePane = new StagePane(this);
-    QSettings settings;
-    const int preset = StageScreen::presetIndex(settings.value(QStringLiteral("stage/screen")).toString());
-    m_stagePane->setScreen(
-        StageScreen(std::max(preset, 0), settings.value(QStringLiteral("stage/landscape"), false).toBool()));
-
-    m_stageDock = new QDockWidget(QStringLiteral("Stage"), this);
-    m_stageDock->setObjectName(QStringLiteral("stageDock"));
-    m_stageDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-    m_stageDock->setWidget(m_stagePane);
-    addDockWidget(Qt::RightDockWidgetArea, m_stageDock);
-    m_stageDock->hide();
-    // The dock's own close button hides it as the toolbar entry would.
-    m_stageDock->installEventFilter(this);
-
+    m_stageDock = new StageDock(this);
     Toolbar1->addSeparator();
-    m_stageToggle =
-        Toolbar1->addAction(QIcon(QStringLiteral(":/toolbar/stage.svg")), QStringLiteral("Stage"));
-    m_stageToggle->setObjectName(QStringLiteral("stageToggle"));
-    m_stageToggle->setCheckable(true);
-    m_stageToggle->setShortcut(QKeySequence(Qt::Key_F2));
-    m_stageToggle->setToolTip(QStringLiteral("Stage preview (%1)")
-                                  .arg(m_stageToggle->shortcut().toString(QKeySequence::NativeText)));
-    connect(m_stageToggle, &QAction::triggered, this, [this](bool shown) {
-        setStageShown(shown);
-        QSettings().setValue(QStringLiteral("stage/shown"), shown);
-    });
-}
+    Toolbar1->addAction(m_stageDock->toggleAction());
 
-void frmMain::connectStage()
-{
-    StageView* stage = m_stagePane->view();
+    StageView* stage = m_stageDock->view();
+    connect(m_stageDock, &StageDock::objectsWanted, this, &frmMain::updateStage);
     connect(m_document, &WorkspaceDocument::objectsChanged, this, &frmMain::updateStage);
     connect(tv1, &QTreeWidget::itemSelectionChanged, stage,
             [this, stage] { stage->setSelectedPosition(ObjectTree::objectPositionFor(selectedNode())); });
@@ -348,47 +318,15 @@ void frmMain::connectStage()
     connect(stage, &StageView::objectActivated, this, &frmMain::editObjectAt);
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
-    addWorkspaceShortcuts(m_stagePane);
-    m_stagePane->addAction(m_deleteButton);
-    connect(m_stagePane, &StagePane::screenChanged, this, [](const StageScreen& screen) {
-        QSettings settings;
-        settings.setValue(QStringLiteral("stage/screen"), screen.name());
-        settings.setValue(QStringLiteral("stage/landscape"), screen.isLandscape());
-    });
-}
-
-void frmMain::setStageShown(bool shown)
-{
-    m_stageToggle->setChecked(shown);
-    if (shown == !m_stageDock->isHidden())
-        return;
-    // The window grows by the stage's width, so that the tree and the code pane keep theirs.
-    const bool free = !isMaximized() && !isFullScreen() && !m_stageDock->isFloating();
-    if (shown) {
-        updateStage();
-        m_stageDock->show();
-        if (free) {
-            m_stageGrowth = m_stageDock->sizeHint().width();
-            resize(width() + m_stageGrowth, height());
-        }
-    } else {
-        m_stageDock->hide();
-        // A hidden stage is not kept up to date, so it keeps no pointers into the collection.
-        m_stagePane->view()->setObjects({});
-        if (free && m_stageGrowth > 0)
-            resize(width() - m_stageGrowth, height());
-        m_stageGrowth = 0;
-    }
+    addWorkspaceShortcuts(m_stageDock->pane());
+    m_stageDock->pane()->addAction(m_deleteButton);
 }
 
 void frmMain::updateStage()
 {
-    // A hidden stage does no work; showing it catches up.
-    if (m_stageDock->isHidden() && !m_stageToggle->isChecked())
-        return;
-    const QList<const ModelObject*> objects = m_document->objects().objects();
-    m_stagePane->view()->setObjects(objects);
-    m_stagePane->view()->setSelectedPosition(ObjectTree::objectPositionFor(selectedNode()));
+    if (m_stageDock->wantsObjects())
+        m_stageDock->showObjects(m_document->objects().objects(),
+                                 ObjectTree::objectPositionFor(selectedNode()));
 }
 
 void frmMain::stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY)
@@ -847,11 +785,6 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_stageDock && event->type() == QEvent::Close) {
-        setStageShown(false);
-        QSettings().setValue(QStringLiteral("stage/shown"), false);
-        return true;
-    }
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

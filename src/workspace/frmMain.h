@@ -9,7 +9,6 @@ class GraphicsTarget;
 class ElidedLabel;
 class QAction;
 class QComboBox;
-class QDockWidget;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -18,7 +17,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
-class StagePane;
+class StageDock;
 class WorkspaceDocument;
 class WorkspaceFiles;
 
@@ -55,8 +54,6 @@ private:
     // elsewhere (the code pane) the keys stay the widget's own.
     void addWorkspaceShortcuts(QWidget* view);
     void createStage();
-    void connectStage();
-    void setStageShown(bool shown);
     void updateStage();
     void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
 
@@ -119,9 +116,6 @@ private:
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
     QAction* actEdit = nullptr;
-    QDockWidget* m_stageDock = nullptr;
-    StagePane* m_stagePane = nullptr;
-    QAction* m_stageToggle = nullptr;
-    int m_stageGrowth = 0; // the width the window gained for the stage, given back on hiding
+    StageDock* m_stageDock = nullptr;
     bool m_rebuilding = false;
 };

@@ -682,7 +682,8 @@ void tst_frmMain::graphicsTarget()
     QWidget* box = combo->parentWidget();
     QVERIFY(box && box->parentWidget() == toolbar());
     QWidget* copy = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("copy")));
-    QWidget* stage = toolbar()->widgetForAction(toolbar()->findChild<QAction*>(QStringLiteral("stageToggle")));
+    QWidget* stage = toolbar()->widgetForAction(main->findChild<QAction*>(QStringLiteral("stageToggle")));
+    QVERIFY(stage);
     QVERIFY(box->geometry().left() > copy->geometry().right());
     QVERIFY(stage->geometry().left() > box->geometry().right());
     // It fits beside the buttons, so the toolbar is no taller for it.

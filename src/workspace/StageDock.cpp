@@ -1,0 +1,106 @@
+#include "StageDock.h"
+
+#include "StagePane.h"
+#include "StageScreen.h"
+#include "StageView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMainWindow>
+#include <QSettings>
+
+namespace {
+
+const QString shownKey = QStringLiteral("stage/shown");
+const QString screenKey = QStringLiteral("stage/screen");
+const QString landscapeKey = QStringLiteral("stage/landscape");
+
+} // namespace
+
+StageDock::StageDock(QMainWindow* window) : QDockWidget(QStringLiteral("Stage"), window), m_window(window)
+{
+    setObjectName(QStringLiteral("stageDock"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+
+    m_pane = new StagePane(this);
+    QSettings settings;
+    const int preset = StageScreen::presetIndex(settings.value(screenKey).toString());
+    m_pane->setScreen(StageScreen(std::max(preset, 0), settings.value(landscapeKey, false).toBool()));
+    setWidget(m_pane);
+    connect(m_pane, &StagePane::screenChanged, this, [](const StageScreen& screen) {
+        QSettings settings;
+        settings.setValue(screenKey, screen.name());
+        settings.setValue(landscapeKey, screen.isLandscape());
+    });
+
+    m_toggle = new QAction(QIcon(QStringLiteral(":/toolbar/stage.svg")), QStringLiteral("Stage"), this);
+    m_toggle->setObjectName(QStringLiteral("stageToggle"));
+    m_toggle->setCheckable(true);
+    m_toggle->setShortcut(QKeySequence(Qt::Key_F2));
+    m_toggle->setToolTip(
+        QStringLiteral("Stage preview (%1)").arg(m_toggle->shortcut().toString(QKeySequence::NativeText)));
+    connect(m_toggle, &QAction::triggered, this, &StageDock::setShownByUser);
+
+    window->addDockWidget(Qt::RightDockWidgetArea, this);
+    hide();
+}
+
+StageView* StageDock::view() const
+{
+    return m_pane->view();
+}
+
+void StageDock::restore()
+{
+    // Hidden at the first start, so that the window opens as designed.
+    if (QSettings().value(shownKey, false).toBool())
+        setShown(true);
+}
+
+void StageDock::setShownByUser(bool shown)
+{
+    setShown(shown);
+    QSettings().setValue(shownKey, shown);
+}
+
+void StageDock::setShown(bool shown)
+{
+    m_toggle->setChecked(shown);
+    if (shown == !isHidden())
+        return;
+    const bool free = !m_window->isMaximized() && !m_window->isFullScreen() && !isFloating();
+    if (shown) {
+        emit objectsWanted();
+        show();
+        if (free) {
+            m_growth = sizeHint().width();
+            m_window->resize(m_window->width() + m_growth, m_window->height());
+        }
+    } else {
+        hide();
+        view()->setObjects({});
+        if (free && m_growth > 0)
+            m_window->resize(m_window->width() - m_growth, m_window->height());
+        m_growth = 0;
+    }
+}
+
+bool StageDock::wantsObjects() const
+{
+    return !isHidden() || m_toggle->isChecked();
+}
+
+void StageDock::showObjects(const QList<const ModelObject*>& objects, qsizetype selected)
+{
+    if (!wantsObjects())
+        return;
+    view()->setObjects(objects);
+    view()->setSelectedPosition(selected);
+}
+
+void StageDock::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    setShownByUser(false);
+}

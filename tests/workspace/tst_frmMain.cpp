@@ -107,8 +107,7 @@ private Q_SLOTS:
     void commands();
     void copyCommands_data();
     void copyCommands();
-    void copyFollowsPane();
-    void paneScrollsWithText();
+    void copyAndScrollFollowPane();
     void noteFitsStatusBar_data();
     void noteFitsStatusBar();
     void luaCheck();
@@ -503,21 +502,37 @@ void tst_frmMain::copyCommands()
     QCOMPARE(pane(), shown);
 }
 
-void tst_frmMain::paneScrollsWithText()
+// Copy and the sideways scroll bar follow the pane's text, whoever changed it.
+void tst_frmMain::copyAndScrollFollowPane()
 {
+    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
     const auto thumb = [this] {
         code()->viewport()->repaint(); // the pane measures its lines as it paints them
         QCoreApplication::processEvents();
         const QScrollBar* bar = code()->horizontalScrollBar();
         return bar->isVisible() && bar->maximum() > 0;
     };
-    QVERIFY(!thumb()); // nothing to scroll to in an empty pane
-    apply(QStringLiteral("D ") + QString(300, QLatin1Char('w')));
+    QVERIFY(!thumb()); // nothing to scroll to or copy in an empty pane
+    QVERIFY(!copy->isEnabled());
+    const QString wide = "D " + QString(300, QLatin1Char('w'));
+    apply(wide + ";A ask");
     tree()->setCurrentItem(node(QStringLiteral("D-1"))); // its middle lies far right of the tree
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D ") + QString(300, QLatin1Char('w'))));
+    QCOMPARE(pane(), snippetOf(wide));
     QVERIFY(thumb());
+    QVERIFY(copy->isEnabled());
+
+    code()->setFocus();
+    code()->selectAll();
+    QTest::keyClick(code(), Qt::Key_Delete);
+    QVERIFY(!copy->isEnabled());
+    QTest::keyClicks(code(), QStringLiteral("x = 1"));
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x = 1"));
+
     pressToolbar(QStringLiteral("delete"));
     QCOMPARE(pane(), QString());
+    QVERIFY(!copy->isEnabled());
     QVERIFY(!thumb());
 }
 
@@ -526,7 +541,6 @@ void tst_frmMain::noteFitsStatusBar_data()
     QTest::addColumn<int>("width"); // 0 the window's first width, -1 its minimum
     QTest::newRow("first width") << 0;
     QTest::newRow("minimum width") << -1;
-    QTest::newRow("wider") << 400;
 }
 
 void tst_frmMain::noteFitsStatusBar()
@@ -551,28 +565,6 @@ void tst_frmMain::noteFitsStatusBar()
                  qPrintable(shown));
         QCOMPARE(note->toolTip(), whole);
     }
-}
-
-void tst_frmMain::copyFollowsPane()
-{
-    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
-    QVERIFY(!copy->isEnabled());
-    apply(QStringLiteral("A ask"));
-    click(QStringLiteral("A-1"));
-    QVERIFY(copy->isEnabled());
-
-    code()->setFocus();
-    code()->selectAll();
-    QTest::keyClick(code(), Qt::Key_Delete);
-    QVERIFY(!copy->isEnabled());
-    QTest::keyClicks(code(), QStringLiteral("x = 1"));
-    QVERIFY(copy->isEnabled());
-    copy->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("x = 1"));
-
-    pressToolbar(QStringLiteral("delete"));
-    QCOMPARE(pane(), QString());
-    QVERIFY(!copy->isEnabled());
 }
 
 // The causes and warnings themselves are SnippetAdvisor's; here how the window shows them.

@@ -68,11 +68,6 @@ QImage render(const std::vector<std::unique_ptr<ModelObject>>& objects, qsizetyp
     return image;
 }
 
-QColor at(const QImage& image, QPoint point)
-{
-    return image.pixelColor(point);
-}
-
 } // namespace
 
 void tst_StagePainter::pixels_data()
@@ -125,8 +120,8 @@ void tst_StagePainter::pixels()
     objects.push_back(display(qint16(kind), geometry.x(), geometry.y(), geometry.width(), geometry.height(),
                               extra, 0x0000FF));
     const QImage image = render(objects);
-    QCOMPARE(at(image, covered), colour);
-    QCOMPARE(at(image, uncovered), StagePainter::screenColour);
+    QCOMPARE(image.pixelColor(covered), colour);
+    QCOMPARE(image.pixelColor(uncovered), StagePainter::screenColour);
 }
 
 void tst_StagePainter::textStartsAtTopLeft()
@@ -183,10 +178,10 @@ void tst_StagePainter::outsideDimmedAndCounted()
     for (const QRect& r : rects) {
         const QPoint inside = r.intersected(QRect(0, 0, 320, 480)).center();
         if (r.intersects(QRect(0, 0, 320, 480)))
-            QCOMPARE(at(image, inside), QColor(255, 0, 0));
+            QCOMPARE(image.pixelColor(inside), QColor(255, 0, 0));
         const QRect beyond = r.intersected(QRect(320, 0, 80, 520)) | r.intersected(QRect(0, 480, 400, 40));
         if (!beyond.isEmpty()) {
-            const QColor dimmed = at(image, beyond.center());
+            const QColor dimmed = image.pixelColor(beyond.center());
             QVERIFY(dimmed.red() > 60 && dimmed.red() < 220);
             QCOMPARE(dimmed.green(), 0);
         }
@@ -201,11 +196,11 @@ void tst_StagePainter::selectionAndGroupMarked()
     objects.push_back(display(clsDisplay::Rect, 150, 50, 40, 40, 0, 0x0000FF));
     static_cast<clsDisplay*>(objects[0].get())->setParGroup(QStringLiteral("menuGroup"));
     const QImage image = render(objects, 2);
-    QCOMPARE(at(image, QPoint(148, 70)), StagePainter::selectionColour);
-    QCOMPARE(at(image, QPoint(48, 70)), StagePainter::screenColour);
-    QCOMPARE(at(image, QPoint(51, 51)), QColor(255, 160, 0));
-    QCOMPARE(at(image, QPoint(151, 51)), QColor(255, 0, 0));
-    QCOMPARE(at(image, QPoint(70, 70)), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(QPoint(148, 70)), StagePainter::selectionColour);
+    QCOMPARE(image.pixelColor(QPoint(48, 70)), StagePainter::screenColour);
+    QCOMPARE(image.pixelColor(QPoint(51, 51)), QColor(255, 160, 0));
+    QCOMPARE(image.pixelColor(QPoint(151, 51)), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(QPoint(70, 70)), QColor(255, 0, 0));
 }
 
 void tst_StagePainter::textFont_data()

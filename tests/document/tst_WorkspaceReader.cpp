@@ -79,22 +79,18 @@ struct RandomWorkspace
             d->setDObjType(qint16(random.bounded(clsDisplay::kindCount)));
             d->setReference(random.bounded(-1, clsDisplay::referencePointCount));
             d->setEventHandling(random.bounded(16));
-            d->setParGroup(text());
-            d->setFilename(text());
-            d->setSFontName(text());
-            d->setX(whole());
-            d->setY(whole());
-            d->setSWidth(whole());
-            d->setSHeight(whole());
-            d->setSRounding(whole());
-            d->setColour(whole());
+            for (auto set : {&clsDisplay::setParGroup, &clsDisplay::setFilename, &clsDisplay::setSFontName})
+                (d.get()->*set)(text());
+            for (auto set : {&clsDisplay::setX, &clsDisplay::setY, &clsDisplay::setSWidth,
+                             &clsDisplay::setSHeight, &clsDisplay::setSRounding, &clsDisplay::setColour})
+                (d.get()->*set)(whole());
             made = std::move(d);
         } else if (kind == 1) {
             auto t = std::make_unique<clsTransition>();
-            t->setDuration(whole());
-            t->setDelay(whole());
-            t->setOnStart(text());
-            t->setOnComplete(text());
+            for (auto set : {&clsTransition::setDuration, &clsTransition::setDelay})
+                (t.get()->*set)(whole());
+            for (auto set : {&clsTransition::setOnStart, &clsTransition::setOnComplete})
+                (t.get()->*set)(text());
             t->setTransitionDirection(qint16(random.bounded(2)));
             for (int n = random.bounded(5); n > 0; --n) {
                 if (const QString key = text(); !t->properties().containsKey(key))

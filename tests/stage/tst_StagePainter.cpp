@@ -19,9 +19,7 @@ private Q_SLOTS:
     void textStartsAtTopLeft();
     void outsideDimmedAndCounted_data();
     void outsideDimmedAndCounted();
-    void selectionOutlined();
-    void groupedMarked_data();
-    void groupedMarked();
+    void selectionAndGroupMarked();
     void textFont_data();
     void textFont();
     void ghost_data();
@@ -70,11 +68,6 @@ QImage render(const std::vector<std::unique_ptr<ModelObject>>& objects, qsizetyp
     return image;
 }
 
-QColor at(const QImage& image, QPoint point)
-{
-    return image.pixelColor(point);
-}
-
 } // namespace
 
 void tst_StagePainter::pixels_data()
@@ -87,39 +80,32 @@ void tst_StagePainter::pixels_data()
     QTest::addColumn<QPoint>("uncovered");
 
     const QColor red(255, 0, 0);
-    const QColor placeholder = StagePainter::placeholderColour;
-    QTest::newRow("rect from its top-left")
-        << int(clsDisplay::Rect) << QRect(10, 10, 100, 100) << 0 << QPoint(60, 60) << red << QPoint(5, 5);
-    QTest::newRow("rect's far edge is exclusive") << int(clsDisplay::Rect) << QRect(10, 10, 100, 100) << 0
-                                                  << QPoint(109, 109) << red << QPoint(110, 60);
-    QTest::newRow("rect with negative size spans back")
-        << int(clsDisplay::Rect) << QRect(110, 110, -100, -100) << 0 << QPoint(60, 60) << red
-        << QPoint(115, 115);
-    QTest::newRow("rect reaching the end of the range")
-        << int(clsDisplay::Rect) << QRect(100, 100, std::numeric_limits<int>::max() - 100, 50) << 0
-        << QPoint(310, 120) << red << QPoint(99, 120);
-    QTest::newRow("rounded rect leaves its corners")
-        << int(clsDisplay::RoundedRect) << QRect(10, 10, 100, 100) << 30 << QPoint(60, 12) << red
-        << QPoint(13, 13);
-    QTest::newRow("circle around its centre") << int(clsDisplay::Circle) << QRect(160, 240, 30, 0) << 0
-                                              << QPoint(160, 240) << red << QPoint(137, 217);
-    QTest::newRow("circle's radius reaches") << int(clsDisplay::Circle) << QRect(160, 240, 30, 0) << 0
-                                             << QPoint(187, 240) << red << QPoint(193, 240);
-    QTest::newRow("image rect by its top-left")
-        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 50) << int(clsDisplay::TopLeft)
-        << QPoint(135, 135) << placeholder << QPoint(85, 85);
-    QTest::newRow("image rect by its bottom-right")
-        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 50) << int(clsDisplay::BottomRight)
-        << QPoint(65, 65) << placeholder << QPoint(115, 115);
-    QTest::newRow("image rect by its centre")
-        << int(clsDisplay::ImageRect) << QRect(100, 100, 50, 40) << int(clsDisplay::Center) << QPoint(77, 84)
-        << placeholder << QPoint(127, 124);
-    QTest::newRow("image without a reference point from x, y")
-        << int(clsDisplay::Image) << QRect(100, 100, 0, 0) << -1 << QPoint(110, 110) << placeholder
-        << QPoint(95, 95);
-    QTest::newRow("image, fixed size, by its bottom-centre")
-        << int(clsDisplay::Image) << QRect(100, 100, 0, 0) << int(clsDisplay::BottomCenter)
-        << QPoint(100 - 24, 100 - 10) << placeholder << QPoint(100 - 40, 100 - 10);
+    const QColor image = StagePainter::placeholderColour;
+    const auto row = [](const char* name, qint16 kind, QRect geometry, int extra, QPoint covered,
+                        QColor colour, QPoint uncovered) {
+        QTest::newRow(name) << int(kind) << geometry << extra << covered << colour << uncovered;
+    };
+    const QRect square(10, 10, 100, 100);
+    // clang-format off
+    row("rect from its top-left", clsDisplay::Rect, square, 0, {60, 60}, red, {5, 5});
+    row("rect's far edge is exclusive", clsDisplay::Rect, square, 0, {109, 109}, red, {110, 60});
+    row("rect with negative size spans back", clsDisplay::Rect, {110, 110, -100, -100}, 0, {60, 60}, red, {115, 115});
+    row("rect reaching the end of the range", clsDisplay::Rect,
+        {100, 100, std::numeric_limits<int>::max() - 100, 50}, 0, {310, 120}, red, {99, 120});
+    row("rounded rect leaves its corners", clsDisplay::RoundedRect, square, 30, {60, 12}, red, {13, 13});
+    row("circle around its centre", clsDisplay::Circle, {160, 240, 30, 0}, 0, {160, 240}, red, {137, 217});
+    row("circle's radius reaches", clsDisplay::Circle, {160, 240, 30, 0}, 0, {187, 240}, red, {193, 240});
+    row("image rect by its top-left", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::TopLeft,
+        {135, 135}, image, {85, 85});
+    row("image rect by its bottom-right", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::BottomRight,
+        {65, 65}, image, {115, 115});
+    row("image rect by its centre", clsDisplay::ImageRect, {100, 100, 50, 40}, clsDisplay::Center,
+        {77, 84}, image, {127, 124});
+    row("image without a reference point from x, y", clsDisplay::Image, {100, 100, 0, 0}, -1,
+        {110, 110}, image, {95, 95});
+    row("image, fixed size, by its bottom-centre", clsDisplay::Image, {100, 100, 0, 0}, clsDisplay::BottomCenter,
+        {100 - 24, 100 - 10}, image, {100 - 40, 100 - 10});
+    // clang-format on
 }
 
 void tst_StagePainter::pixels()
@@ -134,8 +120,8 @@ void tst_StagePainter::pixels()
     objects.push_back(display(qint16(kind), geometry.x(), geometry.y(), geometry.width(), geometry.height(),
                               extra, 0x0000FF));
     const QImage image = render(objects);
-    QCOMPARE(at(image, covered), colour);
-    QCOMPARE(at(image, uncovered), StagePainter::screenColour);
+    QCOMPARE(image.pixelColor(covered), colour);
+    QCOMPARE(image.pixelColor(uncovered), StagePainter::screenColour);
 }
 
 void tst_StagePainter::textStartsAtTopLeft()
@@ -192,45 +178,29 @@ void tst_StagePainter::outsideDimmedAndCounted()
     for (const QRect& r : rects) {
         const QPoint inside = r.intersected(QRect(0, 0, 320, 480)).center();
         if (r.intersects(QRect(0, 0, 320, 480)))
-            QCOMPARE(at(image, inside), QColor(255, 0, 0));
+            QCOMPARE(image.pixelColor(inside), QColor(255, 0, 0));
         const QRect beyond = r.intersected(QRect(320, 0, 80, 520)) | r.intersected(QRect(0, 480, 400, 40));
         if (!beyond.isEmpty()) {
-            const QColor dimmed = at(image, beyond.center());
+            const QColor dimmed = image.pixelColor(beyond.center());
             QVERIFY(dimmed.red() > 60 && dimmed.red() < 220);
             QCOMPARE(dimmed.green(), 0);
         }
     }
 }
 
-void tst_StagePainter::selectionOutlined()
+// The selection gets an outline, an object in a group a flagged corner; both stay at their own x, y.
+void tst_StagePainter::selectionAndGroupMarked()
 {
     std::vector<std::unique_ptr<ModelObject>> objects;
-    objects.push_back(display(clsDisplay::Rect, 50, 50, 40, 40));
-    objects.push_back(display(clsDisplay::Rect, 150, 50, 40, 40));
+    objects.push_back(display(clsDisplay::Rect, 50, 50, 40, 40, 0, 0x0000FF));
+    objects.push_back(display(clsDisplay::Rect, 150, 50, 40, 40, 0, 0x0000FF));
+    static_cast<clsDisplay*>(objects[0].get())->setParGroup(QStringLiteral("menuGroup"));
     const QImage image = render(objects, 2);
-    QCOMPARE(at(image, QPoint(148, 70)), StagePainter::selectionColour);
-    QCOMPARE(at(image, QPoint(48, 70)), StagePainter::screenColour);
-}
-
-void tst_StagePainter::groupedMarked_data()
-{
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QColor>("corner");
-    QTest::newRow("in a group: flagged") << QStringLiteral("menuGroup") << QColor(255, 160, 0);
-    QTest::newRow("no group: plain") << QString() << QColor(255, 0, 0);
-}
-
-void tst_StagePainter::groupedMarked()
-{
-    QFETCH(QString, group);
-    QFETCH(QColor, corner);
-    std::vector<std::unique_ptr<ModelObject>> objects;
-    auto object = display(clsDisplay::Rect, 50, 50, 40, 40, 0, 0x0000FF);
-    object->setParGroup(group);
-    objects.push_back(std::move(object));
-    const QImage image = render(objects);
-    QCOMPARE(at(image, QPoint(51, 51)), corner);
-    QCOMPARE(at(image, QPoint(70, 70)), QColor(255, 0, 0)); // drawn at its own x, y either way
+    QCOMPARE(image.pixelColor(QPoint(148, 70)), StagePainter::selectionColour);
+    QCOMPARE(image.pixelColor(QPoint(48, 70)), StagePainter::screenColour);
+    QCOMPARE(image.pixelColor(QPoint(51, 51)), QColor(255, 160, 0));
+    QCOMPARE(image.pixelColor(QPoint(151, 51)), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(QPoint(70, 70)), QColor(255, 0, 0));
 }
 
 void tst_StagePainter::textFont_data()

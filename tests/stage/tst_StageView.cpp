@@ -18,9 +18,7 @@ private Q_SLOTS:
     void arrowsNudge();
 
 private:
-    void press(QPointF content, Qt::MouseButton button = Qt::LeftButton);
-    void moveTo(QPointF content);
-    void release(QPointF content);
+    void mouse(QEvent::Type type, QPointF content); // the left button, at a point of the content
     QPointF pixel(QPointF content) const { return m_view->mapFromContent(content); }
 
     std::vector<std::unique_ptr<ModelObject>> m_objects;
@@ -65,21 +63,14 @@ void tst_StageView::cleanup()
     m_view = nullptr;
 }
 
-void tst_StageView::press(QPointF content, Qt::MouseButton button)
+void tst_StageView::mouse(QEvent::Type type, QPointF content)
 {
-    QTest::mousePress(m_view->viewport(), button, {}, pixel(content).toPoint());
-}
-
-void tst_StageView::moveTo(QPointF content)
-{
-    QMouseEvent move(QEvent::MouseMove, pixel(content), m_view->viewport()->mapToGlobal(pixel(content)),
-                     Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(m_view->viewport(), &move);
-}
-
-void tst_StageView::release(QPointF content)
-{
-    QTest::mouseRelease(m_view->viewport(), Qt::LeftButton, {}, pixel(content).toPoint());
+    const QPointF at = pixel(content);
+    const bool held = type != QEvent::MouseButtonRelease;
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, m_view->viewport()->mapToGlobal(at), button,
+                      held ? Qt::LeftButton : Qt::NoButton, {});
+    QApplication::sendEvent(m_view->viewport(), &event);
 }
 
 void tst_StageView::clickSelectsTopmost_data()
@@ -99,8 +90,8 @@ void tst_StageView::clickSelectsTopmost()
     QFETCH(qsizetype, selected);
     QSignalSpy clicked(m_view, &StageView::objectClicked);
     QSignalSpy activated(m_view, &StageView::objectActivated);
-    press(at);
-    release(at);
+    mouse(QEvent::MouseButtonPress, at);
+    mouse(QEvent::MouseButtonRelease, at);
     QCOMPARE(clicked.count(), selected ? 1 : 0);
     if (selected)
         QCOMPARE(clicked.first().first().value<qsizetype>(), selected);
@@ -139,11 +130,11 @@ void tst_StageView::dragRequestsWholeNumberMove()
     QFETCH(qsizetype, position);
     QFETCH(QPoint, newXY);
     QSignalSpy moved(m_view, &StageView::moveRequested);
-    press(from);
-    moveTo(from + QPointF(25, 25)); // a detour, so that even a drag back home is a drag
-    moveTo(to);
+    mouse(QEvent::MouseButtonPress, from);
+    mouse(QEvent::MouseMove, from + QPointF(25, 25)); // a detour, so that even a drag back home is a drag
+    mouse(QEvent::MouseMove, to);
     QCOMPARE(moved.count(), 0); // nothing is stored before the release
-    release(to);
+    mouse(QEvent::MouseButtonRelease, to);
     QCOMPARE(moved.count(), position ? 1 : 0);
     if (!position)
         return;

@@ -3,15 +3,14 @@
 #include "clsTransition.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
+#include "TestSettings.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceWriter.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <QUndoStack>
@@ -26,7 +25,7 @@ class tst_WorkspaceFiles : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { useTestSettings(); }
     void init();
     void cleanup();
     void asksBeforeDropping_data();
@@ -42,7 +41,6 @@ private:
     std::unique_ptr<ModelObject> display(const QString& name) const;
     QByteArray bytes(const QString& name) const;
 
-    QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_window;
     WorkspaceDocument* m_document = nullptr;
@@ -65,18 +63,6 @@ QByteArray tst_WorkspaceFiles::bytes(const QString& name) const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void tst_WorkspaceFiles::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    // Test runs in parallel must not share one settings file either.
-    QVERIFY(m_settingsDir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
-    MessageBox::setRecording(true);
-}
-
 void tst_WorkspaceFiles::init()
 {
     QSettings().clear();
@@ -91,7 +77,11 @@ void tst_WorkspaceFiles::init()
 void tst_WorkspaceFiles::cleanup()
 {
     QCOMPARE(MessageBox::pendingAnswers(), 0);
-    QCOMPARE(fileDialog()->pendingFileNames(), 0);
+    // Names a failed row left queued would answer the next row's dialogs.
+    const qsizetype unused = fileDialog()->pendingFileNames();
+    while (fileDialog()->pendingFileNames() > 0)
+        fileDialog()->getOpenFileName(nullptr, {}, {}, {});
+    QCOMPARE(unused, 0);
     m_window.reset();
 }
 

@@ -15,9 +15,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTextDocumentFragment>
 #include <QToolBar>
@@ -107,15 +107,12 @@ private Q_SLOTS:
     void commands();
     void copyCommands_data();
     void copyCommands();
-    void copyFollowsPane();
-    void paneScrollsWithText();
+    void copyAndScrollFollowPane();
     void noteFitsStatusBar_data();
     void noteFitsStatusBar();
     void luaCheck();
-    void objectWithoutSnippet();
     void keyboardNavigation();
     void graphicsTarget();
-    void targetPersists();
     void tabOrder();
 
 private:
@@ -319,7 +316,7 @@ void tst_frmMain::deleteWithoutObjectNodeRemovesNothing()
     QVERIFY(deleteButton()->isEnabled());
     pressToolbar(QStringLiteral("delete"));
     QCOMPARE(describe(tree()).size(), 6);
-    QCOMPARE(pane(), snippetOf(QStringLiteral("T fade")));
+    QCOMPARE(pane(), snippetOf("T fade"));
     QVERIFY(!deleteButton()->isEnabled());
 }
 
@@ -395,26 +392,20 @@ void tst_frmMain::commands_data()
     QTest::addColumn<QString>("entry"); // the context menu's entry, when no keys
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<bool>("rebuilds"); // nothing selected, delete disabled
-    QTest::newRow("Ctrl+1") << QKeySequence(Qt::CTRL | Qt::Key_1) << true << ""
-                            << "frmDisplay" << true;
-    QTest::newRow("Ctrl+2") << QKeySequence(Qt::CTRL | Qt::Key_2) << false << ""
-                            << "frmAlert" << true;
-    QTest::newRow("Ctrl+3") << QKeySequence(Qt::CTRL | Qt::Key_3) << true << ""
-                            << "frmTrans" << true;
-    QTest::newRow("F1") << QKeySequence(Qt::Key_F1) << false << ""
-                        << "frmAbout" << true;
-    QTest::newRow("Del in tree deletes") << QKeySequence(Qt::Key_Delete) << true << ""
-                                         << "" << true;
-    QTest::newRow("Del in pane") << QKeySequence(Qt::Key_Delete) << false << ""
-                                 << "" << false;
-    QTest::newRow("menu display") << QKeySequence() << true << "mnuDisp"
-                                  << "frmDisplay" << true;
-    QTest::newRow("menu alert") << QKeySequence() << true << "mnuAlert"
-                                << "frmAlert" << true;
-    QTest::newRow("menu trans") << QKeySequence() << true << "mnuTrans"
-                                << "frmTrans" << true;
-    QTest::newRow("menu about") << QKeySequence() << true << "mnuAbout"
-                                << "frmAbout" << false;
+    const auto row = [](const char* name, QKeySequence keys, bool inTree, const char* entry,
+                        const char* dialog, bool rebuilds) {
+        QTest::newRow(name) << keys << inTree << entry << dialog << rebuilds;
+    };
+    row("Ctrl+1", QKeySequence(Qt::CTRL | Qt::Key_1), true, "", "frmDisplay", true);
+    row("Ctrl+2", QKeySequence(Qt::CTRL | Qt::Key_2), false, "", "frmAlert", true);
+    row("Ctrl+3", QKeySequence(Qt::CTRL | Qt::Key_3), true, "", "frmTrans", true);
+    row("F1", QKeySequence(Qt::Key_F1), false, "", "frmAbout", true);
+    row("Del in tree deletes", QKeySequence(Qt::Key_Delete), true, "", "", true);
+    row("Del in pane", QKeySequence(Qt::Key_Delete), false, "", "", false);
+    row("menu display", {}, true, "mnuDisp", "frmDisplay", true);
+    row("menu alert", {}, true, "mnuAlert", "frmAlert", true);
+    row("menu trans", {}, true, "mnuTrans", "frmTrans", true);
+    row("menu about", {}, true, "mnuAbout", "frmAbout", false);
 }
 
 void tst_frmMain::commands()
@@ -451,7 +442,7 @@ void tst_frmMain::commands()
     QCOMPARE(tree()->selectedItems().isEmpty(), rebuilds);
     QCOMPARE(deleteButton()->isEnabled(), !rebuilds);
     if (!dialog.isEmpty())
-        QCOMPARE(pane(), snippetOf(QStringLiteral("D hero")));
+        QCOMPARE(pane(), snippetOf("D hero"));
 }
 
 void tst_frmMain::copyCommands_data()
@@ -460,15 +451,15 @@ void tst_frmMain::copyCommands_data()
     QTest::addColumn<QString>("command"); // a toolbar key, a menu entry, or "keys" for Ctrl+Shift+C
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("note");
-    const QString hero = snippetOf(QStringLiteral("D hero"));
+    const QString hero = snippetOf("D hero");
+    const QString copied = QStringLiteral("Snippet copied");
     QTest::newRow("copy button") << "D hero;T fade"
-                                 << "copy" << hero << "Snippet copied";
+                                 << "copy" << hero << copied;
     QTest::newRow("copy keys") << "D hero;T fade"
-                               << "keys" << hero << "Snippet copied";
+                               << "keys" << hero << copied;
     QTest::newRow("copy all") << "D hero;I pic;T fade;A ask"
                               << "mnuCopyAll"
-                              << hero + "\r\n" + snippetOf(QStringLiteral("T fade")) + "\r\n" +
-                                     snippetOf(QStringLiteral("A ask"))
+                              << hero + "\r\n" + snippetOf("T fade") + "\r\n" + snippetOf("A ask")
                               << "Copied 3 snippets; 1 object has no snippet and was skipped";
     QTest::newRow("copy all, one") << "D hero"
                                    << "mnuCopyAll" << hero << "Copied 1 snippet";
@@ -511,66 +502,23 @@ void tst_frmMain::copyCommands()
     QCOMPARE(pane(), shown);
 }
 
-void tst_frmMain::paneScrollsWithText()
+// Copy and the sideways scroll bar follow the pane's text, whoever changed it.
+void tst_frmMain::copyAndScrollFollowPane()
 {
+    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
     const auto thumb = [this] {
         code()->viewport()->repaint(); // the pane measures its lines as it paints them
         QCoreApplication::processEvents();
         const QScrollBar* bar = code()->horizontalScrollBar();
         return bar->isVisible() && bar->maximum() > 0;
     };
-    QVERIFY(!thumb()); // nothing to scroll to in an empty pane
-    apply(QStringLiteral("D ") + QString(300, QLatin1Char('w')));
-    tree()->setCurrentItem(node(QStringLiteral("D-1"))); // its middle lies far right of the tree
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D ") + QString(300, QLatin1Char('w'))));
-    QVERIFY(thumb());
-    pressToolbar(QStringLiteral("delete"));
-    QCOMPARE(pane(), QString());
-    QVERIFY(!thumb());
-}
-
-void tst_frmMain::noteFitsStatusBar_data()
-{
-    QTest::addColumn<int>("width"); // 0 the window's first width, -1 its minimum
-    QTest::newRow("first width") << 0;
-    QTest::newRow("minimum width") << -1;
-    QTest::newRow("wider") << 400;
-}
-
-void tst_frmMain::noteFitsStatusBar()
-{
-    QFETCH(int, width);
-    main->resize(width < 0 ? main->minimumWidth() : main->width() + width, main->height());
-    apply(QStringLiteral("D hero;I pic;T fade;A ask"));
-    menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
-    QCoreApplication::processEvents();
-    const QString whole = QStringLiteral("Copied 3 snippets; 1 object has no snippet and was skipped");
-    QLabel* note = label(QStringLiteral("lblNote"));
-    QCOMPARE(note->text(), whole);
-    QVERIFY(note->isVisible());
-    // The status bar may be wider than the window; what lies past the window's edge is cut off.
-    QVERIFY2(note->mapTo(main.get(), QPoint(note->width(), 0)).x() <= main->width(),
-             qPrintable(QStringLiteral("%1 + %2 > %3")
-                            .arg(note->mapTo(main.get(), QPoint()).x())
-                            .arg(note->width())
-                            .arg(main->width())));
-    // What is painted: the text itself unless the label paints a shorter one.
-    const QVariant painted = note->property("shownText");
-    const QString shown = painted.isValid() ? painted.toString() : note->text();
-    QVERIFY2(note->fontMetrics().horizontalAdvance(shown) <= note->contentsRect().width(), qPrintable(shown));
-    if (shown != whole) {
-        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 1 && whole.startsWith(shown.chopped(1)),
-                 qPrintable(shown));
-        QCOMPARE(note->toolTip(), whole);
-    }
-}
-
-void tst_frmMain::copyFollowsPane()
-{
-    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
+    QVERIFY(!thumb()); // nothing to scroll to or copy in an empty pane
     QVERIFY(!copy->isEnabled());
-    apply(QStringLiteral("A ask"));
-    click(QStringLiteral("A-1"));
+    const QString wide = "D " + QString(300, QLatin1Char('w'));
+    apply(wide + ";A ask");
+    tree()->setCurrentItem(node(QStringLiteral("D-1"))); // its middle lies far right of the tree
+    QCOMPARE(pane(), snippetOf(wide));
+    QVERIFY(thumb());
     QVERIFY(copy->isEnabled());
 
     code()->setFocus();
@@ -585,19 +533,55 @@ void tst_frmMain::copyFollowsPane()
     pressToolbar(QStringLiteral("delete"));
     QCOMPARE(pane(), QString());
     QVERIFY(!copy->isEnabled());
+    QVERIFY(!thumb());
+}
+
+void tst_frmMain::noteFitsStatusBar_data()
+{
+    QTest::addColumn<int>("width"); // 0 the window's first width, -1 its minimum
+    QTest::newRow("first width") << 0;
+    QTest::newRow("minimum width") << -1;
+}
+
+void tst_frmMain::noteFitsStatusBar()
+{
+    QFETCH(int, width);
+    main->resize(width < 0 ? main->minimumWidth() : main->width() + width, main->height());
+    apply(QStringLiteral("D hero;I pic;T fade;A ask"));
+    menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
+    QCoreApplication::processEvents();
+    const QString whole = QStringLiteral("Copied 3 snippets; 1 object has no snippet and was skipped");
+    QLabel* note = label(QStringLiteral("lblNote"));
+    QCOMPARE(note->text(), whole);
+    QVERIFY(note->isVisible());
+    // The status bar may be wider than the window; what lies past the window's edge is cut off.
+    QVERIFY(note->mapTo(main.get(), QPoint(note->width(), 0)).x() <= main->width());
+    // What is painted: the text itself unless the label paints a shorter one.
+    const QVariant painted = note->property("shownText");
+    const QString shown = painted.isValid() ? painted.toString() : note->text();
+    QVERIFY2(note->fontMetrics().horizontalAdvance(shown) <= note->contentsRect().width(), qPrintable(shown));
+    if (shown != whole) {
+        QVERIFY2(shown.endsWith(QChar(0x2026)) && shown.size() > 1 && whole.startsWith(shown.chopped(1)),
+                 qPrintable(shown));
+        QCOMPARE(note->toolTip(), whole);
+    }
 }
 
 // The causes and warnings themselves are SnippetAdvisor's; here how the window shows them.
 void tst_frmMain::luaCheck()
 {
-    apply(QStringLiteral("D end;D hero;D hero;A ask"));
+    apply(QStringLiteral("D end;D hero;D hero;A ask;I pic"));
     const QRect clean = code()->geometry();
     const auto text = [this] { return QTextDocumentFragment::fromHtml(checkLine()->text()).toPlainText(); };
+    const auto below = [&] {
+        QVERIFY(checkLine()->isVisible());
+        QCOMPARE(checkLine()->geometry().left(), clean.left());
+        QVERIFY(checkLine()->geometry().top() > code()->geometry().bottom());
+    };
+    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
     click(QStringLiteral("D-1"));
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D end"))); // the check leaves the text alone
-    QVERIFY(checkLine()->isVisible());
-    QCOMPARE(checkLine()->geometry().left(), clean.left());
-    QVERIFY(checkLine()->geometry().top() > code()->geometry().bottom());
+    QCOMPARE(pane(), snippetOf("D end")); // the check leaves the text alone
+    below();
     QVERIFY2(
         text().startsWith(QStringLiteral("Lua cannot compile this snippet: line 2: ")) &&
             text().contains(QStringLiteral("  Hint: The variable name \u201Cend\u201D is a Lua keyword")),
@@ -611,7 +595,14 @@ void tst_frmMain::luaCheck()
     QCOMPARE(markedLines(), QList<int>());
     QCOMPARE(checkLine()->property("severity").toString(), QStringLiteral("warning"));
 
+    click(QStringLiteral("D-5"));
+    QCOMPARE(pane(), QString());
+    QVERIFY(!copy->isEnabled());
+    below();
+    QCOMPARE(text(), QStringLiteral("No Lua for this object: an image needs a reference point"));
+
     click(QStringLiteral("A-4"));
+    QVERIFY(copy->isEnabled());
     QVERIFY(checkLine()->isHidden());
     QCOMPARE(code()->geometry(), clean);
 
@@ -619,27 +610,6 @@ void tst_frmMain::luaCheck()
     pressToolbar(QStringLiteral("delete"));
     QVERIFY(checkLine()->isHidden());
     QCOMPARE(markedLines(), QList<int>());
-    QCOMPARE(code()->geometry(), clean);
-}
-
-void tst_frmMain::objectWithoutSnippet()
-{
-    QAction* copy = toolbar()->findChild<QAction*>(QStringLiteral("copy"));
-    const auto text = [this] { return QTextDocumentFragment::fromHtml(checkLine()->text()).toPlainText(); };
-    apply(QStringLiteral("D hero;I pic"));
-    click(QStringLiteral("D-1"));
-    const QRect clean = code()->geometry();
-    click(QStringLiteral("D-2"));
-    QCOMPARE(pane(), QString());
-    QVERIFY(!copy->isEnabled());
-    QVERIFY(checkLine()->isVisible());
-    QCOMPARE(text(), QStringLiteral("No Lua for this object: an image needs a reference point"));
-    QVERIFY(checkLine()->geometry().top() > code()->geometry().bottom());
-
-    click(QStringLiteral("D-1"));
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D hero")));
-    QVERIFY(copy->isEnabled());
-    QVERIFY(checkLine()->isHidden());
     QCOMPARE(code()->geometry(), clean);
 }
 
@@ -697,38 +667,32 @@ void tst_frmMain::graphicsTarget()
 
     apply(QStringLiteral("D end;A ask"));
     click(QStringLiteral("D-1"));
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D end")));
+    QCOMPARE(pane(), snippetOf("D end"));
     combo->setCurrentIndex(1);
     QCOMPARE(main->currentApi(), GraphicsApi::V2);
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2));
+    QCOMPARE(pane(), snippetOf("D end", GraphicsApi::V2));
     // The check ran again on the new text: its marker survives the new text.
     QVERIFY(checkLine()->isVisible());
     QCOMPARE(markedLines(), QList<int>{2});
 
     pressToolbar(QStringLiteral("copy"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2));
+    QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf("D end", GraphicsApi::V2));
     menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf(QStringLiteral("D end"), GraphicsApi::V2) +
-                                                       "\r\n" + snippetOf(QStringLiteral("A ask")));
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask"));
 
     combo->setCurrentIndex(0);
-    QCOMPARE(pane(), snippetOf(QStringLiteral("D end")));
+    QCOMPARE(pane(), snippetOf("D end"));
     menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
-    QVERIFY(QGuiApplication::clipboard()->text().startsWith(snippetOf(QStringLiteral("D end"))));
-}
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(snippetOf("D end")));
 
-void tst_frmMain::targetPersists()
-{
-    target(*main)->setCurrentIndex(1);
-    {
-        frmMain second;
-        QCOMPARE(target(second)->currentIndex(), 1);
-        QCOMPARE(second.currentApi(), GraphicsApi::V2);
-        target(second)->setCurrentIndex(0);
+    // The choice outlives the window, whichever way it went last.
+    for (int index : {1, 0}) {
+        combo->setCurrentIndex(index);
+        frmMain next;
+        QCOMPARE(target(next)->currentIndex(), index);
+        QCOMPARE(next.currentApi(), index ? GraphicsApi::V2 : GraphicsApi::V1);
     }
-    frmMain third;
-    QCOMPARE(target(third)->currentIndex(), 0);
-    QCOMPARE(third.currentApi(), GraphicsApi::V1);
 }
 
 // Controls other commands add to the window may follow the two panes.

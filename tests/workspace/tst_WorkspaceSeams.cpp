@@ -1,0 +1,53 @@
+#include "clsDisplay.h"
+#include "frmMain.h"
+#include "TestSettings.h"
+
+#include <Qsci/qsciscintilla.h>
+
+#include <QDockWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+// Where the features of the window meet: the stage beside the panes, files and history.
+class tst_WorkspaceSeams : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useTestSettings(); }
+    void init() { QSettings().clear(); }
+    void stageNeverCoversThePanes_data();
+    void stageNeverCoversThePanes();
+};
+
+void tst_WorkspaceSeams::stageNeverCoversThePanes_data()
+{
+    QTest::addColumn<bool>("floating");
+    QTest::newRow("docked") << false;
+    QTest::newRow("floating") << true;
+}
+
+void tst_WorkspaceSeams::stageNeverCoversThePanes()
+{
+    QFETCH(bool, floating);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize designedMinimum = window.minimumSize();
+    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    QTRY_VERIFY(dock->isVisible());
+    dock->setFloating(floating);
+
+    // Shrunk as far as it goes, the window still shows the whole code pane, scroll bar included.
+    window.resize(1, 1);
+    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+
+    // Hidden again, the stage gives its room back.
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    QTRY_VERIFY(dock->isHidden());
+    QCOMPARE(window.minimumSize(), designedMinimum);
+}
+
+QTEST_MAIN(tst_WorkspaceSeams)
+#include "tst_WorkspaceSeams.moc"

@@ -4,6 +4,7 @@
 
 #include <Qsci/qsciscintilla.h>
 
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QTreeWidget>
 #include <QtTest>
@@ -17,6 +18,8 @@ private Q_SLOTS:
     void init() { QSettings().clear(); }
     void stageNeverCoversThePanes_data();
     void stageNeverCoversThePanes();
+    void noHiddenWayToDropToolbarOrStage_data();
+    void noHiddenWayToDropToolbarOrStage();
 };
 
 void tst_WorkspaceSeams::stageNeverCoversThePanes_data()
@@ -47,6 +50,34 @@ void tst_WorkspaceSeams::stageNeverCoversThePanes()
     window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
     QTRY_VERIFY(dock->isHidden());
     QCOMPARE(window.minimumSize(), designedMinimum);
+}
+
+void tst_WorkspaceSeams::noHiddenWayToDropToolbarOrStage_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("menu bar") << QStringLiteral("MenuBar1");
+    QTest::newRow("stage title") << QStringLiteral("stageDock");
+}
+
+void tst_WorkspaceSeams::noHiddenWayToDropToolbarOrStage()
+{
+    QFETCH(QString, clicked);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    auto* target = window.findChild<QWidget*>(clicked);
+    QTRY_VERIFY(target->isVisible());
+
+    // A right click offers no menu that would hide the toolbar, or the stage behind its
+    // toggle's back.
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &event);
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup)
+        popup->close();
+    QVERIFY(!popup);
 }
 
 QTEST_MAIN(tst_WorkspaceSeams)

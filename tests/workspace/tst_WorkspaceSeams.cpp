@@ -16,38 +16,33 @@ class tst_WorkspaceSeams : public QObject
 private Q_SLOTS:
     void initTestCase() { useTestSettings(); }
     void init() { QSettings().clear(); }
-    void stageNeverCoversThePanes_data();
     void stageNeverCoversThePanes();
     void noHiddenWayToDropToolbarOrStage_data();
     void noHiddenWayToDropToolbarOrStage();
 };
 
-void tst_WorkspaceSeams::stageNeverCoversThePanes_data()
-{
-    QTest::addColumn<bool>("floating");
-    QTest::newRow("docked") << false;
-    QTest::newRow("floating") << true;
-}
-
 void tst_WorkspaceSeams::stageNeverCoversThePanes()
 {
-    QFETCH(bool, floating);
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QSize designedMinimum = window.minimumSize();
     auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
     auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
-    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    auto* toggle = window.findChild<QAction*>(QStringLiteral("stageToggle"));
+    toggle->trigger();
     QTRY_VERIFY(dock->isVisible());
-    dock->setFloating(floating);
 
     // Shrunk as far as it goes, the window still shows the whole code pane, scroll bar included.
     window.resize(1, 1);
     QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
 
-    // Hidden again, the stage gives its room back.
-    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    // A floating or hidden stage takes no room from the window.
+    dock->setFloating(true);
+    QCOMPARE(window.minimumSize(), designedMinimum);
+    dock->setFloating(false);
+    QVERIFY(window.minimumWidth() > designedMinimum.width());
+    toggle->trigger();
     QTRY_VERIFY(dock->isHidden());
     QCOMPARE(window.minimumSize(), designedMinimum);
 }

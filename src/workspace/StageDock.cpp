@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <QSettings>
+#include <QStyle>
 
 namespace {
 
@@ -44,6 +45,7 @@ StageDock::StageDock(QMainWindow* window) : QDockWidget(QStringLiteral("Stage"),
 
     window->addDockWidget(Qt::RightDockWidgetArea, this);
     hide();
+    connect(this, &QDockWidget::topLevelChanged, this, &StageDock::updateWindowMinimum);
 }
 
 StageView* StageDock::view() const
@@ -77,13 +79,32 @@ void StageDock::setShown(bool shown)
             m_growth = sizeHint().width();
             m_window->resize(m_window->width() + m_growth, m_window->height());
         }
+        updateWindowMinimum();
     } else {
         hide();
         view()->setObjects({});
+        updateWindowMinimum();
         if (free && m_growth > 0)
             m_window->resize(m_window->width() - m_growth, m_window->height());
         m_growth = 0;
     }
+}
+
+void StageDock::updateWindowMinimum()
+{
+    // The window's minimum was made for the panes alone; a docked stage would otherwise take
+    // its width from the code pane, hiding the pane's right edge and scroll bar.
+    if (m_windowMinimum < 0) {
+        m_windowMinimum = m_window->minimumWidth();
+        // And the window's layout takes the room from the stage, not from the panes.
+        if (QWidget* panes = m_window->centralWidget())
+            panes->setMinimumWidth(m_windowMinimum);
+    }
+    int stage = 0;
+    if (!isHidden() && !isFloating())
+        stage = minimumSizeHint().width() +
+                m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+    m_window->setMinimumWidth(m_windowMinimum + stage);
 }
 
 bool StageDock::wantsObjects() const

@@ -40,9 +40,11 @@ protected:
 
 private:
     void setShownByUser(bool shown);
+    void updateWindowMinimum();
 
     QMainWindow* m_window;
     StagePane* m_pane = nullptr;
     QAction* m_toggle = nullptr;
-    int m_growth = 0; // the width the window gained for the stage, given back on hiding
+    int m_growth = 0;         // the width the window gained for the stage, given back on hiding
+    int m_windowMinimum = -1; // the window's own minimum width, without the stage
 };

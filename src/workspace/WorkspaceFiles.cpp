@@ -61,6 +61,10 @@ bool WorkspaceFiles::open()
 
 bool WorkspaceFiles::openFile(const QString& path)
 {
+    // A recent file that has gone cannot replace anything: the user learns that at once,
+    // not after being asked about changes that stay either way.
+    if (!QFileInfo::exists(path))
+        return load(path);
     return maySetAside() && load(path);
 }
 

@@ -69,6 +69,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowIcon(QIcon(QStringLiteral(":/quillet.svg")));
     setFont(PreferredFont::tahoma(8.25));
+    // The main window's own menu would hide the toolbar for good, or the stage past its toggle.
+    setContextMenuPolicy(Qt::NoContextMenu);
 
     createControls();
     createCheckLine();

@@ -58,6 +58,15 @@ void WorkspaceDocument::setFileName(const QString& path)
     emit fileNameChanged(path);
 }
 
+// Not yet an undo step; the project folder commands make it one.
+void WorkspaceDocument::setProjectLink(const ProjectLink& link)
+{
+    if (link == m_project)
+        return;
+    m_project = link;
+    emit projectLinkChanged(link);
+}
+
 bool WorkspaceDocument::isModified() const
 {
     return !m_undoStack->isClean();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ObjectCollection.h"
+#include "ProjectLink.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,9 @@ public:
     // Empty while the objects belong to no file.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString& path);
+    // The game folder the user tied the workspace to, if any.
+    ProjectLink projectLink() const { return m_project; }
+    void setProjectLink(const ProjectLink& link);
     bool isModified() const;
     void markSaved();
 
@@ -47,6 +51,7 @@ signals:
     void selectRequested(qsizetype position);
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString& path);
+    void projectLinkChanged(const ProjectLink& link);
 
 private:
     friend class AddObjectCommand;
@@ -63,4 +68,5 @@ private:
     ObjectCollection m_objects;
     QUndoStack* m_undoStack = nullptr;
     QString m_fileName;
+    ProjectLink m_project;
 };

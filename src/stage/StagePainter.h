@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clsDisplay.h"
+#include "ProjectContext.h"
 #include "StageItem.h"
 
 #include <QFont>
@@ -31,6 +32,9 @@ public:
 
     void setScreen(const QSize& size);
     QSize screen() const { return m_screen; }
+    // The game the objects belong to: its content area and its pictures.
+    void setProject(const ProjectContext& project) { m_project = project; }
+    const ProjectContext& project() const { return m_project; }
     // Any object's position, 0 for none.
     void setSelected(qsizetype position) { m_selected = position; }
     qsizetype selected() const { return m_selected; }
@@ -61,6 +65,7 @@ private:
     std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
     QSize m_screen{320, 480};
+    ProjectContext m_project;
     qsizetype m_selected = 0;
     qsizetype m_dragged = 0;
     QPointF m_dragOffset;

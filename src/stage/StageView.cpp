@@ -43,6 +43,12 @@ void StageView::setObjects(const QList<const ModelObject*>& objects)
     announceOutside();
 }
 
+void StageView::setProject(const ProjectContext& project)
+{
+    m_painter.setProject(project);
+    viewport()->update();
+}
+
 void StageView::setScreen(const StageScreen& screen)
 {
     m_screen = screen;

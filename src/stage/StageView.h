@@ -17,6 +17,7 @@ public:
     void setObjects(const QList<const ModelObject*>& objects);
     void setScreen(const StageScreen& screen);
     StageScreen screen() const { return m_screen; }
+    void setProject(const ProjectContext& project);
     // Any object's position in the collection, 0 for none.
     void setSelectedPosition(qsizetype position);
     qsizetype selectedPosition() const { return m_painter.selected(); }

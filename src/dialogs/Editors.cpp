@@ -14,7 +14,13 @@ namespace Editors {
 // Every opening builds a new dialog, so nothing carries over from an earlier use.
 void openDisplay(QWidget* owner, ObjectSink* sink)
 {
+    openDisplay(owner, sink, QString());
+}
+
+void openDisplay(QWidget* owner, ObjectSink* sink, const QString& projectFolder)
+{
     frmDisplay dialog(owner, sink);
+    dialog.setProjectFolder(projectFolder);
     dialog.exec();
 }
 
@@ -33,9 +39,12 @@ void openTransition(QWidget* owner, ObjectSink* sink)
 namespace {
 
 template <typename Dialog, typename Model>
-std::unique_ptr<ModelObject> edit(QWidget* owner, const Model& object)
+std::unique_ptr<ModelObject> edit(QWidget* owner, const Model& object,
+                                  const QString& projectFolder = QString())
 {
     Dialog dialog(owner, nullptr);
+    if constexpr (std::is_same_v<Dialog, frmDisplay>)
+        dialog.setProjectFolder(projectFolder);
     dialog.loadObject(object);
     dialog.exec();
     return dialog.takeObject();
@@ -45,8 +54,14 @@ std::unique_ptr<ModelObject> edit(QWidget* owner, const Model& object)
 
 std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object)
 {
+    return editObject(owner, object, QString());
+}
+
+std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object,
+                                        const QString& projectFolder)
+{
     if (const auto* display = dynamic_cast<const clsDisplay*>(&object))
-        return edit<frmDisplay>(owner, *display);
+        return edit<frmDisplay>(owner, *display, projectFolder);
     if (const auto* transition = dynamic_cast<const clsTransition*>(&object))
         return edit<frmTrans>(owner, *transition);
     if (const auto* alert = dynamic_cast<const clsAlert*>(&object))

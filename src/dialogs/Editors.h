@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QString>
+
 class ModelObject;
 class QWidget;
 class ObjectSink;
@@ -11,11 +13,15 @@ class ObjectSink;
 namespace Editors {
 
 void openDisplay(QWidget* owner, ObjectSink* sink);
+// projectFolder: the game's folder, where picked and dropped pictures are named relative to.
+void openDisplay(QWidget* owner, ObjectSink* sink, const QString& projectFolder);
 void openAlert(QWidget* owner, ObjectSink* sink);
 void openTransition(QWidget* owner, ObjectSink* sink);
 void openAbout(QWidget* owner);
 // Opens the object's editor on a copy of it. The changed copy when the user confirmed it,
 // nullptr when the dialog was cancelled or closed (the object itself is never touched).
 std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object);
+std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object,
+                                        const QString& projectFolder);
 
 } // namespace Editors

@@ -8,12 +8,14 @@
 #include "FormBuilder.h"
 #include "mdlBrowsePath.h"
 #include "ObjectSink.h"
+#include "PictureLocator.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -210,13 +212,34 @@ QString frmDisplay::startFolder()
     return QDir::homePath();
 }
 
+QString frmDisplay::pictureName(const QString& path, bool dropped) const
+{
+    if (const std::optional<QString> inside = PictureLocator::relativeInside(m_projectFolder, path))
+        return *inside;
+    // From elsewhere: a drop keeps where it came from, a pick only the name.
+    return dropped ? QDir::toNativeSeparators(path)
+                   : mdlBrowsePath::FileNameFromPath(QDir::toNativeSeparators(path));
+}
+
 void frmDisplay::Command1_Click()
 {
     try {
-        const QString path = fileDialog()->getOpenFileName(
-            this, QStringLiteral("Choose the filename"), startFolder(), QStringLiteral("PNG Files (*.png)"));
+        QString folder = startFolder();
+        QString filter = QStringLiteral("PNG Files (*.png)");
+        if (!m_projectFolder.isEmpty()) {
+            // Next to the current picture, else at the top of the game.
+            const QString current = PictureLocator::normalized(m_txtFilename->text().trimmed());
+            const QString currentFolder = QFileInfo(QDir(m_projectFolder).filePath(current)).absolutePath();
+            const bool inside = !current.isEmpty() && QFileInfo(currentFolder).isDir() &&
+                                (currentFolder == QDir(m_projectFolder).absolutePath() ||
+                                 PictureLocator::relativeInside(m_projectFolder, currentFolder));
+            folder = inside ? currentFolder : m_projectFolder;
+            filter = QStringLiteral("Images (*.png *.jpg)");
+        }
+        const QString path =
+            fileDialog()->getOpenFileName(this, QStringLiteral("Choose the filename"), folder, filter);
         if (!path.isEmpty())
-            m_txtFilename->setText(mdlBrowsePath::FileNameFromPath(QDir::toNativeSeparators(path)));
+            m_txtFilename->setText(pictureName(path, false));
     } catch (...) {
         // A failing file dialog leaves the field as it was.
     }
@@ -270,7 +293,7 @@ bool frmDisplay::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         if (const std::optional<QString> path = droppedFile(drop->mimeData())) {
-            m_txtFilename->setText(*path);
+            m_txtFilename->setText(pictureName(*path, true));
             drop->acceptProposedAction();
         } else {
             drop->ignore();

@@ -37,6 +37,9 @@ public:
     // The colour the swatch shows, as a Windows colour value.
     qint32 swatchColour() const { return m_colour; }
 
+    // The game's folder: pictures picked or dropped from inside it are named relative to it.
+    void setProjectFolder(const QString& folder) { m_projectFolder = folder; }
+
     // The full local path of the first file among dropped data, if it holds any.
     static std::optional<QString> droppedFile(const QMimeData* data);
     // Where the file dialog starts: the pictures folder, or home when there is none.
@@ -56,7 +59,11 @@ private:
     DisplayInput readInput() const;
     void showInput(const DisplayInput& input);
 
+    // The text the filename field gets for a picture chosen at path.
+    QString pictureName(const QString& path, bool dropped) const;
+
     ObjectSink* m_sink;
+    QString m_projectFolder;
     std::unique_ptr<clsDisplay> m_display;
     qint32 m_colour = DisplayInput::whiteColour;
 

@@ -79,7 +79,7 @@ std::optional<QPointF> referenceFraction(qint32 reference)
     return QPointF((reference % 3) * 0.5, (reference / 3) * 0.5);
 }
 
-StageItem itemFor(const clsDisplay& object, qsizetype position)
+StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QSizeF> pictureSize)
 {
     StageItem item;
     item.position = position;
@@ -94,8 +94,9 @@ StageItem itemFor(const clsDisplay& object, qsizetype position)
     case clsDisplay::ImageRect: {
         item.shape = StageItem::Shape::Image;
         item.text = mdlBrowsePath::FileNameFromPath(object.filename());
-        const QSizeF size =
-            object.dObjType() == clsDisplay::Image ? QSizeF(imageSize, imageSize) : QSizeF(w, h);
+        const QSizeF size = object.dObjType() == clsDisplay::Image
+                                ? pictureSize.value_or(QSizeF(imageSize, imageSize))
+                                : QSizeF(w, h);
         if (const std::optional<QPointF> fraction = referenceFraction(object.reference())) {
             item.bounds = placed(x, y, size, *fraction);
             item.anchor = QPointF(x, y);

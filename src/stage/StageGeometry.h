@@ -26,7 +26,9 @@ constexpr int maxTextSize = 2000;
 constexpr int placeholderTextSize = 11;
 QFont placeholderFont();
 
-StageItem itemFor(const clsDisplay& object, qsizetype position);
+// pictureSize: an Image's size in content units once its picture is known.
+StageItem itemFor(const clsDisplay& object, qsizetype position,
+                  std::optional<QSizeF> pictureSize = std::nullopt);
 // A Windows RGB value: red in bits 0-7, green 8-15, blue 16-23.
 QColor colourOf(qint32 colour);
 // The font a Text's font field names: a quoted installed family, native.systemFontBold as the

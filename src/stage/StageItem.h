@@ -38,4 +38,9 @@ struct StageItem
     QPointF anchor;
     bool markAnchor = false; // an image placed by its reference point
     bool dashed = false;     // an image without a usable reference point
+    // Image: the absolute path of the picture drawn, empty for a placeholder; missing marks a
+    // file that is not in the game's folder; toolTip names the file.
+    QString picture;
+    bool missing = false;
+    QString toolTip;
 };

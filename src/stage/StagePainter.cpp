@@ -27,6 +27,7 @@ const QColor dimColour(0, 0, 0, 120);
 const QColor markColour(255, 64, 200);
 const QColor groupColour(255, 160, 0);
 const QColor ghostColour(255, 230, 90);
+const QColor missingColour(235, 40, 40);
 
 QPen cosmeticPen(const QColor& colour, qreal width, Qt::PenStyle style = Qt::SolidLine)
 {
@@ -78,7 +79,7 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
             m_items.push_back(std::move(oldItems[old->second]));
             m_items.back().position = i + 1;
         } else {
-            m_items.push_back(StageGeometry::itemFor(*display, i + 1));
+            m_items.push_back(makeItem(*display, i + 1));
         }
         m_looks.push_back(*display);
     }
@@ -88,6 +89,22 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     // Thousands of smoothed shapes would make the stage sluggish; crisp edges keep it live.
     m_smooth = m_items.size() <= smoothLimit;
     m_placeholderFont = StageGeometry::placeholderFont();
+    recount();
+}
+
+StageItem StagePainter::makeItem(const clsDisplay& display, qsizetype position) const
+{
+    StageItem item = StageGeometry::itemFor(display, position, m_pictures.imageSize(display));
+    m_pictures.dress(item, display);
+    return item;
+}
+
+void StagePainter::refreshPictures()
+{
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].shape == StageItem::Shape::Image)
+            m_items[i] = makeItem(m_looks[i], m_items[i].position);
+    }
     recount();
 }
 
@@ -140,6 +157,7 @@ QRectF StagePainter::extent() const
 void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) const
 {
     const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
+    m_pictures.beginFrame();
     painter.fillRect(area, outsideColour);
     painter.fillRect(screen & area, screenColour);
 
@@ -230,8 +248,16 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
         painter.drawStaticText(item.bounds.topLeft(), item.label);
         break;
     case StageItem::Shape::Image: {
+        if (const QPixmap* picture = m_pictures.pixmap(item)) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
+            painter.drawPixmap(item.bounds, *picture, QRectF(picture->rect()));
+            break;
+        }
         painter.fillRect(item.bounds & safeReach, placeholderColour);
-        painter.setPen(cosmeticPen(QColor(170, 180, 200), 1, item.dashed ? Qt::DashLine : Qt::SolidLine));
+        if (item.missing)
+            painter.setPen(cosmeticPen(missingColour, 2, Qt::DashLine));
+        else
+            painter.setPen(cosmeticPen(QColor(170, 180, 200), 1, item.dashed ? Qt::DashLine : Qt::SolidLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(item.bounds);
         // The name only where it can be read.
@@ -282,6 +308,13 @@ void StagePainter::paintOutline(QPainter& painter, const StageItem& item, qreal 
     painter.drawRect(frame);
     painter.setPen(cosmeticPen(selectionColour, 2));
     painter.drawRect(frame);
+    // A real picture carries no reference mark of its own; the selected one shows it.
+    if (item.markAnchor && !item.picture.isEmpty()) {
+        const qreal r = 8 * pixel;
+        painter.setPen(cosmeticPen(markColour, 2));
+        painter.drawLine(item.anchor - QPointF(r, 0), item.anchor + QPointF(r, 0));
+        painter.drawLine(item.anchor - QPointF(0, r), item.anchor + QPointF(0, r));
+    }
 }
 
 void StagePainter::paintGhost(QPainter& painter, qreal pixel) const

@@ -3,6 +3,7 @@
 #include "clsDisplay.h"
 #include "ProjectContext.h"
 #include "StageItem.h"
+#include "StagePictures.h"
 
 #include <QFont>
 #include <QList>
@@ -35,6 +36,11 @@ public:
     // The game the objects belong to: its content area and its pictures.
     void setProject(const ProjectContext& project) { m_project = project; }
     const ProjectContext& project() const { return m_project; }
+    // The game's pictures; images keep their placeholders without them.
+    void setPictures(PictureLibrary* library) { m_pictures.setLibrary(library); }
+    const StagePictures& pictures() const { return m_pictures; }
+    // Lays the images out again after their pictures or files changed.
+    void refreshPictures();
     // Any object's position, 0 for none.
     void setSelected(qsizetype position) { m_selected = position; }
     qsizetype selected() const { return m_selected; }
@@ -59,6 +65,7 @@ private:
     void paintGhost(QPainter& painter, qreal pixel) const;
     void paintAlert(QPainter& painter) const;
     void recount();
+    StageItem makeItem(const clsDisplay& display, qsizetype position) const;
 
     QList<const ModelObject*> m_objects;
     std::vector<StageItem> m_items;
@@ -66,6 +73,7 @@ private:
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
     QSize m_screen{320, 480};
     ProjectContext m_project;
+    StagePictures m_pictures;
     qsizetype m_selected = 0;
     qsizetype m_dragged = 0;
     QPointF m_dragOffset;

@@ -1,12 +1,14 @@
 #include "StageView.h"
 
 #include "clsDisplay.h"
+#include "PictureLibrary.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -47,6 +49,39 @@ void StageView::setProject(const ProjectContext& project)
 {
     m_painter.setProject(project);
     viewport()->update();
+}
+
+void StageView::setPictures(PictureLibrary* library)
+{
+    if (PictureLibrary* old = m_painter.pictures().library())
+        disconnect(old, nullptr, this, nullptr);
+    m_painter.setPictures(library);
+    if (library) {
+        const auto refresh = [this] {
+            m_painter.refreshPictures();
+            updateScrollBars();
+            viewport()->update();
+            announceOutside();
+        };
+        connect(library, &PictureLibrary::checksChanged, this, refresh);
+        connect(library, &PictureLibrary::picturesChanged, this, refresh);
+    }
+    m_painter.refreshPictures();
+    viewport()->update();
+}
+
+bool StageView::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QAbstractScrollArea::viewportEvent(event);
+    // Only pictures name their file; elsewhere nothing pops up over the drawing.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const StageItem* item = m_painter.itemAt(m_painter.objectAt(mapToContent(help->pos()), 4 / scale()));
+    if (item && !item->toolTip.isEmpty())
+        QToolTip::showText(help->globalPos(), item->toolTip, viewport());
+    else
+        QToolTip::hideText();
+    return true;
 }
 
 void StageView::setScreen(const StageScreen& screen)

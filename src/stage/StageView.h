@@ -18,6 +18,8 @@ public:
     void setScreen(const StageScreen& screen);
     StageScreen screen() const { return m_screen; }
     void setProject(const ProjectContext& project);
+    // The game's pictures, drawn in place of the image placeholders; the view follows changes.
+    void setPictures(PictureLibrary* library);
     // Any object's position in the collection, 0 for none.
     void setSelectedPosition(qsizetype position);
     qsizetype selectedPosition() const { return m_painter.selected(); }
@@ -53,6 +55,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     QRectF scene() const;

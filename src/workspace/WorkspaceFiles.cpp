@@ -116,7 +116,7 @@ bool WorkspaceFiles::saveTo(const QString& path)
     return true;
 }
 
-bool WorkspaceFiles::exportLua(GraphicsApi api)
+bool WorkspaceFiles::exportLua(GraphicsApi api, const QString& noteEnd)
 {
     const SnippetCollector::Result result = SnippetCollector::collect(m_document->objects().objects(), api);
     if (result.copied == 0) {
@@ -147,7 +147,7 @@ bool WorkspaceFiles::exportLua(GraphicsApi api)
         note += QStringLiteral("; 1 object has no snippet and was skipped");
     else if (result.skipped > 1)
         note += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
-    emit noteRequested(note);
+    emit noteRequested(note + noteEnd);
     return true;
 }
 

@@ -27,7 +27,8 @@ public:
     bool openFile(const QString& path);
     bool save(); // Save As while the workspace belongs to no file
     bool saveAs();
-    bool exportLua(GraphicsApi api);
+    // noteEnd closes the note that confirms the export.
+    bool exportLua(GraphicsApi api, const QString& noteEnd = QString());
     // Whether the window may close now. A workspace that belongs to no file closes at once;
     // one that does asks before its unsaved changes go.
     bool mayClose();

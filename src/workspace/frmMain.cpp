@@ -6,6 +6,8 @@
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
 #include "ObjectTree.h"
+#include "PictureLibrary.h"
+#include "PictureMarks.h"
 #include "PreferredFont.h"
 #include "Shell.h"
 #include "SnippetAdvisor.h"
@@ -71,6 +73,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setFont(PreferredFont::tahoma(8.25));
     // The main window's own menu would hide the toolbar for good, or the stage past its toggle.
     setContextMenuPolicy(Qt::NoContextMenu);
+    m_pictures = new PictureLibrary(this);
 
     createControls();
     createCheckLine();
@@ -302,6 +305,26 @@ void frmMain::connectDocument()
     m_document = new WorkspaceDocument(this);
     connect(m_document, &WorkspaceDocument::objectsChanged, this, &frmMain::RefreshTree);
     connect(m_document, &WorkspaceDocument::selectRequested, this, &frmMain::selectObject);
+    connect(m_pictures, &PictureLibrary::checksChanged, this, &frmMain::refreshPictureChecks);
+}
+
+void frmMain::applyProjectContext(const ProjectContext& project)
+{
+    m_project = project;
+    m_stageDock->view()->setProject(project);
+    // Tells the stage and the checks, which follow through checksChanged.
+    m_pictures->setProject(project);
+}
+
+void frmMain::refreshPictureChecks()
+{
+    PictureMarks::apply(tv1, m_document->objects(), m_pictures);
+    // The pane keeps its text, the user's edits included; only the line under it follows.
+    const ModelObject* object = m_document->objects().at(ObjectTree::objectPositionFor(selectedNode()));
+    if (!object)
+        return;
+    if (const std::optional<QString> snippet = object->codeSnippet(currentApi()))
+        showCheck(*object, *snippet);
 }
 
 void frmMain::createStage()
@@ -311,6 +334,7 @@ void frmMain::createStage()
     Toolbar1->addAction(m_stageDock->toggleAction());
 
     StageView* stage = m_stageDock->view();
+    stage->setPictures(m_pictures);
     connect(m_stageDock, &StageDock::objectsWanted, this, &frmMain::updateStage);
     connect(m_document, &WorkspaceDocument::objectsChanged, this, &frmMain::updateStage);
     connect(tv1, &QTreeWidget::itemSelectionChanged, stage,
@@ -385,8 +409,10 @@ void frmMain::createFileMenu()
     add("actSave", QStringLiteral("&Save"), QKeySequence::Save, QKeySequence(), [this] { m_files->save(); });
     add("actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,
         QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_files->saveAs(); });
-    add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(),
-        [this] { m_files->exportLua(currentApi()); });
+    add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(), [this] {
+        m_files->exportLua(currentApi(), PictureMarks::missingNote(PictureMarks::missingCount(
+                                             m_document->objects().objects(), m_pictures)));
+    });
     menu->addSeparator();
     QAction* quit = add("actQuit", QStringLiteral("&Quit"), QKeySequence::Quit,
                         QKeySequence(QStringLiteral("Ctrl+Q")), [this] { close(); });
@@ -506,6 +532,8 @@ void frmMain::RefreshTree()
     // The rebuild's own selection changes are not the user's.
     const QScopedValueRollback<bool> rebuilding(m_rebuilding, true);
     ObjectTree::rebuild(tv1, m_document->objects());
+    if (m_pictures->isActive())
+        PictureMarks::apply(tv1, m_document->objects(), m_pictures);
     updateEditEnabled();
 }
 
@@ -590,7 +618,11 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
     txtCode->markerDeleteAll(errorMarker);
     const SnippetAdvisor::Report report =
         SnippetAdvisor::review(object, snippet, m_document->objects().objects());
-    if (report.compiles() && report.warnings.isEmpty()) {
+    QStringList pictureErrors;
+    QStringList warnings = report.warnings;
+    for (const PictureChecks::Problem& problem : PictureMarks::problemsOf(object, m_pictures))
+        (problem.error ? pictureErrors : warnings) << problem.text;
+    if (report.compiles() && pictureErrors.isEmpty() && warnings.isEmpty()) {
         clearCheck();
         return;
     }
@@ -607,13 +639,20 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
         if (report.error->line > 0)
             txtCode->markerAdd(report.error->line - 1, errorMarker);
     }
-    if (!report.warnings.isEmpty()) {
+    for (const QString& error : pictureErrors) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        html += QStringLiteral("<span style=\"color:#a3271d; font-weight:bold\">%1</span>")
+                    .arg(error.toHtmlEscaped());
+    }
+    if (!warnings.isEmpty()) {
         if (!html.isEmpty())
             html += QLatin1Char(' ');
         html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
-                    .arg(report.warningText().toHtmlEscaped());
+                    .arg(warnings.join(QLatin1Char(' ')).toHtmlEscaped());
     }
-    showCheckLine(html, report.compiles() ? QStringLiteral("warning") : QStringLiteral("error"));
+    const bool error = !report.compiles() || !pictureErrors.isEmpty();
+    showCheckLine(html, error ? QStringLiteral("error") : QStringLiteral("warning"));
 }
 
 void frmMain::showCheckLine(const QString& html, const QString& severity)
@@ -689,7 +728,7 @@ void frmMain::editObjectAt(qsizetype position)
         return;
     // The step selects the edited node and shows its new snippet; a cancelled edit leaves
     // everything as it was.
-    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object))
+    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object, m_project.folder))
         m_document->replaceObject(position, std::move(changed), QStringLiteral("Edit"));
 }
 
@@ -705,7 +744,7 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
     if (key == QLatin1String("stageToggle"))
         return;
     if (key == QLatin1String("display"))
-        Editors::openDisplay(this, this);
+        Editors::openDisplay(this, this, m_project.folder);
     else if (key == QLatin1String("alert"))
         Editors::openAlert(this, this);
     else if (key == QLatin1String("trans"))
@@ -720,7 +759,7 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
 
 void frmMain::mnuDisp_Click()
 {
-    Editors::openDisplay(this, this);
+    Editors::openDisplay(this, this, m_project.folder);
     setDeleteEnabled(false);
     RefreshTree();
 }
@@ -751,7 +790,8 @@ void frmMain::mnuCopyAll_Click()
     // With nothing to copy, whatever the user had on the clipboard stays there.
     if (result.copied > 0)
         QGuiApplication::clipboard()->setText(result.text);
-    showNote(SnippetCollector::confirmation(result));
+    showNote(SnippetCollector::confirmation(result) + PictureMarks::missingNote(PictureMarks::missingCount(
+                                                          m_document->objects().objects(), m_pictures)));
 }
 
 void frmMain::CopySnippet()

@@ -2,10 +2,12 @@
 
 #include "GraphicsApi.h"
 #include "ObjectSink.h"
+#include "ProjectContext.h"
 
 #include <QMainWindow>
 
 class GraphicsTarget;
+class PictureLibrary;
 class ElidedLabel;
 class QAction;
 class QComboBox;
@@ -36,6 +38,9 @@ public:
     GraphicsApi currentApi() const;
     // Opens a workspace file, as File > Open does once the file is chosen (the command line).
     bool openFile(const QString& path);
+    // The game behind the workspace: the stage, the picture checks and the editors follow it.
+    void applyProjectContext(const ProjectContext& project);
+    const ProjectContext& projectContext() const { return m_project; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +79,8 @@ private:
     void showSnippet(const ModelObject& object, const QString& snippet);
     void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
+    // The check line and the tree's marks again, after the game's files changed.
+    void refreshPictureChecks();
     void showNoSnippet(const QString& reason);
     // severity: "error", "warning" or "note"; tests and styles read it from the label.
     void showCheckLine(const QString& html, const QString& severity);
@@ -97,6 +104,8 @@ private:
     void StatusBar1_PanelClick(const QLabel* panel);
 
     WorkspaceDocument* m_document = nullptr;
+    ProjectContext m_project;
+    PictureLibrary* m_pictures = nullptr;
 
     QTreeWidget* tv1 = nullptr;
     QsciScintilla* txtCode = nullptr;

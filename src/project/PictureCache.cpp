@@ -24,7 +24,8 @@ void decode(const QString& path, QImage* image, QSize* size)
         // Too large to decode here is not unreadable: the engine scales it down. Its size
         // still places it; the stage shows its placeholder.
         const qint64 limit = qint64(QImageReader::allocationLimit()) << 20;
-        if (!size->isValid() || limit <= 0 || qint64(size->width()) * size->height() * 4 <= limit)
+        const bool plausible = size->isValid() && size->width() <= 65535 && size->height() <= 65535;
+        if (!plausible || limit <= 0 || qint64(size->width()) * size->height() * 4 <= limit)
             *size = QSize();
         return;
     }

@@ -14,10 +14,10 @@ namespace Editors {
 // Every opening builds a new dialog, so nothing carries over from an earlier use.
 void openDisplay(QWidget* owner, ObjectSink* sink)
 {
-    openDisplay(owner, sink, QString());
+    openDisplayFor(owner, sink, QString());
 }
 
-void openDisplay(QWidget* owner, ObjectSink* sink, const QString& projectFolder)
+void openDisplayFor(QWidget* owner, ObjectSink* sink, const QString& projectFolder)
 {
     frmDisplay dialog(owner, sink);
     dialog.setProjectFolder(projectFolder);

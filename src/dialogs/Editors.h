@@ -14,7 +14,7 @@ namespace Editors {
 
 void openDisplay(QWidget* owner, ObjectSink* sink);
 // projectFolder: the game's folder, where picked and dropped pictures are named relative to.
-void openDisplay(QWidget* owner, ObjectSink* sink, const QString& projectFolder);
+void openDisplayFor(QWidget* owner, ObjectSink* sink, const QString& projectFolder);
 void openAlert(QWidget* owner, ObjectSink* sink);
 void openTransition(QWidget* owner, ObjectSink* sink);
 void openAbout(QWidget* owner);

@@ -744,7 +744,7 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
     if (key == QLatin1String("stageToggle"))
         return;
     if (key == QLatin1String("display"))
-        Editors::openDisplay(this, this, m_project.folder);
+        Editors::openDisplayFor(this, this, m_project.folder);
     else if (key == QLatin1String("alert"))
         Editors::openAlert(this, this);
     else if (key == QLatin1String("trans"))
@@ -759,7 +759,7 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
 
 void frmMain::mnuDisp_Click()
 {
-    Editors::openDisplay(this, this, m_project.folder);
+    Editors::openDisplayFor(this, this, m_project.folder);
     setDeleteEnabled(false);
     RefreshTree();
 }

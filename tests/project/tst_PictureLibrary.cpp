@@ -6,7 +6,7 @@
 #include <QtTest>
 
 // Finding, choosing, decoding and checking a game's pictures on real files in a temporary folder.
-class tst_Pictures : public QObject
+class tst_PictureLibrary : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -32,7 +32,7 @@ void picture(const QString& path, QSize size = QSize(8, 8), const QColor& colour
 
 } // namespace
 
-void tst_Pictures::locate_data()
+void tst_PictureLibrary::locate_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("status");
@@ -52,7 +52,7 @@ void tst_Pictures::locate_data()
     QTest::newRow("link leading out") << "link.png" << missing << "";
 }
 
-void tst_Pictures::locate()
+void tst_PictureLibrary::locate()
 {
     QFETCH(QString, name);
     QTemporaryDir dir;
@@ -68,7 +68,7 @@ void tst_Pictures::locate()
     QTEST(lookup.relative, "relative");
 }
 
-void tst_Pictures::suffix_data()
+void tst_PictureLibrary::suffix_data()
 {
     QTest::addColumn<bool>("scaling");
     QTest::addColumn<double>("contentScale");
@@ -80,7 +80,7 @@ void tst_Pictures::suffix_data()
     QTest::newRow("no scale mode") << false << 2.34 << "bg.png";
 }
 
-void tst_Pictures::suffix()
+void tst_PictureLibrary::suffix()
 {
     QFETCH(bool, scaling);
     QFETCH(double, contentScale);
@@ -99,7 +99,7 @@ void tst_Pictures::suffix()
     QTEST(choice.filename, "expected");
 }
 
-void tst_Pictures::checks_data()
+void tst_PictureLibrary::checks_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("imageRect");
@@ -129,7 +129,7 @@ void tst_Pictures::checks_data()
                                        "display.newImageRect returns nil there, and the next line fails"};
 }
 
-void tst_Pictures::checks()
+void tst_PictureLibrary::checks()
 {
     QFETCH(QString, name);
     QFETCH(bool, imageRect);
@@ -155,7 +155,7 @@ void tst_Pictures::checks()
     QTRY_COMPARE(texts(), expected);
 }
 
-void tst_Pictures::decodedOnceScaledAndEvicted()
+void tst_PictureLibrary::decodedOnceScaledAndEvicted()
 {
     QTemporaryDir dir;
     const QString wide = dir.filePath(QStringLiteral("wide.png"));
@@ -186,7 +186,7 @@ void tst_Pictures::decodedOnceScaledAndEvicted()
     QVERIFY(cache.bytes() <= 2 * 100 * 100 * 4);
 }
 
-void tst_Pictures::followsTheDisk()
+void tst_PictureLibrary::followsTheDisk()
 {
     QTemporaryDir dir;
     const QString hero = dir.filePath(QStringLiteral("hero.png"));
@@ -207,5 +207,5 @@ void tst_Pictures::followsTheDisk()
                               PictureLocator::Status::CaseOnly, 1000);
 }
 
-QTEST_MAIN(tst_Pictures)
-#include "tst_Pictures.moc"
+QTEST_MAIN(tst_PictureLibrary)
+#include "tst_PictureLibrary.moc"

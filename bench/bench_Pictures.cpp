@@ -1,11 +1,14 @@
 // Prints how long the stage takes to repaint 1,000 images over 100 distinct 512 x 512 pictures,
 // next to a plain QPainter drawPixmap loop with the same pixmaps into the same rectangles, and
-// the longest pause of the event loop while such a workspace opens with the stage shown.
+// the longest pause of the event loop while such a workspace opens with the stage shown, and the
+// tree's rebuild with its picture marks at the workspace's full size next to a bare QTreeWidget.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_Pictures
 #include "BenchObjects.h"
 #include "frmMain.h"
+#include "ObjectTree.h"
 #include "PictureLibrary.h"
+#include "PictureMarks.h"
 #include "StagePainter.h"
 #include "StageView.h"
 #include "WorkspaceFiles.h"
@@ -17,6 +20,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <cstdio>
 
@@ -50,6 +54,20 @@ std::unique_ptr<clsDisplay> imageObject(int i)
     object->setSWidth(20 + i % 40);
     object->setSHeight(20 + (i * 7) % 40);
     return object;
+}
+
+void bareInsert(QTreeWidget* tree, const ObjectCollection& objects)
+{
+    tree->clear();
+    auto* root = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Objects Created")});
+    QTreeWidgetItem* branches[] = {new QTreeWidgetItem(root, QStringList{QStringLiteral("Display")}),
+                                   new QTreeWidgetItem(root, QStringList{QStringLiteral("Alert")}),
+                                   new QTreeWidgetItem(root, QStringList{QStringLiteral("Transition")})};
+    for (qsizetype i = 1; i <= objects.count(); ++i) {
+        const QString kind = objects.at(i)->ObjType();
+        const int k = kind == QLatin1String("Display") ? 0 : kind == QLatin1String("Alert") ? 1 : 2;
+        new QTreeWidgetItem(branches[k], QStringList{objects.at(i)->varName()});
+    }
 }
 
 double timed(const std::function<void()>& work)
@@ -88,7 +106,7 @@ int main(int argc, char* argv[])
     stage.refreshPictures();
     std::vector<std::pair<QRectF, QPixmap>> plain;
     for (const StageItem& item : stage.items())
-        plain.emplace_back(item.bounds, *library.cache().pixmap(item.picture));
+        plain.emplace_back(item.bounds, *library.cache().pixmap(item.picture, item.bounds.size()));
     QImage canvas(400, 600, QImage::Format_ARGB32_Premultiplied);
     const auto paintStage = [&] {
         QPainter painter(&canvas);
@@ -139,6 +157,36 @@ int main(int argc, char* argv[])
     total.start();
     tick.start();
     app.exec();
+    tick.stop(); // the rounds below process events too; their time is not the opening's
+
+    // The tree at full size, every display object an image, one in ten naming a missing file.
+    ObjectCollection full;
+    bench::fill(full, bench::fullSize);
+    for (qsizetype i = 1; i <= full.count(); ++i) {
+        if (auto* display = dynamic_cast<clsDisplay*>(full.at(i))) {
+            display->setDObjType(clsDisplay::ImageRect);
+            display->setFilename(i % 10 ? QStringLiteral("pictures/p%1.png").arg(i % pictureCount)
+                                        : QStringLiteral("pictures/gone%1.png").arg(i % pictureCount));
+        }
+    }
+    auto* tv1 = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
+    QTreeWidget bare;
+    bare.resize(tv1->size());
+    bare.show();
+    std::vector<double> markedTimes, bareTimes;
+    for (int r = 0; r < 7; ++r) {
+        markedTimes.push_back(timed([&] {
+            ObjectTree::rebuild(tv1, full);
+            PictureMarks::apply(tv1, full, pictures);
+            QCoreApplication::processEvents();
+        }));
+        bareTimes.push_back(timed([&] {
+            bareInsert(&bare, full);
+            QCoreApplication::processEvents();
+        }));
+    }
+    const double markedMs = bench::median(markedTimes);
+    const double bareMs = bench::median(bareTimes);
 
     std::printf("image objects / distinct pictures:    %d / %d (512 x 512 PNG)\n", objectCount, pictureCount);
     std::printf("stage repaint, pictures:              %8.2f ms\n", stageMs);
@@ -147,5 +195,9 @@ int main(int argc, char* argv[])
     std::printf("opening with the stage shown:         %8.0f ms until every picture is drawn\n",
                 double(total.elapsed()));
     std::printf("longest event-loop gap (at most 100): %8.1f ms\n", longestGap);
+    std::printf("tree rebuild with picture marks:      %8.1f ms (%lld objects)\n", markedMs,
+                static_cast<long long>(full.count()));
+    std::printf("bare QTreeWidget clear+insert:        %8.1f ms\n", bareMs);
+    std::printf("ratio (at most 1.5):                  %8.2f\n", markedMs / bareMs);
     return 0;
 }

@@ -5,7 +5,9 @@
 //
 // With --check as second argument it shows an object whose snippet Lua cannot compile, with
 // the code pane's message line (docs/screenshot-check.png); with --stage, the stage beside the
-// panes with several kinds of object and one selected (docs/stage.png).
+// panes with several kinds of object and one selected (docs/stage.png); with --pictures, a
+// game's real pictures on the stage and a missing one named in the check line
+// (docs/stage-pictures.png).
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -13,9 +15,13 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <functional>
 #include <QTreeWidget>
 
 namespace {
@@ -88,6 +94,77 @@ void fillStage(frmMain& window)
         placed(QStringLiteral("cloud"), clsDisplay::RoundedRect, QRect(270, 150, 90, 30), 0xEEEEEE));
 }
 
+// Draws a picture of the given pixel size into the game's folder.
+void drawPicture(const QString& path, QSize size, const std::function<void(QPainter&, QRectF)>& draw)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    image.save(path);
+}
+
+// A small game: a background with its @2x version, a logo, a hero, a coin whose name is
+// written with the wrong case and an enemy whose file is missing.
+void fillPictures(frmMain& window, const QString& folder)
+{
+    QDir(folder).mkpath(QStringLiteral("images"));
+    const auto background = [](QPainter& p, QRectF r) {
+        QLinearGradient sky(r.topLeft(), r.bottomLeft());
+        sky.setColorAt(0, QColor(40, 110, 200));
+        sky.setColorAt(1, QColor(170, 220, 250));
+        p.fillRect(r, sky);
+        p.fillRect(QRectF(0, r.height() * 0.8, r.width(), r.height() * 0.2), QColor(60, 150, 70));
+        p.setBrush(QColor(255, 230, 120));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(r.width() * 0.8, r.height() * 0.15), r.width() * 0.08, r.width() * 0.08);
+    };
+    drawPicture(folder + QStringLiteral("/images/bg.png"), QSize(320, 480), background);
+    drawPicture(folder + QStringLiteral("/images/bg@2x.png"), QSize(640, 960), background);
+    drawPicture(folder + QStringLiteral("/images/logo.png"), QSize(200, 56), [](QPainter& p, QRectF r) {
+        p.setBrush(QColor(255, 255, 255, 220));
+        p.setPen(QPen(QColor(30, 60, 120), 3));
+        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 14, 14);
+        QFont font = p.font();
+        font.setPixelSize(30);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(r, Qt::AlignCenter, QStringLiteral("SKY HOP"));
+    });
+    drawPicture(folder + QStringLiteral("/images/hero.png"), QSize(80, 96), [](QPainter& p, QRectF r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(230, 90, 60));
+        p.drawRoundedRect(QRectF(r.width() * 0.25, r.height() * 0.4, r.width() * 0.5, r.height() * 0.6), 10,
+                          10);
+        p.setBrush(QColor(250, 210, 170));
+        p.drawEllipse(QPointF(r.center().x(), r.height() * 0.25), r.width() * 0.22, r.width() * 0.22);
+    });
+    drawPicture(folder + QStringLiteral("/images/coin.png"), QSize(32, 32), [](QPainter& p, QRectF r) {
+        p.setBrush(QColor(250, 200, 40));
+        p.setPen(QPen(QColor(190, 130, 20), 3));
+        p.drawEllipse(r.adjusted(2, 2, -2, -2));
+    });
+    const auto add = [&](const char* name, qint16 kind, const char* file, QRect geometry, qint32 reference) {
+        auto object = placed(QString::fromLatin1(name), kind, geometry, 0);
+        object->setFilename(QString::fromLatin1(file));
+        object->setReference(reference);
+        window.addObject(std::move(object));
+    };
+    add("bg", clsDisplay::ImageRect, "images/bg.png", QRect(0, 0, 320, 480), clsDisplay::TopLeft);
+    add("logo", clsDisplay::Image, "images/logo.png", QRect(160, 90, 0, 0), clsDisplay::Center);
+    add("hero", clsDisplay::ImageRect, "images/hero.png", QRect(160, 384, 80, 96), clsDisplay::BottomCenter);
+    add("coin", clsDisplay::Image, "images/Coin.png", QRect(90, 250, 0, 0), clsDisplay::Center);
+    add("enemy", clsDisplay::Image, "images/enemy.png", QRect(240, 330, 0, 0), clsDisplay::Center);
+    ProjectContext project;
+    project.folder = folder;
+    project.scaling = true;
+    project.contentScale = 750.0 / 320; // an iPhone 8 on the usual 320 x 480 letterbox
+    project.imageSuffixes = {{QStringLiteral("@2x"), 2}};
+    window.applyProjectContext(project);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -95,20 +172,25 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString target = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshot.png");
     const bool check = argc > 2 && QByteArray(argv[2]) == "--check";
-    const bool stage = argc > 2 && QByteArray(argv[2]) == "--stage";
+    const bool pictures = argc > 2 && QByteArray(argv[2]) == "--pictures";
+    const bool stage = pictures || (argc > 2 && QByteArray(argv[2]) == "--stage");
     // The picture never depends on, nor changes, the settings of whoever makes it.
     QStandardPaths::setTestModeEnabled(true);
     QSettings().clear();
 
     frmMain window;
+    QTemporaryDir game;
     if (stage) {
-        fillStage(window);
+        if (pictures)
+            fillPictures(window, game.path());
+        else
+            fillStage(window);
         window.show();
         window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
         QTimer::singleShot(300, [&] {
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
-            click(tree,
-                  tree->findItems(QStringLiteral("hero"), Qt::MatchExactly | Qt::MatchRecursive).first());
+            const QString selected = pictures ? QStringLiteral("enemy") : QStringLiteral("hero");
+            click(tree, tree->findItems(selected, Qt::MatchExactly | Qt::MatchRecursive).first());
         });
         QTimer::singleShot(800, [&] { QCoreApplication::exit(window.grab().save(target) ? 0 : 1); });
         return app.exec();

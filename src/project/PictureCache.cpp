@@ -6,10 +6,8 @@
 
 namespace {
 
-qint64 costOf(const QPixmap& pixmap)
-{
-    return qint64(pixmap.width()) * pixmap.height() * 4;
-}
+// The smallest copy kept: below it, the one above is drawn.
+constexpr int smallestHalf = 8;
 
 // Runs on a pool thread: touches nothing but its own copies.
 void decode(const QString& path, QImage* image, QSize* size)
@@ -45,6 +43,7 @@ PictureCache::PictureCache(QObject* parent) : QObject(parent)
 {
     // Leaves a core to the UI on small machines.
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    m_pool.setThreadPriority(QThread::LowPriority);
 }
 
 PictureCache::~PictureCache()
@@ -66,30 +65,46 @@ void PictureCache::request(const QString& path)
         QImage image;
         QSize size;
         decode(path, &image, &size);
+        QList<QImage> images{image};
+        while (!image.isNull() && std::min(image.width(), image.height()) / 2 >= smallestHalf) {
+            image = image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            images.append(image);
+        }
         // Handed to the UI thread; the cache may be gone by then.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, path, ticket, image, size] {
+            [self, path, ticket, images, size] {
                 if (self)
-                    self->take(path, ticket, image, size);
+                    self->take(path, ticket, images, size);
             },
             Qt::QueuedConnection);
     });
 }
 
-void PictureCache::take(const QString& path, quint64 ticket, const QImage& image, QSize size)
+qint64 PictureCache::costOf(const Entry& entry)
+{
+    qint64 cost = qint64(entry.pixmap.width()) * entry.pixmap.height() * 4;
+    for (const QPixmap& half : entry.halves)
+        cost += qint64(half.width()) * half.height() * 4;
+    return cost;
+}
+
+void PictureCache::take(const QString& path, quint64 ticket, const QList<QImage>& images, QSize size)
 {
     const auto it = m_entries.find(path);
     if (it == m_entries.end() || it->ticket != ticket || it->state != State::Loading)
         return; // forgotten or asked for again meanwhile
     it->size = size;
+    const QImage& image = images.constFirst();
     if (image.isNull()) {
         it->state = size.isValid() ? State::Ready : State::Failed;
     } else {
         it->state = State::Ready;
         it->pixmap = QPixmap::fromImage(image);
+        for (qsizetype i = 1; i < images.size(); ++i)
+            it->halves.append(QPixmap::fromImage(images.at(i)));
         it->used = m_frame;
-        m_bytes += costOf(it->pixmap);
+        m_bytes += costOf(*it);
         evict(path);
     }
     emit loaded(path);
@@ -106,8 +121,9 @@ void PictureCache::evict(const QString& keep)
         }
         if (oldest == m_entries.end())
             return; // all on screen: the screen needs them more than the budget
-        m_bytes -= costOf(oldest->pixmap);
+        m_bytes -= costOf(*oldest);
         oldest->pixmap = QPixmap();
+        oldest->halves.clear();
         oldest->state = State::Unknown;
     }
 }
@@ -124,7 +140,7 @@ QSize PictureCache::size(const QString& path) const
     return it == m_entries.cend() ? QSize() : it->size;
 }
 
-const QPixmap* PictureCache::pixmap(const QString& path)
+const QPixmap* PictureCache::pixmap(const QString& path, QSizeF shown)
 {
     const auto it = m_entries.find(path);
     if (it == m_entries.end())
@@ -136,7 +152,15 @@ const QPixmap* PictureCache::pixmap(const QString& path)
     if (it->state != State::Ready || it->pixmap.isNull())
         return nullptr;
     it->used = m_frame;
-    return &it->pixmap;
+    const QPixmap* best = &it->pixmap;
+    if (shown.isEmpty())
+        return best;
+    for (const QPixmap& half : it->halves) {
+        if (half.width() < shown.width() || half.height() < shown.height())
+            break;
+        best = &half;
+    }
+    return best;
 }
 
 void PictureCache::invalidate(const QString& path)
@@ -144,7 +168,7 @@ void PictureCache::invalidate(const QString& path)
     const auto it = m_entries.find(path);
     if (it == m_entries.end())
         return;
-    m_bytes -= costOf(it->pixmap);
+    m_bytes -= costOf(*it);
     m_entries.erase(it);
 }
 

@@ -34,8 +34,9 @@ public:
     // The file's own pixel size, once decoded.
     QSize size(const QString& path) const;
     // The picture to draw, or nullptr; counts as drawn in the current frame, and a picture
-    // given up for memory is read again.
-    const QPixmap* pixmap(const QString& path);
+    // given up for memory is read again. With the size it is shown at, in device pixels, the
+    // smallest of its halved copies that still covers it: far quicker to draw small.
+    const QPixmap* pixmap(const QString& path, QSizeF shown = QSizeF());
     // A paint begins: pictures drawn from now on belong to the new frame.
     void beginFrame() { ++m_frame; }
     // The file changed on disk: it is read again when next asked for.
@@ -57,10 +58,12 @@ private:
         State state = State::Unknown;
         QSize size;
         QPixmap pixmap;
-        quint64 used = 0;   // the last frame that drew it
-        quint64 ticket = 0; // the decode whose result is awaited
+        QList<QPixmap> halves; // each half the one before, down to a few pixels
+        quint64 used = 0;      // the last frame that drew it
+        quint64 ticket = 0;    // the decode whose result is awaited
     };
-    void take(const QString& path, quint64 ticket, const QImage& image, QSize size);
+    void take(const QString& path, quint64 ticket, const QList<QImage>& images, QSize size);
+    static qint64 costOf(const Entry& entry);
     void evict(const QString& keep);
 
     QHash<QString, Entry> m_entries;

@@ -99,10 +99,11 @@ StageItem StagePainter::makeItem(const clsDisplay& display, qsizetype position) 
     return item;
 }
 
-void StagePainter::refreshPictures()
+void StagePainter::refreshPictures(bool decodedOnly)
 {
     for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i].shape == StageItem::Shape::Image)
+        if (m_items[i].shape == StageItem::Shape::Image &&
+            (!decodedOnly || m_looks[i].dObjType() == clsDisplay::Image))
             m_items[i] = makeItem(m_looks[i], m_items[i].position);
     }
     recount();
@@ -158,6 +159,7 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
 {
     const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
     m_pictures.beginFrame();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
     painter.fillRect(area, outsideColour);
     painter.fillRect(screen & area, screenColour);
 
@@ -248,8 +250,7 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
         painter.drawStaticText(item.bounds.topLeft(), item.label);
         break;
     case StageItem::Shape::Image: {
-        if (const QPixmap* picture = m_pictures.pixmap(item)) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth);
+        if (const QPixmap* picture = m_pictures.pixmap(item, pixel)) {
             painter.drawPixmap(item.bounds, *picture, QRectF(picture->rect()));
             break;
         }

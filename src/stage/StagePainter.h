@@ -39,8 +39,9 @@ public:
     // The game's pictures; images keep their placeholders without them.
     void setPictures(PictureLibrary* library) { m_pictures.setLibrary(library); }
     const StagePictures& pictures() const { return m_pictures; }
-    // Lays the images out again after their pictures or files changed.
-    void refreshPictures();
+    // Lays the images out again after their files changed; with decodedOnly, after pictures were
+    // decoded, which changes only an Image's size.
+    void refreshPictures(bool decodedOnly = false);
     // Any object's position, 0 for none.
     void setSelected(qsizetype position) { m_selected = position; }
     qsizetype selected() const { return m_selected; }

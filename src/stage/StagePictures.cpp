@@ -71,11 +71,11 @@ void StagePictures::dress(StageItem& item, const clsDisplay& object) const
     }
 }
 
-const QPixmap* StagePictures::pixmap(const StageItem& item) const
+const QPixmap* StagePictures::pixmap(const StageItem& item, qreal pixel) const
 {
     if (item.picture.isEmpty() || !m_library)
         return nullptr;
-    return m_library->cache().pixmap(item.picture);
+    return m_library->cache().pixmap(item.picture, item.bounds.size() / std::max(pixel, 1e-6));
 }
 
 void StagePictures::beginFrame() const

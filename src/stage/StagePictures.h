@@ -27,8 +27,9 @@ public:
     std::optional<QSizeF> imageSize(const clsDisplay& object) const;
     // Fills in the picture, the missing mark and the tool tip of an image's item.
     void dress(StageItem& item, const clsDisplay& object) const;
-    // The picture to draw for the item now, or nullptr for its placeholder.
-    const QPixmap* pixmap(const StageItem& item) const;
+    // The picture to draw for the item now, or nullptr for its placeholder; pixel: content units
+    // per device pixel.
+    const QPixmap* pixmap(const StageItem& item, qreal pixel) const;
     void beginFrame() const;
 
     // The factor display.newImage scales a picture by without isFullResolution: it must fit the

@@ -57,14 +57,14 @@ void StageView::setPictures(PictureLibrary* library)
         disconnect(old, nullptr, this, nullptr);
     m_painter.setPictures(library);
     if (library) {
-        const auto refresh = [this] {
-            m_painter.refreshPictures();
+        const auto refresh = [this](bool decodedOnly) {
+            m_painter.refreshPictures(decodedOnly);
             updateScrollBars();
             viewport()->update();
             announceOutside();
         };
-        connect(library, &PictureLibrary::checksChanged, this, refresh);
-        connect(library, &PictureLibrary::picturesChanged, this, refresh);
+        connect(library, &PictureLibrary::checksChanged, this, [refresh] { refresh(false); });
+        connect(library, &PictureLibrary::picturesChanged, this, [refresh] { refresh(true); });
     }
     m_painter.refreshPictures();
     viewport()->update();

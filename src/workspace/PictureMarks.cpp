@@ -5,6 +5,7 @@
 #include "ObjectTree.h"
 #include "PictureLibrary.h"
 
+#include <QHeaderView>
 #include <QStyle>
 #include <QTreeWidget>
 
@@ -36,6 +37,12 @@ void PictureMarks::apply(QTreeWidget* tree, const ObjectCollection& objects, Pic
         return;
     const QIcon error = tree->style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warning = tree->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // The rebuild sized the column for names alone; a marked name needs room for its icon too.
+    const QFontMetrics metrics(tree->font());
+    const int icon = tree->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, tree);
+    // Indentation of an object node under its branch, the icon and its gap, the item's margins.
+    const int iconRoom = 3 * tree->indentation() + icon + 28;
+    int widest = 0;
     for (int b = 0; b < root->childCount(); ++b) {
         QTreeWidgetItem* branch = root->child(b);
         for (int c = 0; c < branch->childCount(); ++c) {
@@ -58,8 +65,11 @@ void PictureMarks::apply(QTreeWidget* tree, const ObjectCollection& objects, Pic
             }
             node->setIcon(0, anyError ? error : warning);
             node->setToolTip(0, texts.join(QLatin1Char(' ')));
+            widest = std::max(widest, iconRoom + metrics.horizontalAdvance(node->text(0)));
         }
     }
+    if (widest > tree->header()->sectionSize(0))
+        tree->header()->resizeSection(0, widest);
 }
 
 int PictureMarks::missingCount(const QList<const ModelObject*>& objects, PictureLibrary* library)

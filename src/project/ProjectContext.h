@@ -17,9 +17,9 @@ struct ImageSuffix
 // files are, and how its content area maps onto the device chosen on the stage.
 struct ProjectContext
 {
-    QString folder;                   // absolute path of the game's folder; empty without one
-    bool scaling = false;             // a content scale mode is active (anything but "no scaling")
-    double contentScale = 1;          // device pixels per content unit on the x axis (the engine's 1/sx)
+    QString folder;        // absolute path of the game's folder; empty without one
+    bool scaling = false;  // a content scale mode is active (anything but "no scaling")
+    double contentScale = 1; // device pixels per content unit on the x axis (the engine's 1/sx)
     QList<ImageSuffix> imageSuffixes; // as config.lua lists them
     QSize devicePixels{320, 480};     // the device screen in pixels, orientation applied
     QRectF screenInContent{0, 0, 320, 480}; // the device screen in content units

@@ -37,16 +37,16 @@ void PictureLibrary::setProject(const ProjectContext& project)
         m_watched.clear();
     }
     m_project = project;
-    m_resolved.clear();
+    forgetResolved();
     emit checksChanged();
 }
 
 const PictureLibrary::Resolved& PictureLibrary::resolve(const QString& filename, bool imageRect)
 {
-    const QString key = (imageRect ? QLatin1Char('R') : QLatin1Char('I')) + filename;
-    const auto known = m_resolved.constFind(key);
-    if (known != m_resolved.cend())
-        return *known;
+    QHash<QString, Resolved>& known = m_resolved[imageRect ? 1 : 0];
+    const auto found = known.constFind(filename);
+    if (found != known.cend())
+        return *found;
 
     Resolved resolved;
     if (isActive() && !filename.trimmed().isEmpty()) {
@@ -76,7 +76,13 @@ const PictureLibrary::Resolved& PictureLibrary::resolve(const QString& filename,
                                 m_cache.state(resolved.lookup.path) == PictureCache::State::Failed;
         resolved.problems = PictureChecks::check(filename, imageRect, resolved.lookup, unreadable);
     }
-    return *m_resolved.insert(key, resolved);
+    return *known.insert(filename, resolved);
+}
+
+void PictureLibrary::forgetResolved()
+{
+    m_resolved[0].clear();
+    m_resolved[1].clear();
 }
 
 void PictureLibrary::watch(const QString& path)
@@ -97,7 +103,7 @@ void PictureLibrary::filesChanged(const QString& path)
         if (QFileInfo::exists(path))
             watch(path);
     }
-    m_resolved.clear();
+    forgetResolved();
     m_checksTimer.start();
 }
 
@@ -105,7 +111,7 @@ void PictureLibrary::decoded(const QString& path)
 {
     // Only a failed decode changes what the checks say.
     if (m_cache.state(path) == PictureCache::State::Failed) {
-        m_resolved.clear();
+        forgetResolved();
         m_checksTimer.start();
     }
     m_picturesTimer.start();

@@ -46,6 +46,7 @@ signals:
     void picturesChanged();
 
 private:
+    void forgetResolved();
     void watch(const QString& path);
     void filesChanged(const QString& path);
     void decoded(const QString& path);
@@ -55,7 +56,7 @@ private:
     PictureCache m_cache;
     QFileSystemWatcher* m_watcher;
     QSet<QString> m_watched;
-    QHash<QString, Resolved> m_resolved; // by kind mark and name
+    QHash<QString, Resolved> m_resolved[2]; // by name, for newImage and newImageRect
     QTimer m_checksTimer;
     QTimer m_picturesTimer;
 };

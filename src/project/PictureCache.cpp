@@ -95,6 +95,10 @@ void PictureCache::take(const QString& path, quint64 ticket, const QList<QImage>
     if (it == m_entries.end() || it->ticket != ticket || it->state != State::Loading)
         return; // forgotten or asked for again meanwhile
     it->size = size;
+    // What was shown while this decode ran goes now.
+    m_bytes -= costOf(*it);
+    it->pixmap = QPixmap();
+    it->halves.clear();
     const QImage& image = images.constFirst();
     if (image.isNull()) {
         it->state = size.isValid() ? State::Ready : State::Failed;
@@ -115,8 +119,8 @@ void PictureCache::evict(const QString& keep)
     while (m_bytes > m_budget) {
         auto oldest = m_entries.end();
         for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->state == State::Ready && !it->pixmap.isNull() && it->used < m_frame && it.key() != keep &&
-                (oldest == m_entries.end() || it->used < oldest->used))
+            if (it->state != State::Loading && !it->pixmap.isNull() && it->used < m_frame &&
+                it.key() != keep && (oldest == m_entries.end() || it->used < oldest->used))
                 oldest = it;
         }
         if (oldest == m_entries.end())
@@ -145,11 +149,10 @@ const QPixmap* PictureCache::pixmap(const QString& path, QSizeF shown)
     const auto it = m_entries.find(path);
     if (it == m_entries.end())
         return nullptr;
-    if (it->state == State::Unknown && it->size.isValid()) {
+    // Given up for memory, or changed on disk: read again, the old picture shown meanwhile.
+    if (it->state == State::Unknown)
         request(path);
-        return nullptr;
-    }
-    if (it->state != State::Ready || it->pixmap.isNull())
+    if (it->pixmap.isNull())
         return nullptr;
     it->used = m_frame;
     const QPixmap* best = &it->pixmap;
@@ -166,10 +169,8 @@ const QPixmap* PictureCache::pixmap(const QString& path, QSizeF shown)
 void PictureCache::invalidate(const QString& path)
 {
     const auto it = m_entries.find(path);
-    if (it == m_entries.end())
-        return;
-    m_bytes -= costOf(*it);
-    m_entries.erase(it);
+    if (it != m_entries.end())
+        it->state = State::Unknown; // its picture stays on screen until the new one is read
 }
 
 void PictureCache::clear()

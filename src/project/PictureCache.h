@@ -39,7 +39,8 @@ public:
     const QPixmap* pixmap(const QString& path, QSizeF shown = QSizeF());
     // A paint begins: pictures drawn from now on belong to the new frame.
     void beginFrame() { ++m_frame; }
-    // The file changed on disk: it is read again when next asked for.
+    // The file changed on disk: it is read again when next asked for, and its old picture is
+    // drawn until then.
     void invalidate(const QString& path);
     void clear();
 

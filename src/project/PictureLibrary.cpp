@@ -87,7 +87,7 @@ void PictureLibrary::forgetResolved()
 
 void PictureLibrary::watch(const QString& path)
 {
-    if (path.isEmpty() || m_watched.contains(path))
+    if (path.isEmpty() || m_watched.contains(path) || !m_locator.isInside(path))
         return;
     if (m_watcher->addPath(path))
         m_watched.insert(path);

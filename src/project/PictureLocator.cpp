@@ -56,6 +56,9 @@ PictureLocator::Lookup PictureLocator::find(const QString& filename) const
     bool exact = true;
     const QStringList parts = name.split(QLatin1Char('/'));
     for (const QString& part : parts) {
+        // A folder linked from elsewhere is not looked into.
+        if (at != m_folder && !isInside(at))
+            return lookup;
         const QStringList& listing = entries(at);
         QString match;
         if (listing.contains(part)) {
@@ -74,15 +77,20 @@ PictureLocator::Lookup PictureLocator::find(const QString& filename) const
         onDisk << match;
         at += QLatin1Char('/') + match;
     }
-    const QFileInfo file(at);
-    // A link may point anywhere; only what really lies inside the game counts.
-    const QString canonical = file.canonicalFilePath();
-    if (!file.isFile() || canonical.isEmpty() || !canonical.startsWith(m_canonicalFolder + QLatin1Char('/')))
+    // A link may point anywhere, and only a plain file can be read without waiting on it.
+    if (!QFileInfo(at).isFile() || !isInside(at))
         return lookup;
     lookup.status = exact ? Status::Found : Status::CaseOnly;
     lookup.path = at;
     lookup.relative = onDisk.join(QLatin1Char('/'));
     return lookup;
+}
+
+bool PictureLocator::isInside(const QString& path) const
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return !m_canonicalFolder.isEmpty() && !canonical.isEmpty() &&
+           (canonical == m_canonicalFolder || canonical.startsWith(m_canonicalFolder + QLatin1Char('/')));
 }
 
 QStringList PictureLocator::foldersOf(const QString& filename) const

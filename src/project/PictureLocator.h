@@ -33,6 +33,8 @@ public:
     Lookup find(const QString& filename) const;
     // The folders a lookup of this name lists, to watch them.
     QStringList foldersOf(const QString& filename) const;
+    // Whether the path, links resolved, is the folder or lies inside it.
+    bool isInside(const QString& path) const;
     // Drops what is remembered of a folder's listing (all folders for an empty path).
     void forget(const QString& folder = QString());
 

@@ -23,7 +23,8 @@ void tst_PictureLibrary::suffix_data()
     QTest::addColumn<QString>("expected");
     // iPhone 8 on a 320 x 480 letterbox: 2.34; Classic on 640 x 960: 0.5.
     QTest::newRow("above @2x, below @4x") << true << 2.34 << "bg@2x.png";
-    QTest::newRow("at @4x, its file missing") << true << 4.0 << "bg@2x.png";
+    QTest::newRow("above @4x, its file missing") << true << 5.0 << "bg@2x.png";
+    QTest::newRow("at @2x's own scale") << true << 1.5 << "bg@2x.png";
     QTest::newRow("below every suffix") << true << 0.5 << "bg.png";
 }
 

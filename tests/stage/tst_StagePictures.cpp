@@ -32,9 +32,10 @@ void tst_StagePictures::drawn_data()
                             << QRectF(80, 90, 40, 20) << blue << "logo.png";
     QTest::newRow("bottom right") << true << image << "logo.png" << int(clsDisplay::BottomRight)
                                   << QRectF(60, 80, 40, 20) << blue << "logo.png";
-    // Wider than the 320 x 480 screen rounded up to 512 x 512: newImage scales it down to fit.
+    // Wider than the 640 x 1136 screen rounded up to 1024 x 2048, turned to lie along the picture:
+    // newImage scales it down to fit.
     QTest::newRow("larger than the screen") << true << image << "wide.png" << int(clsDisplay::TopLeft)
-                                            << QRectF(100, 100, 512, 256) << blue << "wide.png";
+                                            << QRectF(100, 100, 2048, 409.6) << blue << "wide.png";
     QTest::newRow("suffixed file") << true << rect << "bg.png" << int(clsDisplay::TopLeft)
                                    << QRectF(100, 100, 100, 100) << QColor(Qt::green)
                                    << "bg@2x.png, for the content scale 2.34";
@@ -54,13 +55,14 @@ void tst_StagePictures::drawn()
     QFETCH(QRectF, bounds);
     QTemporaryDir dir;
     savePicture(dir.filePath(QStringLiteral("logo.png")), QSize(40, 20), Qt::blue);
-    savePicture(dir.filePath(QStringLiteral("wide.png")), QSize(600, 300), Qt::blue);
+    savePicture(dir.filePath(QStringLiteral("wide.png")), QSize(3000, 600), Qt::blue);
     savePicture(dir.filePath(QStringLiteral("bg.png")), QSize(20, 20), Qt::red);
     savePicture(dir.filePath(QStringLiteral("bg@2x.png")), QSize(40, 40), Qt::green);
     PictureLibrary library;
     ProjectContext project = gameAt(tied ? dir.path() : QString());
     project.scaling = true;
     project.contentScale = 2.34;
+    project.devicePixels = QSize(640, 1136);
     project.imageSuffixes = {{QStringLiteral("@2x"), 2}};
     library.setProject(project);
     clsDisplay object;

@@ -1,7 +1,6 @@
 #include "clsDisplay.h"
 #include "frmMain.h"
 #include "TestPictures.h"
-#include "TestSettings.h"
 
 #include <QLabel>
 #include <QStyle>
@@ -13,7 +12,6 @@ class tst_Pictures : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useTestSettings(); }
     void checksShown_data();
     void checksShown();
 };

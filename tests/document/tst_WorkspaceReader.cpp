@@ -21,6 +21,8 @@ private Q_SLOTS:
     void refusesBytes_data();
     void refusesBytes();
     void roundTripKeepsSnippets();
+    void projectRoundTrip_data();
+    void projectRoundTrip();
 };
 
 namespace {
@@ -125,8 +127,11 @@ void tst_WorkspaceReader::refuses_data()
     };
     row("other format", "format", "quilt",
         "not a Quillet workspace: \"format\" is not \"quillet-workspace\"");
-    row("newer version", "version", 2, "version 2 was written by a newer Quillet; this one reads version 1");
-    row("version zero", "version", 0, "version must be 1");
+    row("newer version", "version", 3,
+        "version 3 was written by a newer Quillet; this one reads up to version 2");
+    row("version zero", "version", 0, "version must be 1 or 2");
+    row("version 2 without project", "version", 2, "missing key \"project\"");
+    row("project in version 1", "project", QJsonValue::Null, "unknown key \"project\"");
     row("no objects", "objects", gone, "missing key \"objects\"");
     row("extra top key", "author", "me", "unknown key \"author\"");
     row("objects not array", "objects", QJsonObject(), "objects must be an array");
@@ -218,6 +223,35 @@ void tst_WorkspaceReader::roundTripKeepsSnippets()
     }
     ErrorHook::set({});
     QCOMPARE(reported, QStringList()); // the reader never files a taken key
+}
+
+void tst_WorkspaceReader::projectRoundTrip_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QJsonValue>("stored"); // undefined: version 1, no key
+    using Choice = ProjectLink::Choice;
+    QTest::newRow("no choice") << int(Choice::Automatic) << QString() << QJsonValue(QJsonValue::Undefined);
+    QTest::newRow("explicitly none") << int(Choice::None) << QString() << QJsonValue(QJsonValue::Null);
+    QTest::newRow("sibling folder") << int(Choice::Folder) << "/work/games/hero" << QJsonValue("../hero");
+    QTest::newRow("its own folder") << int(Choice::Folder) << "/work/games/ws" << QJsonValue(".");
+    QTest::newRow("below") << int(Choice::Folder) << "/work/games/ws/my game" << QJsonValue("my game");
+}
+
+void tst_WorkspaceReader::projectRoundTrip()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, folder);
+    QFETCH(QJsonValue, stored);
+    const ProjectLink link{ProjectLink::Choice(choice), folder};
+    const QString file = QStringLiteral("/work/games/ws/level.quillet");
+    const QByteArray bytes = WorkspaceWriter::write({}, link, file);
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    QCOMPARE(root.value(QStringLiteral("version")).toInt(), stored.isUndefined() ? 1 : 2);
+    QCOMPARE(root.value(QStringLiteral("project")), stored);
+    const WorkspaceReader::Result read = WorkspaceReader::read(bytes, QStringLiteral("/work/games/ws"));
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.project, link);
 }
 
 QTEST_APPLESS_MAIN(tst_WorkspaceReader)

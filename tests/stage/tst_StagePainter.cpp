@@ -19,6 +19,7 @@ private Q_SLOTS:
     void textStartsAtTopLeft();
     void outsideDimmedAndCounted_data();
     void outsideDimmedAndCounted();
+    void deviceScreenAroundContent();
     void selectionAndGroupMarked();
     void textFont_data();
     void textFont();
@@ -186,6 +187,34 @@ void tst_StagePainter::outsideDimmedAndCounted()
             QCOMPARE(dimmed.green(), 0);
         }
     }
+}
+
+// Letterbox on a wider screen: the device screen reaches beyond the content area, drawn at one
+// content unit per pixel with the content's x = 0 at pixel 40.
+void tst_StagePainter::deviceScreenAroundContent()
+{
+    ProjectContext project;
+    project.screenInContent = QRectF(-20, 0, 360, 480);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, -15, 10, 5, 5, 0, 0x0000FF));
+    objects.push_back(display(clsDisplay::Rect, -30, 10, 5, 5, 0, 0x0000FF));
+    StagePainter stage;
+    stage.setProject(project);
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.outsideCount(), 1); // in a bar is on the screen
+    QImage image(canvas, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.translate(40, 0);
+    stage.paint(painter, QRectF(-40, 0, canvas.width(), canvas.height()));
+    painter.end();
+    QCOMPARE(image.pixelColor(40 - 10, 200), StagePainter::screenColour);
+    QCOMPARE(image.pixelColor(40 + 335, 200), StagePainter::screenColour);
+    QVERIFY(image.pixelColor(40 - 30, 200) != StagePainter::screenColour);
+    QVERIFY(image.pixelColor(40 + 345, 200) != StagePainter::screenColour);
+    int edge = 0;
+    for (int y = 0; y < 480; ++y)
+        edge += image.pixelColor(40, y) == StagePainter::contentEdgeColour;
+    QVERIFY(edge > 100);
 }
 
 // The selection gets an outline, an object in a group a flagged corner; both stay at their own x, y.

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void init() { QSettings().clear(); }
     void hiddenAtFirstStartThenRemembered();
     void clickSelectsDragMovesUndoably();
+    void growthStaysOnScreen();
 };
 
 namespace {
@@ -162,6 +163,26 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QTest::keyClick(stage, Qt::Key_Delete);
     QCOMPARE(document->objects().count(), 1);
     QCOMPARE(document->objects().at(1)->varName(), QStringLiteral("panel"));
+}
+
+// A screen narrower than the window plus the stage (the test screen is 800 pixels wide, the
+// window's panes need nearly all of it): the window never grows past the screen's edge, and a
+// stage with no room beside the panes opens floating.
+void tst_StageDock::growthStaysOnScreen()
+{
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int available = window.screen()->availableGeometry().width();
+    const int before = window.frameGeometry().width();
+    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+    QVERIFY(before + dock->sizeHint().width() > available);
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    QTRY_VERIFY(dock->isVisible());
+    QVERIFY(window.frameGeometry().width() <= available);
+    QCOMPARE(dock->isFloating(), window.minimumWidth() + dock->minimumSizeHint().width() > available);
+    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
 }
 
 QTEST_MAIN(tst_StageDock)

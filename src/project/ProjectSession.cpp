@@ -3,6 +3,7 @@
 #include "ConfigReader.h"
 #include "ContentArea.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -14,7 +15,7 @@ ProjectSession::ProjectSession(QObject* parent)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(150);
-    connect(&m_settle, &QTimer::timeout, this, &ProjectSession::read);
+    connect(&m_settle, &QTimer::timeout, this, &ProjectSession::readIfChanged);
     connect(m_watcher, &QFileSystemWatcher::fileChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(m_reader, &ConfigReader::finished, this, &ProjectSession::apply);
@@ -56,7 +57,28 @@ void ProjectSession::read()
         return;
     }
     watch();
+    m_stamp = filesStamp();
     m_reader->start(m_folder, m_device);
+}
+
+void ProjectSession::readIfChanged()
+{
+    // A workspace saved in the game's folder must not turn the stage back as build.settings says.
+    if (!m_folder.isEmpty() && filesStamp() != m_stamp)
+        read();
+}
+
+QString ProjectSession::filesStamp() const
+{
+    QString stamp;
+    for (const char* name : {"config.lua", "build.settings"}) {
+        const QFileInfo file(QDir(m_folder).filePath(QLatin1String(name)));
+        stamp += QStringLiteral("%1:%2:%3;")
+                     .arg(file.exists())
+                     .arg(file.size())
+                     .arg(file.lastModified().toMSecsSinceEpoch());
+    }
+    return stamp;
 }
 
 void ProjectSession::watch()

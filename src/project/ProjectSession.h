@@ -38,11 +38,16 @@ signals:
 
 private:
     void read();
+    // After a change in the folder: only a change to the game's two files is worth a read.
+    void readIfChanged();
+    // The two files' sizes and times, to tell their changes from the folder's others.
+    QString filesStamp() const;
     void apply(const GameConfig& config);
     void update();
     void watch();
 
     QString m_folder;
+    QString m_stamp;
     DeviceProfile m_device;
     bool m_landscape = false;
     bool m_tying = false;

@@ -27,22 +27,19 @@ const char* const templateConfig =
 GameConfig readGame(const QByteArray& config, const QByteArray& build, const DeviceProfile& device)
 {
     QTemporaryDir game;
-    const auto put = [&game](const char* name, const QByteArray& text) {
+    for (const auto& [name, text] : {std::pair{"config.lua", config}, {"build.settings", build}}) {
         QFile file(game.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    };
-    if (!config.isNull())
-        put("config.lua", config);
-    if (!build.isNull())
-        put("build.settings", build);
+        if (!text.isNull() && file.open(QIODevice::WriteOnly))
+            file.write(text);
+    }
     return ConfigReader::readNow(game.path(), device);
 }
 
-bool near(const QRectF& a, const QRectF& b)
+// To the third decimal, as the rows give them.
+QRectF rounded(const QRectF& r)
 {
-    return std::abs(a.x() - b.x()) < 0.01 && std::abs(a.y() - b.y()) < 0.01 &&
-           std::abs(a.width() - b.width()) < 0.01 && std::abs(a.height() - b.height()) < 0.01;
+    const auto round = [](qreal v) { return std::round(v * 1000) / 1000; };
+    return QRectF(round(r.x()), round(r.y()), round(r.width()), round(r.height()));
 }
 
 } // namespace
@@ -73,8 +70,6 @@ void tst_ContentArea::mapsConfig_data()
     const char* stretch = "application = { content = { width = 320, height = 480, scale = 'zoomStretch' } }";
     row("zoomStretch", stretch, iPhone14, {0, 0, 320, 480}, "content 320 × 480, zoomStretch");
     row("zoomStretch", stretch, iPad, {0, 0, 320, 480}, "content 320 × 480, zoomStretch");
-    const char* bare = "application = { content = { width = 320, height = 480, scale = 'fill' } }";
-    row("unknown scale", bare, iPhone14, {0, 0, 320, 480}, "content 320 × 480, zoomStretch");
     row("no scale", "application = { content = { width = '320', height = 480 } }", iPad, {0, 0, 320, 480},
         "content 320 × 480, zoomStretch");
     const char* zero = "application = { content = { width = 0, height = 480, scale = 'letterbox' } }";
@@ -93,8 +88,6 @@ void tst_ContentArea::mapsConfig_data()
     row("landscape", templateConfig, iPad, {0, -20, 480, 360}, "content 480 × 320, letterbox", sideways);
     // The config's xAlign turns with the device: it now places the content vertically.
     row("landscape xAlign left", left, iPad, {0, 0, 960, 720}, "content 960 × 640, letterbox", sideways);
-    row("portraitUpsideDown", templateConfig, iPad, {-20, 0, 360, 480}, "content 320 × 480, letterbox",
-        "settings = { orientation = { default = 'portraitUpsideDown' } }");
     const char* adaptive = "application = { content = { width = 100, height = 100, scale = 'adaptive' } }";
     row("adaptive", adaptive, iPhone14, {0, 0, 390, 844}, "content 390 × 844, adaptive");
     row("adaptive", adaptive, iPad, {0, 0, 768, 1024}, "content 768 × 1024, adaptive");
@@ -115,11 +108,7 @@ void tst_ContentArea::mapsConfig()
     QCOMPARE(game.configProblem, QString());
     const ProjectContext context =
         ContentArea::contextFor(game, device, game.landscape, QStringLiteral("/games/MyGame"));
-    QVERIFY2(near(context.screenInContent, screen), qPrintable(QStringLiteral("screen at %1, %2, %3 × %4")
-                                                                   .arg(context.screenInContent.x())
-                                                                   .arg(context.screenInContent.y())
-                                                                   .arg(context.screenInContent.width())
-                                                                   .arg(context.screenInContent.height())));
+    QCOMPARE(rounded(context.screenInContent), screen);
     const QString line = ContentArea::caption(context);
     QVERIFY2(line.startsWith(QLatin1String("MyGame: ")) && line.contains(caption), qPrintable(line));
 }

@@ -4,8 +4,10 @@
 #include "MessageBox.h"
 #include "TestSettings.h"
 #include "WorkspaceDocument.h"
+#include "WorkspaceWriter.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,19 +27,8 @@ private Q_SLOTS:
 
 private:
     QString write(const QString& name, const QByteArray& bytes) const;
-    QString project(frmMain& window) const
-    {
-        return window.findChild<QLabel*>(QStringLiteral("lblProject"))->text();
-    }
-    QString note(frmMain& window) const
-    {
-        return window.findChild<QLabel*>(QStringLiteral("lblNote"))->text();
-    }
-    void trigger(frmMain& window, const char* name) const
-    {
-        window.findChild<QAction*>(QLatin1String(name))->trigger();
-    }
-
+    QString project(frmMain& w) { return w.findChild<QLabel*>(QStringLiteral("lblProject"))->text(); }
+    void trigger(frmMain& w, const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
@@ -70,16 +61,12 @@ void tst_ProjectFolder::foundFromSavedWorkspace()
         QStringLiteral("No project folder: content 320 × 480, letterbox (Solar2D's new-project template)"));
     auto* target = window.findChild<QComboBox*>(QStringLiteral("cboTarget"));
     target->setCurrentIndex(1);
-    fileDialog()->setNextFileName(m_dir->filePath(QStringLiteral("Hero/levels/one/start.quillet")));
-    QDir().mkpath(m_dir->filePath(QStringLiteral("Hero/levels/one")));
+    fileDialog()->setNextFileName(write(QStringLiteral("Hero/levels/one/start.quillet"), QByteArray()));
     trigger(window, "actSaveAs");
     QTRY_COMPARE(project(window), QStringLiteral("Hero: content 640 × 960, letterbox, Graphics 1.0"));
     QCOMPARE(target->currentIndex(), 0);
-    QCOMPARE(note(window), QStringLiteral("Target set from config.lua: Corona (Graphics 1.0)"));
-    // Nothing was chosen, so the file stays as version 1 wrote it.
-    QFile saved(m_dir->filePath(QStringLiteral("Hero/levels/one/start.quillet")));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QVERIFY(!saved.readAll().contains("\"project\""));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+             QStringLiteral("Target set from config.lua: Corona (Graphics 1.0)"));
 
     // A change on disk is read again, and a failing config is shown while the stage goes on.
     write(QStringLiteral("Hero/config.lua"), "error('x')");
@@ -123,15 +110,16 @@ void tst_ProjectFolder::chosenAndClearedUndoably()
 
 void tst_ProjectFolder::goneFolderKeptInFile()
 {
-    const QByteArray bytes = R"({"format": "quillet-workspace", "version": 2, "project": "../game",
-        "objects": [{"kind": "Display", "varName": "hero", "dObjType": 2, "parGroup": "", "eventHandling": 0,
-        "x": 1, "y": 2, "sWidth": 3, "sHeight": 4, "sRounding": 0, "reference": -1, "filename": "",
-        "Colour": 0, "sFontName": ""}]})";
-    const QString file = write(QStringLiteral("ws/level.quillet"), bytes);
+    const clsDisplay hero;
+    const QString file = m_dir->filePath(QStringLiteral("ws/level.quillet"));
+    write(QStringLiteral("ws/level.quillet"),
+          WorkspaceWriter::write(
+              {&hero}, {ProjectLink::Choice::Folder, m_dir->filePath(QStringLiteral("game"))}, file));
     frmMain window;
     QVERIFY(window.openFile(file));
     QCOMPARE(window.findChild<WorkspaceDocument*>()->objects().count(), 1);
-    QCOMPARE(note(window), QStringLiteral("Project folder ../game not found"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+             QStringLiteral("Project folder ../game not found"));
     QVERIFY(project(window).startsWith(QLatin1String("No project folder: ")));
     const QString copy = m_dir->filePath(QStringLiteral("ws/copy.quillet"));
     fileDialog()->setNextFileName(copy);

@@ -144,16 +144,9 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QVERIFY(code->text().contains(QStringLiteral("hero = display.newRect( 60, 40, 100, 100) ")));
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
 
-    // The arrow keys nudge the selection, a step each.
-    stage->setFocus();
-    QTest::keyClick(stage, Qt::Key_Left, Qt::ShiftModifier);
-    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(50, 40));
-    QCOMPARE(document->undoStack()->count(), steps + 2);
-
     // The window's undo keys reach the document while the stage has the focus.
     QCOMPARE(window.findChild<QAction*>(QStringLiteral("actUndo"))->text(), QStringLiteral("Undo Move hero"));
-    QTest::keySequence(stage, QKeySequence::Undo);
-    QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(60, 40));
+    stage->setFocus();
     QTest::keySequence(stage, QKeySequence::Undo);
     QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(10, 10));
     QCOMPARE(code->text(), before);
@@ -165,18 +158,16 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QCOMPARE(document->objects().at(1)->varName(), QStringLiteral("panel"));
 }
 
-// A screen narrower than the window plus the stage (the test screen is 800 pixels wide, the
-// window's panes need nearly all of it): the window never grows past the screen's edge, and a
-// stage with no room beside the panes opens floating.
+// On a screen narrower than the window plus the stage (800 pixels here) the window never grows
+// past the screen's edge, and a stage with no room beside the panes opens floating.
 void tst_StageDock::growthStaysOnScreen()
 {
     frmMain window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int available = window.screen()->availableGeometry().width();
-    const int before = window.frameGeometry().width();
     auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
-    QVERIFY(before + dock->sizeHint().width() > available);
+    QVERIFY(window.frameGeometry().width() + dock->sizeHint().width() > available);
     window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
     QTRY_VERIFY(dock->isVisible());
     QVERIFY(window.frameGeometry().width() <= available);

@@ -147,7 +147,7 @@ int getInfo(lua_State* L)
 {
     const Device* device = static_cast<const Device*>(lua_touserdata(L, lua_upvalueindex(1)));
     const char* key = luaL_checkstring(L, 1);
-    if (std::strcmp(key, "platform") == 0 || std::strcmp(key, "platformName") == 0)
+    if (std::strcmp(key, "platform") == 0)
         lua_pushstring(L, device->platform == "android" ? "android" : "ios");
     else if (std::strcmp(key, "environment") == 0)
         lua_pushstring(L, "simulator");

@@ -9,14 +9,26 @@ namespace {
 
 const QString programName = QStringLiteral("quillet-config-reader");
 
-// Started with no input, in a folder of its own.
-void prepare(QProcess& process, const QString& folder, const QStringList& arguments)
+// Started with no input, from a folder that is always there: a game folder that has just gone
+// reads as one without files.
+void prepare(QProcess& process, const QStringList& arguments)
 {
     process.setProgram(ConfigReader::programPath());
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.setWorkingDirectory(folder);
+    process.setWorkingDirectory(QDir::rootPath());
+}
+
+GameConfig answerOf(QProcess& process, bool stopped)
+{
+    if (process.error() == QProcess::FailedToStart) {
+        GameConfig config;
+        config.configProblem = QStringLiteral("config.lua: cannot start ") + process.program();
+        return config;
+    }
+    const bool crashed = process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0;
+    return GameConfig::fromReaderOutput(process.readAllStandardOutput(), stopped, crashed);
 }
 
 } // namespace
@@ -68,7 +80,7 @@ void ConfigReader::start(const QString& folder, const DeviceProfile& device)
     cancel();
     m_stopped = false;
     m_process = new QProcess(this);
-    prepare(*m_process, folder, arguments(folder, device));
+    prepare(*m_process, arguments(folder, device));
     connect(m_process, &QProcess::finished, this, &ConfigReader::finish);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
@@ -85,10 +97,7 @@ void ConfigReader::finish()
         return;
     m_process = nullptr;
     m_clock.stop();
-    const bool crashed = process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0 ||
-                         process->error() == QProcess::FailedToStart;
-    const GameConfig config =
-        GameConfig::fromReaderOutput(process->readAllStandardOutput(), m_stopped, crashed);
+    const GameConfig config = answerOf(*process, m_stopped);
     process->disconnect(this);
     process->deleteLater();
     emit finished(config);
@@ -109,7 +118,7 @@ void ConfigReader::cancel()
 GameConfig ConfigReader::readNow(const QString& folder, const DeviceProfile& device)
 {
     QProcess process;
-    prepare(process, folder, arguments(folder, device));
+    prepare(process, arguments(folder, device));
     process.start();
     bool stopped = false;
     if (process.waitForStarted() && !process.waitForFinished(timeLimitMs)) {
@@ -117,7 +126,5 @@ GameConfig ConfigReader::readNow(const QString& folder, const DeviceProfile& dev
         process.kill();
         process.waitForFinished();
     }
-    const bool crashed = process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 ||
-                         process.error() == QProcess::FailedToStart;
-    return GameConfig::fromReaderOutput(process.readAllStandardOutput(), stopped, crashed);
+    return answerOf(process, stopped);
 }

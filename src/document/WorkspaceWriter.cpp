@@ -4,6 +4,8 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,7 +63,15 @@ QJsonObject alert(const clsAlert& a)
 
 } // namespace
 
-QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
+QString WorkspaceWriter::projectPath(const QString& folder, const QString& filePath)
+{
+    if (filePath.isEmpty())
+        return QDir::fromNativeSeparators(folder);
+    return QDir::fromNativeSeparators(QFileInfo(filePath).absoluteDir().relativeFilePath(folder));
+}
+
+QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, const ProjectLink& project,
+                                  const QString& filePath)
 {
     QJsonArray array;
     for (const ModelObject* object : objects) {
@@ -78,10 +88,17 @@ QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
         entry.insert(QStringLiteral("varName"), object->varName());
         array.append(entry);
     }
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), QLatin1String(format)},
-        {QStringLiteral("version"), version},
+        {QStringLiteral("version"), 1},
         {QStringLiteral("objects"), array},
     };
+    // Files without a choice stay readable by the Quillet that knew no project folders.
+    if (project.choice != ProjectLink::Choice::Automatic) {
+        root.insert(QStringLiteral("version"), version);
+        root.insert(QStringLiteral("project"), project.choice == ProjectLink::Choice::Folder
+                                                   ? QJsonValue(projectPath(project.folder, filePath))
+                                                   : QJsonValue(QJsonValue::Null));
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -153,10 +153,11 @@ StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QS
     return item;
 }
 
-bool isWhollyInside(const StageItem& item, const QSizeF& screen)
+bool isWhollyInside(const StageItem& item, const QRectF& screen)
 {
     const QRectF& b = item.bounds;
-    return b.left() >= 0 && b.top() >= 0 && b.right() <= screen.width() && b.bottom() <= screen.height();
+    return b.left() >= screen.left() && b.top() >= screen.top() && b.right() <= screen.right() &&
+           b.bottom() <= screen.bottom();
 }
 
 bool hits(const StageItem& item, const QPointF& point, qreal tolerance)

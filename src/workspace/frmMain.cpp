@@ -9,6 +9,7 @@
 #include "PictureLibrary.h"
 #include "PictureMarks.h"
 #include "PreferredFont.h"
+#include "ProjectSession.h"
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
@@ -346,6 +347,31 @@ void frmMain::createStage()
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stageDock->pane());
     m_stageDock->pane()->addAction(m_deleteButton);
+
+    const auto later = [this] {
+        QMetaObject::invokeMethod(this, &frmMain::updateProject, Qt::QueuedConnection);
+    };
+    connect(m_document, &WorkspaceDocument::projectLinkChanged, this, later);
+    connect(m_document, &WorkspaceDocument::fileNameChanged, this, later);
+    connect(m_stageDock->pane()->session(), &ProjectSession::tied, this,
+            [this](const GameConfig& config) { project_Tied(config.graphicsCompatibility); });
+    // The pictures, their checks and the editors follow the game the stage shows.
+    connect(m_stageDock->pane()->session(), &ProjectSession::contextChanged, this,
+            &frmMain::applyProjectContext);
+}
+
+void frmMain::updateProject()
+{
+    m_stageDock->pane()->session()->setFolder(
+        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()));
+}
+
+void frmMain::project_Tied(int graphicsCompatibility)
+{
+    const GraphicsApi api = graphicsCompatibility != 0 ? GraphicsApi::V1 : GraphicsApi::V2;
+    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(api));
+    showNote(QStringLiteral("Target set from config.lua: ") +
+             GraphicsTarget::captions().at(GraphicsTarget::indexOf(api)));
 }
 
 void frmMain::updateStage()
@@ -409,6 +435,12 @@ void frmMain::createFileMenu()
     add("actSave", QStringLiteral("&Save"), QKeySequence::Save, QKeySequence(), [this] { m_files->save(); });
     add("actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,
         QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_files->saveAs(); });
+    menu->addSeparator();
+    add("actProjectFolder", QStringLiteral("&Project Folder..."), QKeySequence::UnknownKey, QKeySequence(),
+        [this] { m_files->chooseProjectFolder(); });
+    add("actClearProject", QStringLiteral("C&lear Project Folder"), QKeySequence::UnknownKey, QKeySequence(),
+        [this] { m_files->clearProjectFolder(); });
+    menu->addSeparator();
     add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(), [this] {
         m_files->exportLua(currentApi(), PictureMarks::missingNote(PictureMarks::missingCount(
                                              m_document->objects().objects(), m_pictures)));

@@ -61,6 +61,9 @@ private:
     void createStage();
     void updateStage();
     void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
+    // Ties the stage to the workspace's game folder, once the document's change is complete.
+    void updateProject();
+    void project_Tied(int graphicsCompatibility);
 
     void createControls();
     void createToolbar();

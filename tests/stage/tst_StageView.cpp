@@ -149,7 +149,6 @@ void tst_StageView::arrowsNudge_data()
     QTest::addColumn<bool>("shift");
     QTest::addColumn<QPoint>("newXY");
     QTest::newRow("right") << int(Qt::Key_Right) << false << QPoint(21, 20);
-    QTest::newRow("left") << int(Qt::Key_Left) << false << QPoint(19, 20);
     QTest::newRow("shift+up") << int(Qt::Key_Up) << true << QPoint(20, 10);
     QTest::newRow("shift+down") << int(Qt::Key_Down) << true << QPoint(20, 30);
 }

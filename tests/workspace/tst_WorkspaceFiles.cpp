@@ -186,7 +186,7 @@ void tst_WorkspaceFiles::refusedFileChangesNothing_data()
     QTest::newRow("missing") << QByteArray() << "the file does not exist";
     QTest::newRow("folder") << QByteArray("/") << "not a file";
     QTest::newRow("newer") << QByteArray(R"({"format": "quillet-workspace", "version": 3, "objects": []})")
-                           << "version 3 was written by a newer Quillet; this one reads version 1";
+                           << "version 3 was written by a newer Quillet; this one reads up to version 2";
     QTest::newRow("not JSON") << QByteArray("hero = display.newRect(0, 0, 10, 10)")
                               << "not valid JSON at line 1, column 2: illegal value";
     QTest::newRow("bad object")

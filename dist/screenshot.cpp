@@ -7,13 +7,16 @@
 // the code pane's message line (docs/screenshot-check.png); with --stage, the stage beside the
 // panes with several kinds of object and one selected (docs/stage.png); with --pictures, a
 // game's real pictures on the stage and a missing one named in the check line
-// (docs/stage-pictures.png).
+// (docs/stage-pictures.png; on a 1600 x 1000 screen, so that the stage docks beside the panes).
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "FileDialog.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSettings>
@@ -157,12 +160,24 @@ void fillPictures(frmMain& window, const QString& folder)
     add("hero", clsDisplay::ImageRect, "images/hero.png", QRect(160, 384, 80, 96), clsDisplay::BottomCenter);
     add("coin", clsDisplay::Image, "images/Coin.png", QRect(90, 250, 0, 0), clsDisplay::Center);
     add("enemy", clsDisplay::Image, "images/enemy.png", QRect(240, 330, 0, 0), clsDisplay::Center);
-    ProjectContext project;
-    project.folder = folder;
-    project.scaling = true;
-    project.contentScale = 750.0 / 320; // an iPhone 8 on the usual 320 x 480 letterbox
-    project.imageSuffixes = {{QStringLiteral("@2x"), 2}};
-    window.applyProjectContext(project);
+    // Tied as a user ties it, so that the stage reads the game's config.lua.
+    QFile config(folder + QStringLiteral("/config.lua"));
+    config.open(QIODevice::WriteOnly);
+    config.write("application = { content = { width = 320, height = 480, scale = \"letterbox\",\n"
+                 "  imageSuffix = { [\"@2x\"] = 2 } } }\n");
+    config.close();
+    QFile(folder + QStringLiteral("/main.lua")).open(QIODevice::WriteOnly);
+    fileDialog()->setNextFileName(folder);
+    window.findChild<QAction*>(QStringLiteral("actProjectFolder"))->trigger();
+}
+
+// The device whose content scale picks the @2x pictures: 750 pixels over 320 content units.
+void chooseIPhone8(frmMain& window)
+{
+    auto* screens = window.findChild<QComboBox*>(QStringLiteral("cboScreen"));
+    const int index = screens->findText(QStringLiteral("iPhone 8"), Qt::MatchStartsWith);
+    screens->setCurrentIndex(index);
+    emit screens->activated(index);
 }
 
 } // namespace
@@ -182,17 +197,20 @@ int main(int argc, char* argv[])
     QTemporaryDir game;
     if (stage) {
         if (pictures)
-            fillPictures(window, game.path());
+            fillPictures(window, game.filePath(QStringLiteral("SkyHop")));
         else
             fillStage(window);
         window.show();
         window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
-        QTimer::singleShot(300, [&] {
+        if (pictures)
+            chooseIPhone8(window);
+        QTimer::singleShot(pictures ? 1000 : 300, [&] {
             auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
             const QString selected = pictures ? QStringLiteral("enemy") : QStringLiteral("hero");
             click(tree, tree->findItems(selected, Qt::MatchExactly | Qt::MatchRecursive).first());
         });
-        QTimer::singleShot(800, [&] { QCoreApplication::exit(window.grab().save(target) ? 0 : 1); });
+        QTimer::singleShot(pictures ? 1600 : 800,
+                           [&] { QCoreApplication::exit(window.grab().save(target) ? 0 : 1); });
         return app.exec();
     }
     window.addObject(display(QStringLiteral("hero"), clsDisplay::Image, QStringLiteral("hero.png")));

@@ -1,6 +1,7 @@
 // Prints how long the stage takes to repaint 1,000 images over 100 distinct 512 x 512 pictures,
 // next to a plain QPainter drawPixmap loop with the same pixmaps into the same rectangles, and
-// the longest pause of the event loop while such a workspace opens with the stage shown, and the
+// the longest pause of the event loop while such a workspace, saved in its game, opens with the
+// stage shown (its config.lua read and its pictures decoded), and the
 // tree's rebuild with its picture marks at the workspace's full size next to a bare QTreeWidget.
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_Pictures
@@ -104,9 +105,9 @@ int main(int argc, char* argv[])
     stage.setObjects(list);
     library.cache().waitForDone();
     stage.refreshPictures();
-    std::vector<std::pair<QRectF, QPixmap>> plain;
+    std::vector<std::pair<QRectF, const QPixmap*>> plain;
     for (const StageItem& item : stage.items())
-        plain.emplace_back(item.bounds, *library.cache().pixmap(item.picture, item.bounds.size()));
+        plain.emplace_back(item.bounds, library.cache().pixmap(item.picture, item.bounds.size()));
     QImage canvas(400, 600, QImage::Format_ARGB32_Premultiplied);
     const auto paintStage = [&] {
         QPainter painter(&canvas);
@@ -116,7 +117,7 @@ int main(int argc, char* argv[])
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (const auto& [bounds, pixmap] : plain)
-            painter.drawPixmap(bounds, pixmap, QRectF(pixmap.rect()));
+            painter.drawPixmap(bounds, *pixmap, QRectF(pixmap->rect()));
     };
     // Alternating rounds, so that both meet the same load on a shared machine.
     std::vector<double> stageTimes, plainTimes;
@@ -128,15 +129,18 @@ int main(int argc, char* argv[])
     const double plainMs = bench::median(plainTimes);
 
     // Opening the workspace with the stage shown, while a zero-interval timer notes every pause.
+    // Saved inside the game, it is tied to it as it opens.
+    QFile(game.filePath(QStringLiteral("main.lua"))).open(QIODevice::WriteOnly);
     const QString file = game.filePath(QStringLiteral("game.quillet"));
     WorkspaceFiles::writeFile(file, WorkspaceWriter::write(list));
     frmMain window;
     window.show();
     window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
-    window.applyProjectContext(project);
     QCoreApplication::processEvents();
     auto* pictures = window.findChild<PictureLibrary*>();
-    const auto* view = window.findChild<StageView*>(QStringLiteral("stage"));
+    QStringList paths;
+    for (int i = 0; i < pictureCount; ++i)
+        paths << QDir(game.path()).filePath(QStringLiteral("pictures/p%1.png").arg(i));
     double longestGap = 0;
     QElapsedTimer sinceTick, total;
     QTimer tick;
@@ -144,11 +148,10 @@ int main(int argc, char* argv[])
     QObject::connect(&tick, &QTimer::timeout, [&] {
         longestGap = std::max(longestGap, double(sinceTick.nsecsElapsed()) / 1e6);
         sinceTick.restart();
-        const std::vector<StageItem>& items = view->stagePainter().items();
-        const bool drawn =
-            !items.empty() && std::all_of(items.begin(), items.end(), [&](const StageItem& item) {
-                return pictures->cache().state(item.picture) == PictureCache::State::Ready;
-            });
+        // Every picture decoded and taken in; the stage draws them from then on.
+        const bool drawn = std::all_of(paths.begin(), paths.end(), [&](const QString& path) {
+            return pictures->cache().state(path) == PictureCache::State::Ready;
+        });
         if ((drawn && total.elapsed() > 500) || total.elapsed() > 20000)
             QCoreApplication::quit();
     });
@@ -192,7 +195,7 @@ int main(int argc, char* argv[])
     std::printf("stage repaint, pictures:              %8.2f ms\n", stageMs);
     std::printf("plain QPainter drawPixmap loop:       %8.2f ms\n", plainMs);
     std::printf("ratio (at most 2):                    %8.2f\n", stageMs / plainMs);
-    std::printf("opening with the stage shown:         %8.0f ms until every picture is drawn\n",
+    std::printf("opening with the stage shown:         %8.0f ms until every picture is decoded\n",
                 double(total.elapsed()));
     std::printf("longest event-loop gap (at most 100): %8.1f ms\n", longestGap);
     std::printf("tree rebuild with picture marks:      %8.1f ms (%lld objects)\n", markedMs,

@@ -281,8 +281,9 @@ void tst_frmMain::clickRules()
     if (target == "blank")
         QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem*>{node("D-1")});
     QCOMPARE(action("delete")->isEnabled(), deleteEnabled);
-    // The Edit menu's entry follows its toolbar button.
+    // The Edit menu's entries follow: Delete Object its button, Edit Object the selection.
     QCOMPARE(action("actDeleteObject")->isEnabled(), deleteEnabled);
+    QCOMPARE(action("actEdit")->isEnabled(), deleteEnabled);
     QCOMPARE(pane(), shown == "edited" ? shown : snippetOf(shown));
 }
 

@@ -5,6 +5,7 @@
 #include "Editors.h"
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
+#include "LuaLexer.h"
 #include "ObjectTree.h"
 #include "PreferredFont.h"
 #include "ProjectSession.h"
@@ -15,11 +16,11 @@
 #include "StageGeometry.h"
 #include "StagePane.h"
 #include "StageView.h"
+#include "ViewMenu.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
 
-#include <Qsci/qscilexerlua.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -82,6 +83,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectDocument();
     createMenuBar();
     createStage();
+    menuBar()->addMenu(new ViewMenu(cboTarget, m_stageDock, this));
 
     // The desktop's toolbar and status bar are not as high as designed, and the menu bar
     // stands above the toolbar; the window makes up the difference so that the panes keep
@@ -137,7 +139,7 @@ void frmMain::createControls()
     // The horizontal scroll bar follows the widest line shown, so an empty pane has none to move.
     txtCode->setScrollWidth(1);
     txtCode->setScrollWidthTracking(true);
-    auto* lexer = new QsciLexerLua(txtCode);
+    auto* lexer = new LuaLexer(txtCode);
     const QFont codeFont = PreferredFont::courierNew(8.25);
     lexer->setDefaultFont(codeFont);
     lexer->setFont(codeFont);
@@ -145,6 +147,8 @@ void frmMain::createControls()
     // A background marker needs no margin, so the pane keeps its designed look.
     txtCode->markerDefine(QsciScintilla::Background, errorMarker);
     txtCode->setMarkerBackgroundColor(QColor(0xf6, 0xc9, 0xc5), errorMarker);
+    // The pane's own edits never reach an object, so Tab needs no indenting and can move on.
+    txtCode->installEventFilter(this);
 
     client->installEventFilter(this);
 }
@@ -207,7 +211,6 @@ void frmMain::createToolbar()
     m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
     // Delete is also the code pane's own key; it deletes an object only from the tree.
     m_deleteButton->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    tv1->addAction(m_deleteButton);
     m_copyButton = Toolbar1->findChild<QAction*>(QStringLiteral("copy"));
     m_copyButton->setEnabled(false);
     // Follows the pane's text, the user's edits included.
@@ -322,7 +325,7 @@ void frmMain::createStage()
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stageDock->pane());
-    m_stageDock->pane()->addAction(m_deleteButton);
+    m_stageDock->pane()->addAction(actDeleteObject);
 
     const auto later = [this] {
         QMetaObject::invokeMethod(this, &frmMain::updateProject, Qt::QueuedConnection);
@@ -475,8 +478,27 @@ void frmMain::createEditMenu()
     actEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tv1->addAction(actEdit);
     connect(actEdit, &QAction::triggered, this, &frmMain::EditSelectedObject);
+    actDeleteObject =
+        addButtonEntry(menu, m_deleteButton, "actDeleteObject", QStringLiteral("&Delete Object"));
+    tv1->addAction(actDeleteObject);
+    menu->addSeparator();
+    addButtonEntry(menu, m_copyButton, "actCopySnippet", QStringLiteral("&Copy Snippet"));
     addWorkspaceShortcuts(tv1);
     updateEditEnabled();
+}
+
+QAction* frmMain::addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text)
+{
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(QString::fromLatin1(name));
+    // The entry takes over the button's key, so that one key never names two commands.
+    entry->setShortcut(button->shortcut());
+    entry->setShortcutContext(button->shortcutContext());
+    button->setShortcut(QKeySequence());
+    entry->setEnabled(button->isEnabled());
+    connect(button, &QAction::enabledChanged, entry, &QAction::setEnabled);
+    connect(entry, &QAction::triggered, button, &QAction::trigger);
+    return entry;
 }
 
 void frmMain::addWorkspaceShortcuts(QWidget* view)
@@ -792,6 +814,21 @@ void frmMain::CopySnippet()
     showNote(QStringLiteral("Snippet copied"));
 }
 
+bool frmMain::txtCode_KeyPress(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        tv1->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    // Tab, Shift+Tab and the same with Ctrl, as in every other field.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!tab || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
+        return false;
+    focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+    return true;
+}
+
 void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 {
     const QString key = panel->objectName();
@@ -816,6 +853,8 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtCode && event->type() == QEvent::KeyPress)
+        return txtCode_KeyPress(static_cast<QKeyEvent*>(event));
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

@@ -102,6 +102,7 @@ local function methodsFor(kind)
 end
 
 local DisplayObject = {}
+function DisplayObject.__tostring(object) return rawget(object, "_").kind end
 function DisplayObject.__index(object, key)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then return s[key] end
@@ -154,7 +155,9 @@ end
 local topLeftPlacing = graphics == 1
 
 display = {}
-function display.newGroup() return { kind = "Group" } end
+function display.newGroup()
+    return setmetatable({ kind = "Group" }, { __tostring = function() return "Group" end })
+end
 function display.setDefault(key, value)
     if graphics == 2 and defaults[key] ~= nil then
         defaults[key] = value
@@ -252,7 +255,7 @@ function corona.fireAll()
         local touch = rawget(object, "_").listeners.touch
         for _, phase in ipairs { "began", "moved", "cancelled", "ended" } do
             if touch then
-                corona.notify(touch, "touch", { name = "touch", phase = phase, target = object })
+                corona.notify(touch, "touch", { name = "touch", phase = phase, target = object, x = 12, y = 34 })
             end
         end
     end
@@ -267,6 +270,22 @@ function corona.fireAll()
         for n = 1, #alert.buttons do
             if alert.listener then
                 corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+            end
+        end
+    end
+end
+
+-- A tap at x, y as the engine delivers it: each phase goes to the objects under the point,
+-- topmost first, and stops at the first listener that returns true.
+function corona.tap(x, y)
+    for _, phase in ipairs { "began", "ended" } do
+        for i = #corona.created, 1, -1 do
+            local object = corona.created[i]
+            local touch = rawget(object, "_").listeners.touch
+            local left, top, right, bottom = corona.bounds(object)
+            if touch and x >= left and x <= right and y >= top and y <= bottom
+                and corona.notify(touch, "touch", { name = "touch", phase = phase, target = object, x = x, y = y }) then
+                break
             end
         end
     end

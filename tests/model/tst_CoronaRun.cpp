@@ -5,10 +5,15 @@
 
 #include <QtTest>
 
+#include <memory>
+
+using ObjectPtr = std::shared_ptr<ModelObject>;
+Q_DECLARE_METATYPE(ObjectPtr)
 Q_DECLARE_METATYPE(GraphicsApi)
 
 // Runs snippets against the Corona stand-in, as Corona's first graphics API and as
-// Graphics 2.0, and fires every event Corona could fire.
+// Graphics 2.0, fires every event Corona could fire, and lints every valid Graphics 2.0
+// snippet of these tables with luacheck.
 class tst_CoronaRun : public QObject
 {
     Q_OBJECT
@@ -18,20 +23,27 @@ private Q_SLOTS:
     void placement_data();
     void placement();
     void everyColourByte();
+    void tapStopsAtTopmostHandler_data();
+    void tapStopsAtTopmostHandler();
+    void lintClean();
 };
 
-static void row(const QString& name, const ModelObject& object, const QStringList& printed)
-{
-    for (const GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2})
-        QTest::newRow(qPrintable(name + (api == GraphicsApi::V1 ? " (1)" : " (2)")))
-            << api << object.codeSnippet(api).value_or(QString()) << printed;
-}
+namespace {
 
-void tst_CoronaRun::runs_data()
+// One object of the tables. Valid input uses Lua names and numbers, and names its group and
+// a transition's object among `globals`; `printed` is what firing every event prints.
+struct Input
 {
-    QTest::addColumn<GraphicsApi>("api");
-    QTest::addColumn<QString>("snippet");
-    QTest::addColumn<QStringList>("printed"); // touch phases fired in order: began, moved, cancelled, ended
+    QString name;
+    ObjectPtr object;
+    QStringList printed1, printed2;
+    QStringList globals{QStringLiteral("grp")};
+    bool valid = true;
+};
+
+QList<Input> runInputs()
+{
+    QList<Input> inputs;
     const QMap<qint32, QStringList> phases{{0, {}},
                                            {4, {"ended"}},
                                            {16 | 8 | 2, {"moved", "cancelled"}},
@@ -39,55 +51,124 @@ void tst_CoronaRun::runs_data()
     for (qint16 kind = 0; kind < clsDisplay::kindCount; ++kind) {
         for (auto it = phases.cbegin(); it != phases.cend(); ++it) {
             for (const QString group : {"", "grp"}) {
-                clsDisplay d;
-                d.setVarName(QStringLiteral("v"));
-                d.setDObjType(kind);
-                d.setEventHandling(it.key());
-                d.setParGroup(group);
-                d.setFilename(QStringLiteral("a\\tb.png"));
-                d.setSFontName(group.isEmpty() ? QString() : QStringLiteral("\"Arial\""));
-                d.setReference(kind + 2);
-                QStringList printed;
-                for (const QString& phase : it.value())
-                    printed << "touch " + phase + " - v";
-                row(QStringLiteral("display %1 phases %2 group '%3'").arg(kind).arg(it.key()).arg(group), d,
-                    printed);
+                auto d = std::make_shared<clsDisplay>();
+                d->setVarName(QStringLiteral("v"));
+                d->setDObjType(kind);
+                d->setEventHandling(it.key());
+                d->setParGroup(group);
+                // Quotes, a Lua escape and a closing backslash, as a user may type them.
+                d->setFilename(QStringLiteral("\"Hi\" a\\tb\\"));
+                d->setSFontName(group.isEmpty() ? QString() : QStringLiteral("\"Arial\""));
+                d->setReference(kind + 2);
+                Input in{QStringLiteral("display %1 phases %2 group '%3'").arg(kind).arg(it.key()).arg(group),
+                         d,
+                         {},
+                         {}};
+                for (const QString& phase : it.value()) {
+                    in.printed1 << "touch " + phase + " - v";
+                    in.printed2 << "touch " + phase + " - v\t12\t34";
+                }
+                inputs << in;
             }
         }
     }
     for (int bits = 0; bits < 8; ++bits) {
-        clsTransition t;
-        t.setTransitionDirection(bits & 1);
-        t.setOnStart(bits & 2 ? QStringLiteral("begin") : QString());
-        t.setOnComplete(bits & 4 ? QStringLiteral("done") : QString());
-        t.addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
-        QStringList printed;
-        if (bits & 2)
-            printed << QStringLiteral("transition started");
-        if (bits & 4)
-            printed << QStringLiteral("transition completed");
-        row(QStringLiteral("transition %1").arg(bits), t, printed);
+        auto t = std::make_shared<clsTransition>();
+        t->setVarName(QStringLiteral("grp"));
+        t->setTransitionDirection(bits & 1);
+        t->setOnStart(bits & 2 ? QStringLiteral("begin") : QString());
+        t->setOnComplete(bits & 4 ? QStringLiteral("done") : QString());
+        t->addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
+        Input in{QStringLiteral("transition %1").arg(bits), t, {}, {}};
+        for (const char* event : {"started", "completed"}) {
+            if (bits & (event[0] == 's' ? 2 : 4)) {
+                in.printed1 << QStringLiteral("transition ") + event;
+                in.printed2 << QStringLiteral("transition ") + event + "\tGroup";
+            }
+        }
+        inputs << in;
     }
     for (int buttons : {0, 1, 3}) {
-        clsAlert a;
-        QStringList printed;
+        auto a = std::make_shared<clsAlert>();
+        a->setTitle(QStringLiteral("Say \"Hi\""));
+        Input in{QStringLiteral("alert with %1 buttons").arg(buttons), a, {}, {}};
         for (int n = 1; n <= buttons; ++n) {
-            a.addButton(QStringLiteral("id%1").arg(n), QStringLiteral("Button %1").arg(n));
-            printed << QStringLiteral("Clicked id%1").arg(n);
+            a->addButton(QStringLiteral("id%1").arg(n), QStringLiteral("Button %1").arg(n));
+            in.printed1 << QStringLiteral("Clicked id%1").arg(n);
         }
-        row(QStringLiteral("alert with %1 buttons").arg(buttons), a, printed);
+        in.printed2 = buttons ? in.printed1 : QStringList{};
+        inputs << in;
     }
     // The check itself must catch broken text: a parent group without an image file.
-    clsDisplay broken;
-    broken.setParGroup(QStringLiteral("grp"));
-    row(QStringLiteral("image in a group without file"), broken, {"<error>"});
+    auto broken = std::make_shared<clsDisplay>();
+    broken->setParGroup(QStringLiteral("grp"));
+    broken->setFilename(QString());
+    inputs << Input{
+        QStringLiteral("image in a group without file"), broken, {"<error>"}, {"<error>"}, {}, false};
+    return inputs;
+}
+
+QList<std::pair<QString, ObjectPtr>> placedInputs()
+{
+    const QList<QList<int>> values{{0, 0, 10, 20, 0x000000},
+                                   {-37, -12, 31, 45, 0xFFFFFF},
+                                   {160, 240, 200, 120, 0x0080FF},
+                                   {-5, 7, 1, 255, 0x7F01C8}};
+    QList<std::pair<QString, ObjectPtr>> inputs;
+    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
+        // -1: no reference point, which images take as their centre.
+        for (int reference = -1; reference < clsDisplay::referencePointCount; ++reference) {
+            for (const QList<int>& v : values) {
+                auto d = std::make_shared<clsDisplay>();
+                d->setVarName(QStringLiteral("v"));
+                d->setDObjType(qint16(kind));
+                d->setReference(reference);
+                d->setFilename(QStringLiteral("Score"));
+                d->setParGroup(reference % 2 ? QStringLiteral("grp") : QString());
+                d->setX(v[0]);
+                d->setY(v[1]);
+                d->setSWidth(v[2]);
+                d->setSHeight(v[3]);
+                d->setSRounding(4);
+                d->setColour(v[4]);
+                inputs.append({QStringLiteral("kind %1, reference %2, at %3, %4")
+                                   .arg(kind)
+                                   .arg(reference)
+                                   .arg(v[0])
+                                   .arg(v[1]),
+                               d});
+            }
+        }
+    }
+    return inputs;
+}
+
+} // namespace
+
+void tst_CoronaRun::runs_data()
+{
+    QTest::addColumn<GraphicsApi>("api");
+    QTest::addColumn<QString>("snippet");
+    QTest::addColumn<QStringList>("printed"); // touch phases fired in order: began, moved, cancelled, ended
+    for (const Input& in : runInputs()) {
+        QTest::newRow(qPrintable(in.name + " (1)"))
+            << GraphicsApi::V1 << in.object->codeSnippet(GraphicsApi::V1).value_or(QString()) << in.printed1;
+        QTest::newRow(qPrintable(in.name + " (2)"))
+            << GraphicsApi::V2 << in.object->codeSnippet(GraphicsApi::V2).value_or(QString()) << in.printed2;
+    }
+    clsTransition shared;
+    shared.setVarName(QStringLiteral("grp"));
+    shared.setOnStart(QStringLiteral("done"));
+    shared.setOnComplete(QStringLiteral("done"));
+    QTest::newRow("one listener for both events (2)")
+        << GraphicsApi::V2 << shared.codeSnippet(GraphicsApi::V2).value()
+        << QStringList(2, QStringLiteral("transition started or completed\tGroup"));
     // A table gets its method too late to be taken as the alert's listener.
-    for (const GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2})
-        QTest::newRow("alert handler written after the call")
-            << api
-            << "local t = {}\nnative.showAlert( \"T\", \"M\", { \"OK\" }, t )\n"
-               "function t:completion( event ) print( \"clicked\" ) end"
-            << QStringList{"ERROR: native.showAlert() expects a listener as argument #4 (got table)"};
+    QTest::newRow("alert handler written after the call")
+        << GraphicsApi::V1
+        << "local t = {}\nnative.showAlert( \"T\", \"M\", { \"OK\" }, t )\n"
+           "function t:completion( event ) print( \"clicked\" ) end"
+        << QStringList{"ERROR: native.showAlert() expects a listener as argument #4 (got table)"};
 }
 
 void tst_CoronaRun::runs()
@@ -106,20 +187,9 @@ void tst_CoronaRun::runs()
 
 void tst_CoronaRun::placement_data()
 {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("reference");
-    QTest::addColumn<QList<int>>("values"); // x, y, width, height, colour
-    const QList<QList<int>> values{{0, 0, 10, 20, 0x000000},
-                                   {-37, -12, 31, 45, 0xFFFFFF},
-                                   {160, 240, 200, 120, 0x0080FF},
-                                   {-5, 7, 1, 255, 0x7F01C8}};
-    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
-        for (int reference = 0; reference < clsDisplay::referencePointCount; ++reference) {
-            for (const QList<int>& v : values)
-                QTest::addRow("kind %d, reference %d, at %d, %d", kind, reference, v[0], v[1])
-                    << kind << reference << v;
-        }
-    }
+    QTest::addColumn<ObjectPtr>("object");
+    for (const auto& [name, object] : placedInputs())
+        QTest::newRow(qPrintable(name)) << object;
 }
 
 // Where the user means the object to be: the box it covers and its colour in bytes.
@@ -129,7 +199,9 @@ static QString intended(const clsDisplay& d)
     const double imageWidth = 75, imageHeight = 45;
     const double textWidth = d.filename().size() * d.sHeight() / 2.0;
     const double x = d.x(), y = d.y(), w = d.sWidth(), h = d.sHeight();
-    const double ax = d.reference() % 3 / 2.0, ay = d.reference() / 3 / 2.0;
+    // Without a reference point an image keeps the engine's default, its centre.
+    const bool known = d.reference() >= 0 && d.reference() < clsDisplay::referencePointCount;
+    const double ax = known ? d.reference() % 3 / 2.0 : 0.5, ay = known ? d.reference() / 3 / 2.0 : 0.5;
     double left = x, top = y, right = x + w, bottom = y + h;
     switch (d.dObjType()) {
     case clsDisplay::Image:
@@ -165,21 +237,8 @@ static QString intended(const clsDisplay& d)
 // user's colour, also in a project that changed the default anchors.
 void tst_CoronaRun::placement()
 {
-    QFETCH(int, kind);
-    QFETCH(int, reference);
-    QFETCH(QList<int>, values);
-    clsDisplay d;
-    d.setVarName(QStringLiteral("v"));
-    d.setDObjType(qint16(kind));
-    d.setReference(reference);
-    d.setFilename(QStringLiteral("Score"));
-    d.setParGroup(reference % 2 ? QStringLiteral("grp") : QString());
-    d.setX(values[0]);
-    d.setY(values[1]);
-    d.setSWidth(values[2]);
-    d.setSHeight(values[3]);
-    d.setSRounding(4);
-    d.setColour(values[4]);
+    QFETCH(ObjectPtr, object);
+    const auto& d = static_cast<const clsDisplay&>(*object);
     const QString v1 = d.codeSnippet(GraphicsApi::V1).value();
     const QString v2 = d.codeSnippet(GraphicsApi::V2).value();
     const QString group = QStringLiteral("grp = display.newGroup()");
@@ -191,12 +250,6 @@ void tst_CoronaRun::placement()
                                         "display.setDefault( \"anchorY\", 1 )", v2, report},
                                        GraphicsApi::V2),
              expected);
-    if (kind <= clsDisplay::ImageRect)
-        QVERIFY(
-            LuaHarness::runWithCorona({group, v1}, GraphicsApi::V2)
-                .value(0)
-                .contains(QLatin1String("setReferencePoint() is only available in graphicsCompatibility 1.0 "
-                                        "mode. Use anchor points instead.")));
 }
 
 // The engine truncates each component times 255 in single precision; n/255 must survive it.
@@ -211,6 +264,72 @@ void tst_CoronaRun::everyColourByte()
         const QStringList got = LuaHarness::runWithCorona(
             {d.codeSnippet(GraphicsApi::V2).value(), "corona.report()"}, GraphicsApi::V2);
         QVERIFY2(got.value(0).endsWith(colour), qPrintable(got.value(0)));
+    }
+}
+
+void tst_CoronaRun::tapStopsAtTopmostHandler_data()
+{
+    QTest::addColumn<GraphicsApi>("api");
+    QTest::addColumn<QStringList>("printed");
+    QTest::newRow("Graphics 1.0 passes it on") << GraphicsApi::V1
+                                               << QStringList{"touch began - button", "touch began - bg",
+                                                              "touch ended - button", "touch ended - bg"};
+    QTest::newRow("Graphics 2.0 stops at the button")
+        << GraphicsApi::V2 << QStringList{"touch began - button\t120\t110", "touch ended - button\t120\t110"};
+}
+
+// A tap on a button over a background that has its own listener.
+void tst_CoronaRun::tapStopsAtTopmostHandler()
+{
+    QFETCH(GraphicsApi, api);
+    QStringList chunks;
+    for (const QString name : {"bg", "button"}) {
+        clsDisplay d;
+        d.setVarName(name);
+        d.setDObjType(clsDisplay::Rect);
+        d.setEventHandling(clsDisplay::Began | clsDisplay::Ended);
+        d.setX(name == QLatin1String("bg") ? 0 : 100);
+        d.setY(name == QLatin1String("bg") ? 0 : 100);
+        d.setSWidth(name == QLatin1String("bg") ? 320 : 50);
+        d.setSHeight(name == QLatin1String("bg") ? 480 : 20);
+        chunks << d.codeSnippet(api).value();
+    }
+    QTEST(LuaHarness::runWithCorona(chunks << "corona.tap( 120, 110 )", api), "printed");
+}
+
+// luacheck, as Lua developers lint their code, finds nothing in any valid input's Graphics 2.0
+// snippet. One run for each set of names the snippets take as globals.
+void tst_CoronaRun::lintClean()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QMap<QString, QStringList> files; // by the globals they need
+    int count = 0;
+    const auto add = [&](const ModelObject& object, const QStringList& globals) {
+        QFile file(dir.filePath(QStringLiteral("%1.lua").arg(++count)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(object.codeSnippet(GraphicsApi::V2).value_or(QString()).toUtf8());
+        files[globals.join(QLatin1Char(' '))] << file.fileName();
+    };
+    for (const Input& in : runInputs()) {
+        if (in.valid)
+            add(*in.object, in.globals);
+    }
+    for (const auto& [name, object] : placedInputs())
+        add(*object, {QStringLiteral("grp")});
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        QProcess luacheck;
+        luacheck.setProcessChannelMode(QProcess::MergedChannels);
+        QStringList args{"--no-config", "--std",      "lua51",          "--no-max-line-length",
+                         "--formatter", "plain",      "--read-globals", "display",
+                         "native",      "transition", "system",         "graphics",
+                         "easing",      "timer",      "Runtime",        "media",
+                         "audio"};
+        args << it.key().split(QLatin1Char(' '), Qt::SkipEmptyParts) << "--" << it.value();
+        luacheck.start(QStringLiteral("luacheck"), args);
+        QVERIFY2(luacheck.waitForFinished(120000), qPrintable(luacheck.errorString()));
+        QVERIFY2(luacheck.exitStatus() == QProcess::NormalExit && luacheck.exitCode() == 0,
+                 qPrintable(QString::fromUtf8(luacheck.readAll())));
     }
 }
 

@@ -10,8 +10,6 @@ class tst_clsTransition : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void workedExampleTo();
-    void workedExampleFromWithListeners();
     void callLine_data();
     void callLine();
     void propertiesKeyedByName();
@@ -26,46 +24,6 @@ static clsTransition ball()
     t.addProperty(QStringLiteral("change_this"), QStringLiteral("y"));
     t.addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
     return t;
-}
-
-void tst_clsTransition::workedExampleTo()
-{
-    clsTransition t = ball();
-    t.setTransitionDirection(0);
-    QCOMPARE(t.codeSnippet().value_or(QString()),
-             crlf({"--Code snippet for TransitionObject STARTED",
-                   "\ttransition.to ( ball, { time=1500, x=change_this, y=change_this, alpha=0.5 } ) ", "",
-                   "--Code snippet for TransitionObject ENDED"}));
-}
-
-void tst_clsTransition::workedExampleFromWithListeners()
-{
-    clsTransition t = ball();
-    t.setOnStart(QStringLiteral("ballStart"));
-    t.setOnComplete(QStringLiteral("ballDone"));
-    QCOMPARE(t.codeSnippet().value_or(QString()),
-             crlf({
-                 "--Code snippet for TransitionObject STARTED",
-                 "--START of the onStart routine",
-                 "\tlocal ballStart = {}",
-                 "\tfunction ballStart:onStart ( target )",
-                 "\t\tprint (\"transition started\")",
-                 "\tend",
-                 "--END of the onStart routine",
-                 "",
-                 "--START of the onComplete routine",
-                 "\tlocal ballDone = {}",
-                 "\tfunction ballDone:onComplete ( target )",
-                 "\t\tprint (\"transition completed\")",
-                 "\tend",
-                 "--END of the onCompleted routine",
-                 "",
-                 "\ttransition.from ( ball, { time=1500, x=change_this, y=change_this, alpha=0.5, "
-                 "onStart=ballStart, onComplete=ballDone } ) ",
-                 "",
-                 "--Code snippet for TransitionObject ENDED",
-             }));
-    QCOMPARE(t.codeSnippet(GraphicsApi::V2), t.codeSnippet());
 }
 
 static void row(int direction, int delay, const char* onStart, const char* call)

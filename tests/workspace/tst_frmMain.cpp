@@ -28,8 +28,8 @@
 
 namespace {
 
-// "D hero" makes a Rect display named hero; "I name" an Image without a reference point,
-// which has no snippet; "T name" a transition; "A name" an alert.
+// "D hero" makes a Rect display named hero; "I name" a display of no known kind, which has
+// no snippet; "T name" a transition; "A name" an alert.
 std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
 {
     const QChar kind = descriptor.at(0);
@@ -37,9 +37,7 @@ std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
     if (kind == QLatin1Char('D') || kind == QLatin1Char('I')) {
         auto display = std::make_unique<clsDisplay>();
         display->init();
-        display->setDObjType(kind == QLatin1Char('D') ? clsDisplay::Rect : clsDisplay::Image);
-        if (kind == QLatin1Char('I'))
-            display->setReference(-1);
+        display->setDObjType(qint16(kind == QLatin1Char('D') ? clsDisplay::Rect : clsDisplay::kindCount));
         object = std::move(display);
     } else if (kind == QLatin1Char('T')) {
         object = std::make_unique<clsTransition>();
@@ -459,7 +457,7 @@ void tst_frmMain::copyCommands_data()
                                << "keys" << hero << copied;
     QTest::newRow("copy all") << "D hero;I pic;T fade;A ask"
                               << "mnuCopyAll"
-                              << hero + "\r\n" + snippetOf("T fade") + "\r\n" + snippetOf("A ask")
+                              << hero + "\r\n" + snippetOf("A ask") + "\r\n" + snippetOf("T fade")
                               << "Copied 3 snippets; 1 object has no snippet and was skipped";
     QTest::newRow("copy all, one") << "D hero"
                                    << "mnuCopyAll" << hero << "Copied 1 snippet";
@@ -599,7 +597,7 @@ void tst_frmMain::luaCheck()
     QCOMPARE(pane(), QString());
     QVERIFY(!copy->isEnabled());
     below();
-    QCOMPARE(text(), QStringLiteral("No Lua for this object: an image needs a reference point"));
+    QCOMPARE(text(), QStringLiteral("No Lua for this object: a display object needs a kind"));
 
     click(QStringLiteral("A-4"));
     QVERIFY(copy->isEnabled());
@@ -673,13 +671,13 @@ void tst_frmMain::graphicsTarget()
     QCOMPARE(pane(), snippetOf("D end", GraphicsApi::V2));
     // The check ran again on the new text: its marker survives the new text.
     QVERIFY(checkLine()->isVisible());
-    QCOMPARE(markedLines(), QList<int>{2});
+    QCOMPARE(markedLines(), QList<int>{1});
 
     pressToolbar(QStringLiteral("copy"));
     QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf("D end", GraphicsApi::V2));
     menu()->findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask"));
+             snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask", GraphicsApi::V2));
 
     combo->setCurrentIndex(0);
     QCOMPARE(pane(), snippetOf("D end"));

@@ -1,7 +1,9 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "ExpectedText.h"
 #include "LuaHarness.h"
+#include "WorkspaceReader.h"
 
 #include <QtTest>
 
@@ -29,17 +31,6 @@ private Q_SLOTS:
 
 namespace {
 
-// Valid input: Lua names, numbers as values, and no global but the group grp, which is also
-// what the transitions animate. `printed`: what firing every event prints under Graphics 1.0;
-// Graphics 2.0 prints `more` after each line.
-struct Input
-{
-    QString name;
-    ObjectPtr object;
-    QStringList printed;
-    QString more;
-};
-
 std::shared_ptr<clsDisplay> display(int kind, const QString& group, int reference)
 {
     auto d = std::make_shared<clsDisplay>();
@@ -50,52 +41,17 @@ std::shared_ptr<clsDisplay> display(int kind, const QString& group, int referenc
     return d;
 }
 
-QList<Input> runInputs()
+// Every kind with touch phases and groups, transitions with and without listeners, alerts,
+// and one object whose text is broken. They use no global but the group grp, which is also
+// what the transitions animate.
+QList<ObjectPtr> runInputs()
 {
-    QList<Input> inputs;
-    const QMap<qint32, QStringList> phases{{0, {}},
-                                           {4, {"ended"}},
-                                           {16 | 8 | 2, {"moved", "cancelled"}},
-                                           {15, {"began", "moved", "cancelled", "ended"}}};
-    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
-        for (auto it = phases.cbegin(); it != phases.cend(); ++it) {
-            for (const QString group : {"", "grp"}) {
-                auto d = display(kind, group, kind + 2);
-                d->setEventHandling(it.key());
-                // Quotes, a Lua escape and a closing backslash, as a user may type them.
-                d->setFilename(QStringLiteral("\"Hi\" a\\tb\\"));
-                d->setSFontName(group.isEmpty() ? QString() : QStringLiteral("\"Arial\""));
-                QStringList printed;
-                for (const QString& phase : it.value())
-                    printed << "touch " + phase + " - v";
-                inputs << Input{
-                    QStringLiteral("display %1 phases %2 group '%3'").arg(kind).arg(it.key()).arg(group), d,
-                    printed, QStringLiteral("\t12\t34")};
-            }
-        }
-    }
-    for (int bits = 0; bits < 8; ++bits) {
-        auto t = std::make_shared<clsTransition>();
-        t->setVarName(QStringLiteral("grp"));
-        t->setTransitionDirection(bits & 1);
-        t->setOnStart(bits & 2 ? QStringLiteral("begin") : QString());
-        t->setOnComplete(bits & 4 ? QStringLiteral("done") : QString());
-        t->addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
-        const QStringList printed{"transition started", "transition completed"};
-        inputs << Input{QStringLiteral("transition %1").arg(bits), t,
-                        printed.mid(bits & 2 ? 0 : 1, (bits & 2 ? 1 : 0) + (bits & 4 ? 1 : 0)), "\tGroup"};
-    }
-    for (int buttons : {0, 1, 3}) {
-        auto a = std::make_shared<clsAlert>();
-        a->setTitle(QStringLiteral("Say \"Hi\""));
-        QStringList printed;
-        for (int n = 1; n <= buttons; ++n) {
-            a->addButton(QStringLiteral("id%1").arg(n), QStringLiteral("Button %1").arg(n));
-            printed << QStringLiteral("Clicked id%1").arg(n);
-        }
-        inputs << Input{QStringLiteral("alert with %1 buttons").arg(buttons), a, printed, QString()};
-    }
-    return inputs;
+    WorkspaceReader::Result read =
+        WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/runs.quillet"));
+    QList<ObjectPtr> objects;
+    for (auto& object : read.objects)
+        objects << ObjectPtr(std::move(object));
+    return objects;
 }
 
 QList<std::pair<QString, ObjectPtr>> placedInputs()
@@ -131,37 +87,36 @@ QList<std::pair<QString, ObjectPtr>> placedInputs()
 
 } // namespace
 
+// golden/runs.txt holds what object N of golden/runs.quillet prints when every event fires,
+// under "== N (1)" for Graphics 1.0 and "== N (2)" for Graphics 2.0.
 void tst_CoronaRun::runs_data()
 {
     QTest::addColumn<GraphicsApi>("api");
     QTest::addColumn<QString>("snippet");
     QTest::addColumn<QStringList>("printed"); // touch phases fired in order: began, moved, cancelled, ended
-    for (const Input& in : runInputs()) {
-        QTest::newRow(qPrintable(in.name + " (1)"))
-            << GraphicsApi::V1 << in.object->codeSnippet(GraphicsApi::V1).value_or(QString()) << in.printed;
+    const QList<ObjectPtr> objects = runInputs();
+    QStringList lines = ExpectedText::lines(ExpectedText::golden(QStringLiteral("runs.txt")));
+    if (objects.isEmpty() || lines.count(QString()) != 1)
+        QTest::newRow("runs.quillet and runs.txt") << GraphicsApi::V1 << QString() << QStringList{"unread"};
+    while (!lines.isEmpty() && lines.first().startsWith(QLatin1String("== "))) {
+        const QString header = lines.takeFirst();
+        const int index = header.section(QLatin1Char(' '), 1, 1).toInt() - 1;
+        const GraphicsApi api = header.endsWith(QLatin1String("(1)")) ? GraphicsApi::V1 : GraphicsApi::V2;
         QStringList printed;
-        for (const QString& line : in.printed)
-            printed << line + in.more;
-        QTest::newRow(qPrintable(in.name + " (2)"))
-            << GraphicsApi::V2 << in.object->codeSnippet(GraphicsApi::V2).value_or(QString()) << printed;
+        while (!lines.first().startsWith(QLatin1String("== ")) && !lines.first().isEmpty())
+            printed << lines.takeFirst();
+        QTest::newRow(qPrintable(header))
+            << api
+            << objects.value(index, std::make_shared<clsTransition>())->codeSnippet(api).value_or(QString())
+            << printed;
     }
-    clsTransition shared;
-    shared.setVarName(QStringLiteral("grp"));
-    shared.setOnStart(QStringLiteral("done"));
-    shared.setOnComplete(QStringLiteral("done"));
-    QTest::newRow("one listener for both events (2)")
-        << GraphicsApi::V2 << shared.codeSnippet(GraphicsApi::V2).value()
-        << QStringList(2, QStringLiteral("transition started or completed\tGroup"));
-    // The check itself must catch broken text: a parent group without an image file.
-    QTest::newRow("image in a group without file")
-        << GraphicsApi::V1 << display(0, "grp", 0)->codeSnippet(GraphicsApi::V1).value()
-        << QStringList{"<error> chunk:6: unexpected symbol near ')'"};
 }
 
 void tst_CoronaRun::runs()
 {
     QFETCH(GraphicsApi, api);
     QFETCH(QString, snippet);
+    QVERIFY(!snippet.isEmpty());
     QTEST(LuaHarness::runWithCorona({"grp = display.newGroup()", snippet, "corona.fireAll()"}, api),
           "printed");
 }
@@ -283,9 +238,8 @@ void tst_CoronaRun::lintClean()
 {
     QTemporaryDir dir;
     QStringList files;
-    QList<ObjectPtr> objects;
-    for (const Input& in : runInputs())
-        objects << in.object;
+    QList<ObjectPtr> objects = runInputs();
+    QVERIFY(!objects.isEmpty());
     for (const auto& [name, object] : placedInputs())
         objects << object;
     for (const ObjectPtr& object : objects) {

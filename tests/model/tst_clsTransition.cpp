@@ -10,8 +10,6 @@ class tst_clsTransition : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void callLine_data();
-    void callLine();
     void propertiesKeyedByName();
 };
 
@@ -24,39 +22,6 @@ static clsTransition ball()
     t.addProperty(QStringLiteral("change_this"), QStringLiteral("y"));
     t.addProperty(QStringLiteral("0.5"), QStringLiteral("alpha"));
     return t;
-}
-
-static void row(int direction, int delay, const char* onStart, const char* call)
-{
-    QTest::newRow(call) << direction << delay << QString(onStart) << QString(call);
-}
-
-void tst_clsTransition::callLine_data()
-{
-    QTest::addColumn<int>("direction");
-    QTest::addColumn<int>("delay");
-    QTest::addColumn<QString>("onStart");
-    QTest::addColumn<QString>("call");
-    row(2, -3, "", "transition.from ( t, { time=10, delay=-3, x=9, y= } ) ");
-    row(0, 250, " ", "transition.to ( t, { time=10, delay=250, x=9, y=, onStart=  } ) ");
-}
-
-void tst_clsTransition::callLine()
-{
-    QFETCH(int, direction);
-    QFETCH(int, delay);
-    QFETCH(QString, onStart);
-    QFETCH(QString, call);
-    clsTransition t;
-    t.setVarName(QStringLiteral("t"));
-    t.setTransitionDirection(qint16(direction));
-    t.setDuration(10);
-    t.setDelay(delay);
-    t.setOnStart(onStart);
-    t.addProperty(QStringLiteral("9"), QStringLiteral("x"));
-    t.addProperty(QString(), QStringLiteral("y"));
-    const QStringList lines = ExpectedText::lines(t.codeSnippet().value_or(QString()));
-    QCOMPARE(lines.value(lines.size() - 4), "\t" + call);
 }
 
 void tst_clsTransition::propertiesKeyedByName()

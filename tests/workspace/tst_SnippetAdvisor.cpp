@@ -19,7 +19,6 @@ ObjectPtr display(const QString& name, qint16 kind = clsDisplay::Rect, const QSt
     auto d = std::make_shared<clsDisplay>();
     d->setVarName(name);
     d->setDObjType(kind);
-    d->setReference(clsDisplay::Center);
     d->setFilename(file);
     d->setParGroup(group);
     return d;
@@ -52,7 +51,6 @@ class tst_SnippetAdvisor : public QObject
 private Q_SLOTS:
     void review_data();
     void review();
-    void noSnippetReason_data();
     void noSnippetReason();
 };
 
@@ -119,22 +117,11 @@ void tst_SnippetAdvisor::review()
              qPrintable(said.join(QLatin1Char('|'))));
 }
 
-void tst_SnippetAdvisor::noSnippetReason_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("reference");
-    QTest::addColumn<QString>("reason"); // empty: the object has a snippet
-    QTest::newRow("image without reference point") << int(clsDisplay::Image) << -1 << "";
-    QTest::newRow("unknown kind") << 7 << 0 << "No Lua for this object: a display object needs a kind";
-}
-
 void tst_SnippetAdvisor::noSnippetReason()
 {
-    QFETCH(int, kind);
-    QFETCH(int, reference);
-    const ObjectPtr object = display(QStringLiteral("pic"), qint16(kind), QStringLiteral("pic.png"));
-    static_cast<clsDisplay*>(object.get())->setReference(reference);
-    QTEST(SnippetAdvisor::noSnippetReason(*object), "reason");
+    QCOMPARE(SnippetAdvisor::noSnippetReason(*display(QStringLiteral("pic"), clsDisplay::Image)), QString());
+    QCOMPARE(SnippetAdvisor::noSnippetReason(*display(QStringLiteral("pic"), clsDisplay::kindCount)),
+             QStringLiteral("No Lua for this object: a display object needs a kind"));
 }
 
 QTEST_APPLESS_MAIN(tst_SnippetAdvisor)

@@ -19,27 +19,20 @@ private Q_SLOTS:
 };
 
 // "D name" a rect with every touch phase, "X name" a display of no known kind, "T name" a
-// transition of hero, "A name" an alert; "34 D" that many rects.
+// transition, "A name" an alert; "34 D" that many rects.
 static std::vector<std::unique_ptr<ModelObject>> make(const QString& descriptors)
 {
     std::vector<std::unique_ptr<ModelObject>> objects;
     for (const QString& descriptor : descriptors.split(QLatin1Char(';'))) {
         const QString kind = descriptor.section(QLatin1Char(' '), 0, 0);
-        const int times = kind.toInt() ? kind.toInt() : 1;
-        for (int n = 0; n < times; ++n) {
-            std::unique_ptr<ModelObject> object;
-            if (kind == QLatin1String("T")) {
-                auto t = std::make_unique<clsTransition>();
-                t->addProperty(QStringLiteral("1"), QStringLiteral("x"));
-                object = std::move(t);
-            } else if (kind == QLatin1String("A")) {
-                object = std::make_unique<clsAlert>();
-            } else {
-                auto d = std::make_unique<clsDisplay>();
-                d->setDObjType(kind == QLatin1String("X") ? clsDisplay::kindCount : clsDisplay::Rect);
-                d->setEventHandling(15);
-                object = std::move(d);
-            }
+        for (int n = 0, times = std::max(1, kind.toInt()); n < times; ++n) {
+            auto d = std::make_unique<clsDisplay>();
+            d->setDObjType(kind == QLatin1String("X") ? clsDisplay::kindCount : clsDisplay::Rect);
+            d->setEventHandling(15);
+            std::unique_ptr<ModelObject> object =
+                kind == QLatin1String("T")   ? std::make_unique<clsTransition>()
+                : kind == QLatin1String("A") ? std::make_unique<clsAlert>()
+                                             : std::unique_ptr<ModelObject>(std::move(d));
             object->setVarName(times > 1 ? QStringLiteral("r%1").arg(n)
                                          : descriptor.section(QLatin1Char(' '), 1));
             objects.push_back(std::move(object));

@@ -1,18 +1,12 @@
--- A stand-in for the parts of the Corona SDK that generated snippets use. It records what
--- the snippet creates and lets a test script fire the events Corona would fire.
---
--- coronaGraphics, set before this chunk runs, picks the engine: 1 for Corona's first
--- graphics API (reference points, colours 0..255, shapes placed by their top-left corner),
--- 2 for Graphics 2.0 (anchors, colours 0..1, everything placed by its anchor point).
+-- A stand-in for the parts of the Corona SDK that generated snippets use: it records what a
+-- snippet creates and lets a test fire the events Corona would fire. coronaGraphics picks the
+-- engine: 1 for Corona's first graphics API (reference points, colours 0..255, shapes placed by
+-- their top-left corner), 2 for Graphics 2.0 (anchors, colours 0..1, placed by the anchor).
 local graphics = coronaGraphics or 1
 corona = { created = {}, transitions = {}, alerts = {}, graphics = graphics }
 
--- A misuse of the engine stops the snippet, with no position that would tie the message to
--- this file's lines.
-local function check(ok, message)
-    if not ok then error(message, 0) end
-    return ok
-end
+-- A misuse of the engine stops the snippet; the message names no line of this file.
+local function check(ok, message) return ok or error(message, 0) end
 
 -- Corona takes a function, or a table that already has a method named after the event, when
 -- a listener is handed over; a table's method must exist by then.
@@ -50,9 +44,7 @@ local function toSingle(v)
 end
 local function toByte(c)
     check(type(c) == "number", "colour components must be numbers")
-    if graphics == 1 then
-        return math.floor(c) % 256
-    end
+    if graphics == 1 then return math.floor(c) % 256 end
     return math.floor(toSingle(toSingle(math.max(0, math.min(1, c))) * 255))
 end
 
@@ -86,15 +78,13 @@ function DisplayObject.__tostring(object) return rawget(object, "_").kind end
 function DisplayObject.__index(object, key)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then return s[key] end
-    if graphics == 2 and key == "anchorX" then return s.ax end
-    if graphics == 2 and key == "anchorY" then return s.ay end
+    if graphics == 2 and (key == "anchorX" or key == "anchorY") then return s[key == "anchorX" and "ax" or "ay"] end
     return s.methods[key]
 end
 function DisplayObject.__newindex(object, key, value)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then
-        check(type(value) == "number", key .. " must be a number")
-        s[key] = value
+        s[key] = check(type(value) == "number", key .. " must be a number") and value
     elseif graphics == 2 and (key == "anchorX" or key == "anchorY") and s.kind ~= "Line" then
         -- The position point stays; the object moves around it.
         s[key == "anchorX" and "ax" or "ay"] = value
@@ -108,16 +98,10 @@ end
 local function newObject(kind, x, y, w, h, placedByCorner)
     check(type(x) == "number" and type(y) == "number" and type(w) == "number" and type(h) == "number",
            "display.new" .. kind .. ": position and size must be numbers")
-    local s = { kind = kind, w = w, h = h, listeners = {}, methods = methodsFor(kind) }
-    if graphics == 1 then
-        -- The first API's default reference point is the centre, wherever the object was placed.
-        s.ax, s.ay = 0.5, 0.5
-        s.x = placedByCorner and x + w / 2 or x
-        s.y = placedByCorner and y + h / 2 or y
-    else
-        s.ax, s.ay = defaults.anchorX, defaults.anchorY
-        s.x, s.y = x, y
-    end
+    -- The first API's default reference point is the centre, wherever the object was placed.
+    local s = { kind = kind, x = x, y = y, w = w, h = h, listeners = {}, methods = methodsFor(kind),
+                ax = graphics == 1 and 0.5 or defaults.anchorX, ay = graphics == 1 and 0.5 or defaults.anchorY }
+    if placedByCorner then s.x, s.y = x + w / 2, y + h / 2 end
     local object = setmetatable({ _ = s }, DisplayObject)
     table.insert(corona.created, object)
     return object
@@ -171,10 +155,9 @@ function display.newText(...)
 end
 function display.newLine(...)
     local x1, y1, x2, y2 = withoutParent(...)
-    local object = newObject("Line", x1, y1, 0, 0, false)
-    local s = rawget(object, "_")
     check(type(x2) == "number" and type(y2) == "number", "display.newLine expects two points")
-    s.points = { 0, 0, x2 - x1, y2 - y1 }
+    local object = newObject("Line", x1, y1, 0, 0, false)
+    rawget(object, "_").points = { 0, 0, x2 - x1, y2 - y1 }
     return object
 end
 for name in pairs(referencePoints) do display[name .. "ReferencePoint"] = name end

@@ -64,7 +64,8 @@ QList<std::pair<QString, ObjectPtr>> placedInputs()
     for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
         // -1: no reference point, which images take as their centre.
         for (int reference = -1; reference < clsDisplay::referencePointCount; ++reference) {
-            for (const QList<int>& v : values) {
+            for (int i = 0; i < values.size(); ++i) {
+                const QList<int>& v = values.at(i);
                 auto d = display(kind, reference % 2 ? QStringLiteral("grp") : QString(), reference);
                 d->setFilename(QStringLiteral("Score"));
                 d->setX(v[0]);
@@ -73,12 +74,8 @@ QList<std::pair<QString, ObjectPtr>> placedInputs()
                 d->setSHeight(v[3]);
                 d->setSRounding(4);
                 d->setColour(v[4]);
-                inputs.append({QStringLiteral("kind %1, reference %2, at %3, %4")
-                                   .arg(kind)
-                                   .arg(reference)
-                                   .arg(v[0])
-                                   .arg(v[1]),
-                               d});
+                inputs.append(
+                    {QStringLiteral("kind %1, reference %2, values %3").arg(kind).arg(reference).arg(i), d});
             }
         }
     }
@@ -139,24 +136,17 @@ static QString intended(const clsDisplay& d)
     const bool known = d.reference() >= 0 && d.reference() < clsDisplay::referencePointCount;
     const double ax = known ? d.reference() % 3 / 2.0 : 0.5, ay = known ? d.reference() / 3 / 2.0 : 0.5;
     double left = x, top = y, right = x + w, bottom = y + h;
-    switch (d.dObjType()) {
-    case clsDisplay::Image:
-        left = x - ax * imageWidth, top = y - ay * imageHeight;
-        right = left + imageWidth, bottom = top + imageHeight;
-        break;
-    case clsDisplay::ImageRect:
+    if (d.dObjType() == clsDisplay::Image)
+        left = x - ax * imageWidth, top = y - ay * imageHeight, right = left + imageWidth,
+        bottom = top + imageHeight;
+    else if (d.dObjType() == clsDisplay::ImageRect)
         left = x - ax * w, top = y - ay * h, right = left + w, bottom = top + h;
-        break;
-    case clsDisplay::Circle:
+    else if (d.dObjType() == clsDisplay::Circle)
         left = x - w, top = y - w, right = x + w, bottom = y + w;
-        break;
-    case clsDisplay::Line:
+    else if (d.dObjType() == clsDisplay::Line)
         left = qMin(x, w), top = qMin(y, h), right = qMax(x, w), bottom = qMax(y, h);
-        break;
-    case clsDisplay::Text:
+    else if (d.dObjType() == clsDisplay::Text)
         right = x + textWidth;
-        break;
-    }
     const bool isImage = d.dObjType() <= clsDisplay::ImageRect;
     const int c = d.Colour();
     return QStringLiteral("%1 %2 %3 %4 %5 ")
@@ -192,14 +182,13 @@ void tst_CoronaRun::placement()
 void tst_CoronaRun::everyColourByte()
 {
     for (int byte = 0; byte < 256; ++byte) {
-        clsDisplay d;
-        d.setVarName(QStringLiteral("v"));
-        d.setDObjType(clsDisplay::Rect);
-        d.setColour(byte | (255 - byte) << 8 | (byte * 7 % 256) << 16);
-        const QString colour = QStringLiteral(" %1 %2 %3").arg(byte).arg(255 - byte).arg(byte * 7 % 256);
+        auto d = display(clsDisplay::Rect, QString(), 0);
+        d->setColour(byte | (255 - byte) << 8 | (byte * 7 % 256) << 16);
         const QStringList got = LuaHarness::runWithCorona(
-            {d.codeSnippet(GraphicsApi::V2).value(), "corona.report()"}, GraphicsApi::V2);
-        QVERIFY2(got.value(0).endsWith(colour), qPrintable(got.value(0)));
+            {d->codeSnippet(GraphicsApi::V2).value(), "corona.report()"}, GraphicsApi::V2);
+        QVERIFY2(
+            got.value(0).endsWith(QStringLiteral(" %1 %2 %3").arg(byte).arg(255 - byte).arg(byte * 7 % 256)),
+            qPrintable(got.value(0)));
     }
 }
 
@@ -214,21 +203,15 @@ void tst_CoronaRun::tapStopsAtTopmostHandler_data()
         << GraphicsApi::V2 << QStringList{"touch began - button\t120\t110", "touch ended - button\t120\t110"};
 }
 
-// A tap on a button over a background that has its own listener.
+// golden/tap.quillet: a button over a background that has its own listener.
 void tst_CoronaRun::tapStopsAtTopmostHandler()
 {
     QFETCH(GraphicsApi, api);
     QStringList chunks;
-    for (const QRect& box : {QRect(0, 0, 320, 480), QRect(100, 100, 50, 20)}) {
-        auto d = display(clsDisplay::Rect, QString(), 0);
-        d->setVarName(box.x() ? QStringLiteral("button") : QStringLiteral("bg"));
-        d->setEventHandling(clsDisplay::Began | clsDisplay::Ended);
-        d->setX(box.x());
-        d->setY(box.y());
-        d->setSWidth(box.width());
-        d->setSHeight(box.height());
-        chunks << d->codeSnippet(api).value();
-    }
+    for (const auto& object :
+         WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/tap.quillet")).objects)
+        chunks << object->codeSnippet(api).value_or(QString());
+    QCOMPARE(chunks.size(), 2);
     QTEST(LuaHarness::runWithCorona(chunks << "corona.tap( 120, 110 )", api), "printed");
 }
 

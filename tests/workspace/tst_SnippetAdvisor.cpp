@@ -24,6 +24,7 @@ ObjectPtr display(const QString& name, qint16 kind = clsDisplay::Rect, const QSt
     return d;
 }
 
+// No property when key is empty.
 ObjectPtr transition(const QString& name, const QString& key, const QString& value)
 {
     auto t = std::make_shared<clsTransition>();
@@ -36,7 +37,6 @@ ObjectPtr transition(const QString& name, const QString& key, const QString& val
 ObjectPtr alert(const QString& title, int buttons)
 {
     auto a = std::make_shared<clsAlert>();
-    a->setVarName(QStringLiteral("quit"));
     a->setTitle(title);
     for (int i = 1; i <= buttons; ++i)
         a->addButton(QStringLiteral("id%1").arg(i), QStringLiteral("B%1").arg(i));

@@ -147,14 +147,10 @@ bool WorkspaceFiles::exportLua(GraphicsApi api)
         return false;
     }
     QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
-    QString note = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
-                                      : QStringLiteral("Exported %1 snippets").arg(result.copied);
-    note += QStringLiteral(" to ") + QFileInfo(path).fileName();
-    if (result.skipped == 1)
-        note += QStringLiteral("; 1 object has no snippet and was skipped");
-    else if (result.skipped > 1)
-        note += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
-    emit noteRequested(note);
+    const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
+                                            : QStringLiteral("Exported %1 snippets").arg(result.copied);
+    emit noteRequested(
+        SnippetCollector::note(result, done + QStringLiteral(" to ") + QFileInfo(path).fileName()));
     return true;
 }
 

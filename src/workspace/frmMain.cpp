@@ -640,8 +640,8 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
 {
     txtCode->markerDeleteAll(errorMarker);
     const SnippetAdvisor::Report report =
-        SnippetAdvisor::review(object, snippet, m_document->objects().objects());
-    if (report.compiles() && report.warnings.isEmpty()) {
+        SnippetAdvisor::review(object, snippet, m_document->objects().objects(), currentApi());
+    if (report.compiles() && report.warnings.isEmpty() && report.notes.isEmpty()) {
         clearCheck();
         return;
     }
@@ -664,7 +664,14 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
         html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
                     .arg(report.warningText().toHtmlEscaped());
     }
-    showCheckLine(html, report.compiles() ? QStringLiteral("warning") : QStringLiteral("error"));
+    if (!report.notes.isEmpty()) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        html += report.noteText().toHtmlEscaped();
+    }
+    showCheckLine(html, !report.compiles()           ? QStringLiteral("error")
+                        : !report.warnings.isEmpty() ? QStringLiteral("warning")
+                                                     : QStringLiteral("note"));
 }
 
 void frmMain::showCheckLine(const QString& html, const QString& severity)

@@ -29,8 +29,8 @@
 
 namespace {
 
-// "D hero" makes a Rect display named hero; "I name" an Image without a reference point,
-// which has no snippet; "T name" a transition; "A name" an alert.
+// "D hero" makes a Rect display named hero; "I name" a display of no known kind, which has
+// no snippet; "T name" a transition; "A name" an alert.
 std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
 {
     const QChar kind = descriptor.at(0);
@@ -38,8 +38,7 @@ std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
     if (kind == 'D' || kind == 'I') {
         auto display = std::make_unique<clsDisplay>();
         display->init();
-        display->setDObjType(kind == 'D' ? clsDisplay::Rect : clsDisplay::Image);
-        display->setReference(kind == 'I' ? -1 : display->reference());
+        display->setDObjType(qint16(kind == 'D' ? clsDisplay::Rect : clsDisplay::kindCount));
         object = std::move(display);
     } else if (kind == 'T') {
         object = std::make_unique<clsTransition>();
@@ -423,7 +422,7 @@ void tst_frmMain::copyCommands_data()
                                << "actCopySnippet" << hero << copied;
     QTest::newRow("copy all") << "D hero;I pic;T fade;A ask"
                               << "mnuCopyAll"
-                              << hero + "\r\n" + snippetOf("T fade") + "\r\n" + snippetOf("A ask")
+                              << hero + "\r\n" + snippetOf("A ask") + "\r\n" + snippetOf("T fade")
                               << "Copied 3 snippets; 1 object has no snippet and was skipped";
     QTest::newRow("copy all, one") << "D hero"
                                    << "mnuCopyAll" << hero << "Copied 1 snippet";
@@ -537,7 +536,7 @@ void tst_frmMain::luaCheck()
     shows("Warning: The variable name \u201Chero\u201D is also used", "", "warning");
     QCOMPARE(markedLines(), QList<int>());
     click("D-5");
-    shows("No Lua for this object: an image needs a reference point", "", "note");
+    shows("No Lua for this object: a display object needs a kind", "", "note");
     QVERIFY(pane().isEmpty() && !action("copy")->isEnabled());
 
     click("A-4");

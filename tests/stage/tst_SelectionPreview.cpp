@@ -71,9 +71,11 @@ void tst_SelectionPreview::alertStrikesButtonsPastFive()
     StagePainter stage;
     stage.setObjects({&alert});
     stage.setSelected(1);
-    QImage image(stage.screen(), QImage::Format_RGB32);
+    const QRectF area = stage.screen();
+    QImage image(area.size().toSize(), QImage::Format_RGB32);
     QPainter painter(&image);
-    stage.paint(painter, QRectF(QPointF(0, 0), stage.screen()));
+    painter.translate(-area.topLeft());
+    stage.paint(painter, area);
     painter.end();
     // The note "not shown" is the only red on the stage.
     bool red = false;

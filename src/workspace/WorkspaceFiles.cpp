@@ -85,6 +85,7 @@ bool WorkspaceFiles::load(const QString& path)
     m_document->setProjectLink(read.project);
     m_document->setFileName(QFileInfo(path).absoluteFilePath());
     remember(path);
+    emit opened();
     // The objects are usable without their game; the link stays for when it is back.
     if (read.project.choice == ProjectLink::Choice::Folder && !QFileInfo(read.project.folder).isDir())
         emit noteRequested(QStringLiteral("Project folder %1 not found").arg(read.projectText));

@@ -328,18 +328,23 @@ void frmMain::createStage()
     m_stageDock->pane()->addAction(actDeleteObject);
 
     const auto later = [this] {
-        QMetaObject::invokeMethod(this, &frmMain::updateProject, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { updateProject(); }, Qt::QueuedConnection);
     };
     connect(m_document, &WorkspaceDocument::projectLinkChanged, this, later);
     connect(m_document, &WorkspaceDocument::fileNameChanged, this, later);
+    connect(m_files, &WorkspaceFiles::opened, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { updateProject(true); }, Qt::QueuedConnection);
+    });
     connect(m_stageDock->pane()->session(), &ProjectSession::tied, this,
             [this](const GameConfig& config) { project_Tied(config.graphicsCompatibility); });
 }
 
-void frmMain::updateProject()
+void frmMain::updateProject(bool again)
 {
     m_stageDock->pane()->session()->setFolder(
-        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()));
+        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()), again);
 }
 
 void frmMain::project_Tied(int graphicsCompatibility)

@@ -60,8 +60,9 @@ private:
     void createStage();
     void updateStage();
     void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
-    // Ties the stage to the workspace's game folder, once the document's change is complete.
-    void updateProject();
+    // Ties the stage to the workspace's game folder, once the document's change is complete;
+    // again: after an open, when even the same folder is tied anew.
+    void updateProject(bool again = false);
     void project_Tied(int graphicsCompatibility);
 
     void createControls();

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
@@ -595,8 +596,11 @@ void tst_frmMain::tabWalk()
     QFETCH(bool, stage);
     QFETCH(QStringList, walk);
     activate();
-    if (stage)
+    if (stage) {
         action("stageToggle")->trigger();
+        // The test screen is too narrow for window and stage side by side: dock it anyway.
+        main->findChild<QDockWidget*>()->setFloating(false);
+    }
     apply("D hero");
     click("D-1");
     const QString text = pane();
@@ -672,13 +676,13 @@ void tst_frmMain::graphicsTarget()
     action("actTargetV2")->trigger();
     QCOMPARE(combo->currentIndex(), 1);
     QCOMPARE(pane(), snippetOf("D end", GraphicsApi::V2));
-    // The check ran again on the new text: its marker survives the new text.
-    QCOMPARE(markedLines(), QList<int>{2});
+    // The check ran again on the new text, whose creation line is its first.
+    QCOMPARE(markedLines(), QList<int>{1});
     Ui::press(main.get(), "copy");
     QCOMPARE(QGuiApplication::clipboard()->text(), snippetOf("D end", GraphicsApi::V2));
     action("mnuCopyAll")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask"));
+             snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask", GraphicsApi::V2));
     QCOMPARE(Ui::find<QComboBox>(std::make_unique<frmMain>().get(), "cboTarget")->currentIndex(), 1);
     combo->setCurrentIndex(0);
     QVERIFY(action("actTargetV1")->isChecked() && !action("actTargetV2")->isChecked());

@@ -43,6 +43,8 @@ public:
     void setProjectLink(const ProjectLink& link);
     bool isModified() const;
     void markSaved();
+    // Modified with no step to undo: a workspace restored from a recovery copy.
+    void markModified();
 
 signals:
     void objectsChanged();

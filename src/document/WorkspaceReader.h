@@ -3,6 +3,7 @@
 #include "ModelObject.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 
 #include <memory>
@@ -22,6 +23,8 @@ public:
     };
 
     static Result read(const QByteArray& bytes);
+    // The "objects" value alone, as strictly, for other files that carry a workspace's objects.
+    static Result readObjects(const QJsonValue& objects);
     // Also reports a missing or unreadable file.
     static Result readFile(const QString& path);
 };

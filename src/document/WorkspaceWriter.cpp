@@ -61,7 +61,7 @@ QJsonObject alert(const clsAlert& a)
 
 } // namespace
 
-QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
+QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& objects)
 {
     QJsonArray array;
     for (const ModelObject* object : objects) {
@@ -78,10 +78,15 @@ QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
         entry.insert(QStringLiteral("varName"), object->varName());
         array.append(entry);
     }
+    return array;
+}
+
+QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
+{
     const QJsonObject root{
         {QStringLiteral("format"), QLatin1String(format)},
         {QStringLiteral("version"), version},
-        {QStringLiteral("objects"), array},
+        {QStringLiteral("objects"), objectsArray(objects)},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

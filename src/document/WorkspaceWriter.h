@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QList>
 
 class ModelObject;
@@ -14,4 +15,6 @@ public:
     static constexpr int version = 1;
 
     static QByteArray write(const QList<const ModelObject*>& objects);
+    // The "objects" array alone, for other files that carry a workspace's objects.
+    static QJsonArray objectsArray(const QList<const ModelObject*>& objects);
 };

@@ -17,6 +17,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RecoveryKeeper;
 class StageDock;
 class WorkspaceDocument;
 class WorkspaceFiles;
@@ -65,6 +66,9 @@ private:
     void createCheckLine();
 
     void Form_Load();
+    // The size, place and dock layout the last run ended with, where they still fit the screens.
+    void restoreWindow();
+    void saveWindow() const;
     void Form_Resize();
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
@@ -117,5 +121,6 @@ private:
     QAction* actRedo = nullptr;
     QAction* actEdit = nullptr;
     StageDock* m_stageDock = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;
 };

@@ -17,8 +17,9 @@ void isolateSettings()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Quillet"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillet"));
-    // A folder of this process's own: programs running side by side share neither settings
-    // nor data (recovery copies), and the standard locations all lie under it.
+    // Folders of this process's own: programs running side by side share neither settings
+    // nor data (recovery copies), and the standard locations all lie under its home.
+    static QTemporaryDir settings;
     static QTemporaryDir place;
     QString home = qEnvironmentVariable(homeVariable);
     if (home.isEmpty()) {
@@ -27,10 +28,11 @@ void isolateSettings()
     }
     qputenv("HOME", QFile::encodeName(home));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home + QStringLiteral("/.local/share")));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, place.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, place.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (!place.isValid() || !data.startsWith(QDir(home).absolutePath() + QLatin1Char('/')))
+    if (!settings.isValid() || !place.isValid() ||
+        !data.startsWith(QDir(home).absolutePath() + QLatin1Char('/')))
         qFatal("The test's data folder %s lies outside its own place %s", qPrintable(data), qPrintable(home));
 }
 

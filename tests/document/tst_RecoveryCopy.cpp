@@ -19,17 +19,12 @@ void tst_RecoveryCopy::refuses_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("workspace file") << "format" << QJsonValue("quillet-workspace")
                                     << "not a Quillet recovery copy";
-    QTest::newRow("newer") << "version" << QJsonValue(2) << "version must be 1";
     QTest::newRow("no mark") << "modified" << QJsonValue(QJsonValue::Undefined) << "missing key \"modified\"";
     QTest::newRow("unknown key") << "undo" << QJsonValue(QJsonArray()) << "unknown key \"undo\"";
     QTest::newRow("relative file") << "file" << QJsonValue("hero.quillet")
                                    << "file must be empty or an absolute path";
-    QTest::newRow("mark as text") << "modified" << QJsonValue("yes")
-                                  << "modified and closed must be true or false";
     QTest::newRow("folder without choice") << "projectFolder" << QJsonValue("/games/hero")
                                            << "projectFolder must be empty unless project is \"folder\"";
-    QTest::newRow("unknown choice") << "project" << QJsonValue("auto")
-                                    << "project must be \"automatic\", \"none\" or \"folder\"";
     QTest::newRow("bad object") << "objects" << QJsonValue(QJsonArray{1}) << "object 1: not a JSON object";
 }
 

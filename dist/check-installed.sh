@@ -12,6 +12,7 @@ expected=(
     "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "/usr/share/metainfo/$app_id.metainfo.xml"
     "/usr/share/mime/packages/$app_id.xml"
+    /usr/libexec/quillet/quillet-config-reader
 )
 
 failed=0
@@ -48,6 +49,17 @@ metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 if [ -f "$metainfo" ]; then
     out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $out"
 fi
+
+# The config reader answers for a game folder, and its sandbox holds.
+game=$(mktemp -d)
+printf 'application = { content = { width = 320, height = 480, scale = "letterbox" } }\n' >"$game/config.lua"
+printf 'os.execute("true")\n' >"$game/build.settings"
+answer=$(/usr/libexec/quillet/quillet-config-reader "$game" 640 1136 ios "iPhone 5" 2>&1 || true)
+rm -rf "$game"
+grep -q '"file":"config.lua","status":"ok".*"width":320,"height":480' <<<"$answer" ||
+    fail "quillet-config-reader did not read config.lua: $answer"
+grep -q "\"file\":\"build.settings\",\"status\":\"error\".*'execute'" <<<"$answer" ||
+    fail "quillet-config-reader let build.settings call os.execute: $answer"
 
 version=$(quillet --version 2>&1 || true)
 [ "$version" = "Quillet $(dpkg-query -W -f='${Version}' quillet)" ] || fail "quillet --version printed: $version"

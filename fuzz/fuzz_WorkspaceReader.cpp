@@ -1,5 +1,5 @@
 // The workspace reader on any bytes: it either refuses them with a message and no objects,
-// or gives objects whose file reads back to the same file and the same snippets.
+// or gives objects whose file reads back to the same file, project folder and snippets.
 #include "ErrorHook.h"
 #include "FuzzCheck.h"
 #include "WorkspaceReader.h"
@@ -35,9 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(first.objects.empty(), first.problem);
         return 0;
     }
-    const QByteArray saved = WorkspaceWriter::write(view(first.objects));
+    const QByteArray saved = WorkspaceWriter::write(view(first.objects), first.project);
     const WorkspaceReader::Result second = WorkspaceReader::read(saved);
     FUZZ_CHECK(second.ok(), QStringLiteral("a written file is refused: ") + second.problem);
+    FUZZ_CHECK(second.project == first.project, QStringLiteral("project folder"));
     FUZZ_CHECK(WorkspaceWriter::write(view(second.objects)) == saved, QStringLiteral("second save differs"));
     FUZZ_CHECK(second.objects.size() == first.objects.size(), QStringLiteral("object count"));
     for (size_t i = 0; i < first.objects.size(); ++i) {

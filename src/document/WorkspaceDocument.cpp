@@ -2,6 +2,7 @@
 
 #include "AddObjectCommand.h"
 #include "ObjectComparison.h"
+#include "ProjectLinkCommand.h"
 #include "RemoveObjectCommand.h"
 #include "ReplaceObjectCommand.h"
 
@@ -58,7 +59,12 @@ void WorkspaceDocument::setFileName(const QString& path)
     emit fileNameChanged(path);
 }
 
-// Not yet an undo step; the project folder commands make it one.
+void WorkspaceDocument::changeProjectLink(const ProjectLink& link)
+{
+    if (link != m_project)
+        m_undoStack->push(new ProjectLinkCommand(this, link));
+}
+
 void WorkspaceDocument::setProjectLink(const ProjectLink& link)
 {
     if (link == m_project)

@@ -40,7 +40,10 @@ public:
     void setFileName(const QString& path);
     // The game folder the user tied the workspace to, if any.
     ProjectLink projectLink() const { return m_project; }
+    // Not undoable: the link a file was opened with.
     void setProjectLink(const ProjectLink& link);
+    // The user's choice, an undo step; the same link again makes none.
+    void changeProjectLink(const ProjectLink& link);
     bool isModified() const;
     void markSaved();
     // Modified with no step to undo: a workspace restored from a recovery copy.

@@ -5,6 +5,7 @@
 #include "clsTransition.h"
 #include "WorkspaceWriter.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -217,7 +218,8 @@ std::vector<std::unique_ptr<ModelObject>> readArray(const QJsonValue& objects)
     return result;
 }
 
-std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes)
+std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes, const QString& baseFolder,
+                                                       WorkspaceReader::Result& result)
 {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
@@ -237,11 +239,28 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes)
     const QJsonValue version = root.value(QStringLiteral("version"));
     const double v = version.toDouble();
     if (version.isDouble() && std::isfinite(v) && std::floor(v) == v && v > WorkspaceWriter::version)
-        e.fail(QStringLiteral("version %1 was written by a newer Quillet; this one reads version %2")
+        e.fail(QStringLiteral("version %1 was written by a newer Quillet; this one reads up to version %2")
                    .arg(QString::number(v, 'g', 17))
                    .arg(WorkspaceWriter::version));
-    e.whole(QStringLiteral("version"), WorkspaceWriter::version, WorkspaceWriter::version);
-    e.requireExactly({QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("objects")});
+    const int read = e.whole(QStringLiteral("version"), 1, WorkspaceWriter::version);
+    QStringList keys{QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("objects")};
+    if (read >= 2)
+        keys.append(QStringLiteral("project"));
+    e.requireExactly(keys);
+    if (read >= 2) {
+        const QJsonValue project = root.value(QStringLiteral("project"));
+        if (project.isNull()) {
+            result.project.choice = ProjectLink::Choice::None;
+        } else {
+            const QString path = e.text(QStringLiteral("project"));
+            if (path.isEmpty())
+                e.fail(QStringLiteral("project must be a folder's path or null"));
+            result.projectText = path;
+            result.project.choice = ProjectLink::Choice::Folder;
+            result.project.folder =
+                QDir::cleanPath(baseFolder.isEmpty() ? path : QDir(baseFolder).absoluteFilePath(path));
+        }
+    }
     return readArray(root.value(QStringLiteral("objects")));
 }
 
@@ -258,13 +277,15 @@ WorkspaceReader::Result WorkspaceReader::readObjects(const QJsonValue& objects)
     return result;
 }
 
-WorkspaceReader::Result WorkspaceReader::read(const QByteArray& bytes)
+WorkspaceReader::Result WorkspaceReader::read(const QByteArray& bytes, const QString& baseFolder)
 {
     Result result;
     try {
-        result.objects = readDocument(bytes);
+        result.objects = readDocument(bytes, baseFolder, result);
     } catch (const Problem& problem) {
         result.problem = problem.text;
+        result.project = ProjectLink();
+        result.projectText.clear();
     }
     return result;
 }
@@ -289,5 +310,5 @@ WorkspaceReader::Result WorkspaceReader::readFile(const QString& path)
         result.problem = QStringLiteral("the file cannot be read: ") + file.errorString();
         return result;
     }
-    return read(bytes);
+    return read(bytes, QFileInfo(path).absolutePath());
 }

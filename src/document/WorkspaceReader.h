@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelObject.h"
+#include "ProjectLink.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -19,10 +20,13 @@ public:
     {
         std::vector<std::unique_ptr<ModelObject>> objects; // empty when there is a problem
         QString problem;                                   // empty when the file is usable
+        ProjectLink project; // the folder made absolute; Automatic for version 1
+        QString projectText; // the folder as the file gives it
         bool ok() const { return problem.isEmpty(); }
     };
 
-    static Result read(const QByteArray& bytes);
+    // baseFolder: what a relative project folder is relative to, the file's own folder.
+    static Result read(const QByteArray& bytes, const QString& baseFolder = QString());
     // The "objects" value alone, as strictly, for other files that carry a workspace's objects.
     static Result readObjects(const QJsonValue& objects);
     // Also reports a missing or unreadable file.

@@ -4,6 +4,8 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,6 +63,13 @@ QJsonObject alert(const clsAlert& a)
 
 } // namespace
 
+QString WorkspaceWriter::projectPath(const QString& folder, const QString& filePath)
+{
+    if (filePath.isEmpty())
+        return QDir::fromNativeSeparators(folder);
+    return QDir::fromNativeSeparators(QFileInfo(filePath).absoluteDir().relativeFilePath(folder));
+}
+
 QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& objects)
 {
     QJsonArray array;
@@ -81,12 +90,20 @@ QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& object
     return array;
 }
 
-QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects)
+QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, const ProjectLink& project,
+                                  const QString& filePath)
 {
-    const QJsonObject root{
+    QJsonObject root{
         {QStringLiteral("format"), QLatin1String(format)},
-        {QStringLiteral("version"), version},
+        {QStringLiteral("version"), 1},
         {QStringLiteral("objects"), objectsArray(objects)},
     };
+    // Files without a choice stay readable by the Quillet that knew no project folders.
+    if (project.choice != ProjectLink::Choice::Automatic) {
+        root.insert(QStringLiteral("version"), version);
+        root.insert(QStringLiteral("project"), project.choice == ProjectLink::Choice::Folder
+                                                   ? QJsonValue(projectPath(project.folder, filePath))
+                                                   : QJsonValue(QJsonValue::Null));
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProjectLink.h"
+
 #include <QByteArray>
 #include <QJsonArray>
 #include <QList>
@@ -12,9 +14,15 @@ class WorkspaceWriter
 {
 public:
     static constexpr const char* format = "quillet-workspace";
-    static constexpr int version = 1;
+    // The newest version; a workspace with no project choice is written as version 1.
+    static constexpr int version = 2;
 
-    static QByteArray write(const QList<const ModelObject*>& objects);
+    // filePath: where the bytes go, which the project folder's path is relative to.
+    static QByteArray write(const QList<const ModelObject*>& objects, const ProjectLink& project = {},
+                            const QString& filePath = QString());
+    // The folder as the file keeps it: relative to the file's folder with "/", or absolute
+    // when no relative path exists.
+    static QString projectPath(const QString& folder, const QString& filePath);
     // The "objects" array alone, for other files that carry a workspace's objects.
     static QJsonArray objectsArray(const QList<const ModelObject*>& objects);
 };

@@ -28,6 +28,14 @@ QString FileDialog::getSaveFileName(QWidget* parent, const QString& caption, con
     return dialog.selectedFiles().constFirst();
 }
 
+QString FileDialog::getExistingDirectory(QWidget* parent, const QString& caption, const QString& dir)
+{
+    QString answer;
+    if (takeNext(caption, dir, QString(), &answer))
+        return answer;
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
 bool FileDialog::takeNext(const QString& caption, const QString& dir, const QString& filter, QString* answer)
 {
     m_lastCaption = caption;

@@ -20,6 +20,9 @@ public:
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& path,
                             const QString& filter, const QString& defaultSuffix);
 
+    // The chosen folder, or the empty text when the user cancelled.
+    QString getExistingDirectory(QWidget* parent, const QString& caption, const QString& dir);
+
     // For tests: the next call returns this at once ("" answers as a cancel). Several names
     // answer the next calls in turn.
     void setNextFileName(const QString& fileName);

@@ -17,12 +17,18 @@ struct ImageSuffix
 // files are, and how its content area maps onto the device chosen on the stage.
 struct ProjectContext
 {
-    QString folder;        // absolute path of the game's folder; empty without one
-    bool scaling = false;  // a content scale mode is active (anything but "no scaling")
-    double contentScale = 1; // device pixels per content unit on the x axis (the engine's 1/sx)
+    QString folder;                   // absolute path of the game's folder; empty without one
+    bool scaling = false;             // a content scale mode is active (anything but "no scaling")
+    double contentScale = 1;          // device pixels per content unit on the x axis (the engine's 1/sx)
     QList<ImageSuffix> imageSuffixes; // as config.lua lists them
     QSize devicePixels{320, 480};     // the device screen in pixels, orientation applied
     QRectF screenInContent{0, 0, 320, 480}; // the device screen in content units
+    QString name;                           // the folder's own name
+    QSizeF contentSize{320, 480};           // the content area, orientation applied
+    // "letterbox", "zoomEven", "zoomStretch", "adaptive" or "no scaling".
+    QString mode{QStringLiteral("letterbox")};
+    bool graphicsV1 = false; // config.lua keeps graphicsCompatibility = 1
+    QString problem;         // what went wrong reading the game's files, one line each
 
     bool hasFolder() const { return !folder.isEmpty(); }
     // Whether the engine looks for suffixed pictures at all.

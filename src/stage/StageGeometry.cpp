@@ -96,15 +96,10 @@ StageItem itemFor(const clsDisplay& object, qsizetype position)
         item.text = mdlBrowsePath::FileNameFromPath(object.filename());
         const QSizeF size =
             object.dObjType() == clsDisplay::Image ? QSizeF(imageSize, imageSize) : QSizeF(w, h);
-        if (const std::optional<QPointF> fraction = referenceFraction(object.reference())) {
-            item.bounds = placed(x, y, size, *fraction);
-            item.anchor = QPointF(x, y);
-            item.markAnchor = true;
-        } else {
-            item.bounds = placed(x, y, size, QPointF(0, 0));
-            item.anchor = item.bounds.center();
-            item.dashed = true;
-        }
+        // Without a reference point the engine keeps its default, the centre.
+        item.bounds = placed(x, y, size, referenceFraction(object.reference()).value_or(QPointF(0.5, 0.5)));
+        item.anchor = QPointF(x, y);
+        item.markAnchor = true;
         const QFont font = placeholderFont();
         const QString name = QFontMetricsF(font).elidedText(item.text, Qt::ElideMiddle,
                                                             std::max<qreal>(0, item.bounds.width() - 6));
@@ -152,10 +147,11 @@ StageItem itemFor(const clsDisplay& object, qsizetype position)
     return item;
 }
 
-bool isWhollyInside(const StageItem& item, const QSizeF& screen)
+bool isWhollyInside(const StageItem& item, const QRectF& screen)
 {
     const QRectF& b = item.bounds;
-    return b.left() >= 0 && b.top() >= 0 && b.right() <= screen.width() && b.bottom() <= screen.height();
+    return b.left() >= screen.left() && b.top() >= screen.top() && b.right() <= screen.right() &&
+           b.bottom() <= screen.bottom();
 }
 
 bool hits(const StageItem& item, const QPointF& point, qreal tolerance)

@@ -35,7 +35,7 @@ QFont fontFor(const QString& fontField, int size);
 // The reference point's place within a box as fractions (0, 0.5, 1); nothing outside 0-8.
 std::optional<QPointF> referenceFraction(qint32 reference);
 
-bool isWhollyInside(const StageItem& item, const QSizeF& screen);
+bool isWhollyInside(const StageItem& item, const QRectF& screen);
 // Whether the point lies on the object; tolerance widens thin shapes such as lines.
 bool hits(const StageItem& item, const QPointF& point, qreal tolerance);
 

@@ -15,6 +15,7 @@ const QColor StagePainter::screenColour(0, 0, 0);
 const QColor StagePainter::outsideColour(104, 104, 112);
 const QColor StagePainter::selectionColour(0, 170, 255);
 const QColor StagePainter::placeholderColour(64, 72, 92);
+const QColor StagePainter::contentEdgeColour(90, 170, 110);
 
 namespace {
 
@@ -98,9 +99,9 @@ const StageItem* StagePainter::itemAt(qsizetype position) const
     return &m_items[m_itemIndex[position]];
 }
 
-void StagePainter::setScreen(const QSize& size)
+void StagePainter::setProject(const ProjectContext& project)
 {
-    m_screen = size;
+    m_project = project;
     recount();
 }
 
@@ -112,7 +113,7 @@ void StagePainter::setDragOffset(qsizetype position, const QPointF& offset)
 
 void StagePainter::recount()
 {
-    const QSizeF screen(m_screen);
+    const QRectF screen = this->screen();
     m_outside = 0;
     for (const StageItem& item : m_items) {
         if (!StageGeometry::isWhollyInside(item, screen))
@@ -131,7 +132,7 @@ qsizetype StagePainter::objectAt(const QPointF& point, qreal tolerance) const
 
 QRectF StagePainter::extent() const
 {
-    QRectF all(QPointF(0, 0), QSizeF(m_screen));
+    QRectF all = screen() | QRectF(QPointF(0, 0), m_project.contentSize);
     for (const StageItem& item : m_items)
         all |= item.bounds;
     return all;
@@ -139,7 +140,7 @@ QRectF StagePainter::extent() const
 
 void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) const
 {
-    const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
+    const QRectF screen = this->screen();
     painter.fillRect(area, outsideColour);
     painter.fillRect(screen & area, screenColour);
 
@@ -174,6 +175,13 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
     painter.setBrush(Qt::NoBrush);
     // Just outside the screen, so that no content pixel is covered.
     painter.drawRect(screen.adjusted(-pixel, -pixel, 0, 0));
+    // The content area's edge where it differs from the screen's: the bars of letterbox, the
+    // parts zoomEven crops.
+    const QRectF content(QPointF(0, 0), m_project.contentSize);
+    if (content != screen) {
+        painter.setPen(cosmeticPen(contentEdgeColour, 1, Qt::DashLine));
+        painter.drawRect(content.adjusted(0, 0, -pixel, -pixel));
+    }
 
     if (const StageItem* selected = itemAt(m_selected)) {
         painter.save();
@@ -321,7 +329,7 @@ void StagePainter::paintGhost(QPainter& painter, qreal pixel) const
 void StagePainter::paintAlert(QPainter& painter) const
 {
     const auto* alert = static_cast<const clsAlert*>(m_objects.at(m_selected - 1));
-    const QRectF screen(QPointF(0, 0), QSizeF(m_screen));
+    const QRectF screen = this->screen();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);

@@ -22,6 +22,7 @@ public:
     static const QColor outsideColour;
     static const QColor selectionColour;
     static const QColor placeholderColour;
+    static const QColor contentEdgeColour;
 
     // The objects must outlive the painter's use of them; call again after every change.
     void setObjects(const QList<const ModelObject*>& objects);
@@ -30,18 +31,18 @@ public:
     // The item of the display object at position (1..count), or nullptr.
     const StageItem* itemAt(qsizetype position) const;
 
-    void setScreen(const QSize& size);
-    QSize screen() const { return m_screen; }
-    // The game the objects belong to: its content area and its pictures.
-    void setProject(const ProjectContext& project) { m_project = project; }
+    // The game the objects belong to: its content area, the device screen in content units,
+    // and its pictures.
+    void setProject(const ProjectContext& project);
     const ProjectContext& project() const { return m_project; }
+    QRectF screen() const { return m_project.screenInContent; }
     // Any object's position, 0 for none.
     void setSelected(qsizetype position) { m_selected = position; }
     qsizetype selected() const { return m_selected; }
     // Draws the object at position shifted by offset: the live preview of a drag.
     void setDragOffset(qsizetype position, const QPointF& offset);
 
-    // Display objects not wholly inside the screen.
+    // Display objects not wholly inside the device screen.
     int outsideCount() const { return m_outside; }
     // The topmost display object under the point, 0 for none.
     qsizetype objectAt(const QPointF& point, qreal tolerance) const;
@@ -64,7 +65,6 @@ private:
     std::vector<StageItem> m_items;
     std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
-    QSize m_screen{320, 480};
     ProjectContext m_project;
     qsizetype m_selected = 0;
     qsizetype m_dragged = 0;

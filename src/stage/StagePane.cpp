@@ -1,5 +1,7 @@
 #include "StagePane.h"
 
+#include "ContentArea.h"
+#include "ProjectSession.h"
 #include "StageView.h"
 
 #include <QComboBox>
@@ -14,10 +16,9 @@ StagePane::StagePane(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("stagePane"));
     cboScreen = new QComboBox(this);
     cboScreen->setObjectName(QStringLiteral("cboScreen"));
-    cboScreen->setToolTip(tr("Content size of the device"));
+    cboScreen->setToolTip(tr("The device and its screen in pixels"));
     for (const StageScreen::Preset& preset : StageScreen::presets())
-        cboScreen->addItem(
-            QStringLiteral("%1  %2 \u00d7 %3").arg(preset.name).arg(preset.width).arg(preset.height));
+        cboScreen->addItem(StageScreen::presetCaption(preset));
     cmdLandscape = new QToolButton(this);
     cmdLandscape->setObjectName(QStringLiteral("cmdLandscape"));
     cmdLandscape->setText(tr("Landscape"));
@@ -27,7 +28,13 @@ StagePane::StagePane(QWidget* parent) : QWidget(parent)
     cmdFit->setText(tr("Fit"));
     cmdFit->setToolTip(tr("Scale the screen to fit (Ctrl+wheel zooms)"));
 
+    lblProject = new QLabel(this);
+    lblProject->setObjectName(QStringLiteral("lblProject"));
+    lblProject->setWordWrap(true);
+    lblProject->setTextFormat(Qt::PlainText);
+    lblProject->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_view = new StageView(this);
+    m_session = new ProjectSession(this);
     lblOutside = new QLabel(this);
     lblOutside->setObjectName(QStringLiteral("lblOutside"));
     lblOutside->setVisible(false);
@@ -41,13 +48,35 @@ StagePane::StagePane(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(2);
     layout->addLayout(bar);
+    layout->addWidget(lblProject);
     layout->addWidget(m_view, 1);
     layout->addWidget(lblOutside);
 
     connect(cboScreen, &QComboBox::activated, this, &StagePane::chooseScreen);
     connect(cmdLandscape, &QToolButton::toggled, this, &StagePane::chooseScreen);
-    connect(cmdFit, &QToolButton::clicked, m_view, [this] { m_view->setZoom(1); });
+    connect(cmdFit, &QToolButton::clicked, m_view, &StageView::fit);
     connect(m_view, &StageView::outsideCountChanged, this, &StagePane::showOutside);
+    connect(m_session, &ProjectSession::contextChanged, this, &StagePane::showProject);
+    // A read of the game's files starts it as its build.settings says.
+    connect(m_session, &ProjectSession::configRead, this, [this](const GameConfig& config) {
+        setScreen(StageScreen(m_view->screen().presetIndex(), config.landscape));
+    });
+    showProject(m_session->context());
+}
+
+void StagePane::showProject(const ProjectContext& context)
+{
+    m_view->setProject(context);
+    QString text = ContentArea::caption(context);
+    if (!context.problem.isEmpty())
+        text += QLatin1Char('\n') + context.problem;
+    lblProject->setText(text);
+    lblProject->setToolTip(text);
+    lblProject->setProperty("severity", context.problem.isEmpty() ? QString() : QStringLiteral("note"));
+    lblProject->setStyleSheet(
+        context.problem.isEmpty()
+            ? QString()
+            : QStringLiteral("QLabel { background: #eef2f7; border: 1px solid #8a9bb0; }"));
 }
 
 void StagePane::setScreen(const StageScreen& screen)
@@ -57,6 +86,7 @@ void StagePane::setScreen(const StageScreen& screen)
     cboScreen->setCurrentIndex(screen.presetIndex());
     cmdLandscape->setChecked(screen.isLandscape());
     m_view->setScreen(screen);
+    m_session->setDevice(screen.device(), screen.isLandscape());
 }
 
 StageScreen StagePane::screen() const
@@ -70,6 +100,7 @@ void StagePane::chooseScreen()
     if (chosen == m_view->screen())
         return;
     m_view->setScreen(chosen);
+    m_session->setDevice(chosen.device(), chosen.isLandscape());
     emit screenChanged(chosen);
 }
 

@@ -6,8 +6,10 @@
 
 class QComboBox;
 class QLabel;
+class ProjectSession;
 class QToolButton;
 class StageView;
+struct ProjectContext;
 
 // The stage with its screen chooser and the notice about objects off the screen.
 class StagePane : public QWidget
@@ -20,6 +22,8 @@ public:
     QSize sizeHint() const override { return {380, 560}; }
 
     StageView* view() const { return m_view; }
+    // The game behind the stage; it follows the screen chosen here.
+    ProjectSession* session() const { return m_session; }
     void setScreen(const StageScreen& screen);
     StageScreen screen() const;
 
@@ -32,10 +36,13 @@ signals:
 private:
     void chooseScreen();
     void showOutside(int count);
+    void showProject(const ProjectContext& context);
 
     StageView* m_view = nullptr;
     QComboBox* cboScreen = nullptr;
     QToolButton* cmdLandscape = nullptr;
     QToolButton* cmdFit = nullptr;
     QLabel* lblOutside = nullptr;
+    QLabel* lblProject = nullptr;
+    ProjectSession* m_session = nullptr;
 };

@@ -3,11 +3,15 @@
 const QList<StageScreen::Preset>& StageScreen::presets()
 {
     static const QList<Preset> list{
-        {QStringLiteral("Classic"), 320, 480},         {QStringLiteral("iPhone 5"), 320, 568},
-        {QStringLiteral("iPhone 8"), 375, 667},        {QStringLiteral("iPhone 14"), 390, 844},
-        {QStringLiteral("Android phone"), 360, 640},   {QStringLiteral("Android phone, tall"), 360, 800},
-        {QStringLiteral("iPad"), 768, 1024},           {QStringLiteral("iPad Pro 11\""), 834, 1194},
-        {QStringLiteral("Android tablet"), 800, 1280},
+        {QStringLiteral("Classic"), 320, 480, 320, 480},
+        {QStringLiteral("iPhone 5"), 320, 568, 640, 1136},
+        {QStringLiteral("iPhone 8"), 375, 667, 750, 1334},
+        {QStringLiteral("iPhone 14"), 390, 844, 1170, 2532},
+        {QStringLiteral("Android phone"), 360, 640, 1080, 1920, true},
+        {QStringLiteral("Android phone, tall"), 360, 800, 1080, 2400, true},
+        {QStringLiteral("iPad"), 768, 1024, 1536, 2048},
+        {QStringLiteral("iPad Pro 11\""), 834, 1194, 1668, 2388},
+        {QStringLiteral("Android tablet"), 800, 1280, 1600, 2560, true},
     };
     return list;
 }
@@ -35,6 +39,20 @@ QSize StageScreen::size() const
 
 QString StageScreen::caption() const
 {
-    const QSize s = size();
-    return QStringLiteral("%1 %2 \u00d7 %3").arg(name()).arg(s.width()).arg(s.height());
+    const Preset& preset = presets().at(m_preset);
+    const QSize pixels = m_landscape ? QSize(preset.pixelHeight, preset.pixelWidth)
+                                     : QSize(preset.pixelWidth, preset.pixelHeight);
+    return QStringLiteral("%1 %2 \u00d7 %3").arg(name()).arg(pixels.width()).arg(pixels.height());
+}
+
+QString StageScreen::presetCaption(const Preset& preset)
+{
+    return QStringLiteral("%1 %2 \u00d7 %3").arg(preset.name).arg(preset.pixelWidth).arg(preset.pixelHeight);
+}
+
+DeviceProfile StageScreen::device() const
+{
+    const Preset& preset = presets().at(m_preset);
+    return {preset.name, QSize(preset.width, preset.height), QSize(preset.pixelWidth, preset.pixelHeight),
+            preset.android};
 }

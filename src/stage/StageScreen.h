@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceProfile.h"
+
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -8,12 +10,16 @@
 class StageScreen
 {
 public:
-    // A named portrait size; the first preset is Corona's classic 320 x 480 content area.
+    // A named portrait device: its size in points (iOS) or dp (Android), and in pixels. The
+    // first preset is the first iPhone's 320 x 480 screen.
     struct Preset
     {
         QString name;
         int width;
         int height;
+        int pixelWidth;
+        int pixelHeight;
+        bool android = false;
     };
     static const QList<Preset>& presets();
     // The index of the preset with that name, or -1.
@@ -27,8 +33,12 @@ public:
     QString name() const { return presets().at(m_preset).name; }
     // Width and height as the app sees them: swapped in landscape.
     QSize size() const;
-    // "iPhone 320 × 480": the name and the size in the chosen orientation.
+    // "iPhone 14 1170 × 2532": the name and the pixels in the chosen orientation.
     QString caption() const;
+    // The preset's portrait sizes, for the game's config.
+    DeviceProfile device() const;
+    // The chooser's entry: the name and the portrait pixels.
+    static QString presetCaption(const Preset& preset);
 
     bool operator==(const StageScreen&) const = default;
 

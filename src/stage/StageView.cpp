@@ -29,7 +29,6 @@ StageView::StageView(QWidget* parent) : QAbstractScrollArea(parent)
     setAccessibleName(tr("Stage"));
     setAccessibleDescription(
         tr("Click to select, drag to move; arrow keys nudge (Shift: by 10); Ctrl+wheel zooms"));
-    m_painter.setScreen(m_screen.size());
 }
 
 void StageView::setObjects(const QList<const ModelObject*>& objects)
@@ -46,16 +45,15 @@ void StageView::setObjects(const QList<const ModelObject*>& objects)
 void StageView::setProject(const ProjectContext& project)
 {
     m_painter.setProject(project);
+    updateScrollBars();
     viewport()->update();
+    announceOutside();
 }
 
 void StageView::setScreen(const StageScreen& screen)
 {
+    // The owner maps the game's content area onto the new screen through setProject.
     m_screen = screen;
-    m_painter.setScreen(screen.size());
-    updateScrollBars();
-    viewport()->update();
-    announceOutside();
 }
 
 void StageView::announceOutside()
@@ -83,7 +81,7 @@ void StageView::setZoom(qreal zoom)
 
 qreal StageView::scale() const
 {
-    const QSizeF screen(m_painter.screen());
+    const QSizeF screen = m_painter.screen().size();
     const QSizeF room = QSizeF(viewport()->size()) - QSizeF(2 * margin, 2 * margin);
     const qreal fit = std::min(room.width() / std::max<qreal>(1, screen.width()),
                                room.height() / std::max<qreal>(1, screen.height()));
@@ -93,10 +91,10 @@ qreal StageView::scale() const
 QRectF StageView::scene() const
 {
     // Scrolling reaches objects a few screens away; farther ones are only counted as outside.
-    const QSizeF screen(m_painter.screen());
+    const QRectF screen = m_painter.screen();
     const qreal reachX = 4 * std::max<qreal>(screen.width(), 320);
     const qreal reachY = 4 * std::max<qreal>(screen.height(), 480);
-    const QRectF reach = QRectF(QPointF(0, 0), screen).adjusted(-reachX, -reachY, reachX, reachY);
+    const QRectF reach = screen.adjusted(-reachX, -reachY, reachX, reachY);
     const qreal around = margin / scale();
     return (m_painter.extent() & reach).adjusted(-around, -around, around, around);
 }
@@ -152,6 +150,24 @@ void StageView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+    // At the fitting zoom the screen stays whole, however the scene scrolled before.
+    if (qFuzzyCompare(m_zoom, 1))
+        centreScreen();
+}
+
+void StageView::fit()
+{
+    setZoom(1);
+    centreScreen();
+}
+
+void StageView::centreScreen()
+{
+    const QPointF centre = mapFromContent(m_painter.screen().center());
+    const QPointF middle(viewport()->width() / 2.0, viewport()->height() / 2.0);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() +
+                                    int(std::lround(centre.x() - middle.x())));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + int(std::lround(centre.y() - middle.y())));
 }
 
 void StageView::scrollContentsBy(int, int)

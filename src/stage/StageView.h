@@ -26,6 +26,8 @@ public:
     // Zoom relative to the size that fits the screen into the view.
     qreal zoom() const { return m_zoom; }
     void setZoom(qreal zoom);
+    // Zoom 1 with the whole device screen in view.
+    void fit();
     // Pixels per content unit.
     qreal scale() const;
     // Between content units and viewport pixels.
@@ -58,6 +60,7 @@ private:
     QRectF scene() const;
     QPointF origin() const;
     void updateScrollBars();
+    void centreScreen();
     void announceOutside();
     void endDrag();
     void requestMove(qsizetype position, QPoint delta);

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QStyle>
 
@@ -74,9 +75,21 @@ void StageDock::setShown(bool shown)
     const bool free = !m_window->isMaximized() && !m_window->isFullScreen() && !isFloating();
     if (shown) {
         emit objectsWanted();
+        // The window grows by the stage's width as far as the screen allows; short of that the
+        // stage takes its width from the code pane, down to the pane's minimum, and where even
+        // that leaves too little it opens floating.
+        int room = sizeHint().width();
+        if (free && m_window->screen()) {
+            updateWindowMinimum();
+            const int frame = std::max(0, m_window->frameGeometry().width() - m_window->width());
+            const int available = m_window->screen()->availableGeometry().width() - frame;
+            room = std::clamp(available - m_window->width(), 0, room);
+            if (m_windowMinimum + stageMinimum() > available)
+                setFloating(true);
+        }
         show();
-        if (free) {
-            m_growth = sizeHint().width();
+        if (free && !isFloating()) {
+            m_growth = room;
             m_window->resize(m_window->width() + m_growth, m_window->height());
         }
         updateWindowMinimum();
@@ -100,11 +113,14 @@ void StageDock::updateWindowMinimum()
         if (QWidget* panes = m_window->centralWidget())
             panes->setMinimumWidth(m_windowMinimum);
     }
-    int stage = 0;
-    if (!isHidden() && !isFloating())
-        stage = minimumSizeHint().width() +
-                m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
+    const int stage = !isHidden() && !isFloating() ? stageMinimum() : 0;
     m_window->setMinimumWidth(m_windowMinimum + stage);
+}
+
+int StageDock::stageMinimum() const
+{
+    return minimumSizeHint().width() +
+           m_window->style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, m_window);
 }
 
 bool StageDock::wantsObjects() const

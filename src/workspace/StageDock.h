@@ -41,6 +41,8 @@ protected:
 private:
     void setShownByUser(bool shown);
     void updateWindowMinimum();
+    // The narrowest a docked stage gets, its separator included.
+    int stageMinimum() const;
 
     QMainWindow* m_window;
     StagePane* m_pane = nullptr;

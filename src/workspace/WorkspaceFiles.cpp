@@ -2,6 +2,7 @@
 
 #include "FileDialog.h"
 #include "MessageBox.h"
+#include "ProjectFolder.h"
 #include "SnippetCollector.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceReader.h"
@@ -46,6 +47,7 @@ bool WorkspaceFiles::newWorkspace()
     if (!maySetAside())
         return false;
     m_document->reset();
+    m_document->setProjectLink(ProjectLink());
     m_document->setFileName(QString());
     return true;
 }
@@ -80,8 +82,12 @@ bool WorkspaceFiles::load(const QString& path)
         return false;
     }
     m_document->reset(std::move(read.objects));
+    m_document->setProjectLink(read.project);
     m_document->setFileName(QFileInfo(path).absoluteFilePath());
     remember(path);
+    // The objects are usable without their game; the link stays for when it is back.
+    if (read.project.choice == ProjectLink::Choice::Folder && !QFileInfo(read.project.folder).isDir())
+        emit noteRequested(QStringLiteral("Project folder %1 not found").arg(read.projectText));
     return true;
 }
 
@@ -104,7 +110,8 @@ bool WorkspaceFiles::saveAs()
 
 bool WorkspaceFiles::saveTo(const QString& path)
 {
-    const QString error = writeFile(path, WorkspaceWriter::write(m_document->objects().objects()));
+    const QString error = writeFile(
+        path, WorkspaceWriter::write(m_document->objects().objects(), m_document->projectLink(), path));
     if (!error.isEmpty()) {
         MessageBox::critical(m_window, caption,
                              QStringLiteral("Cannot save %1:\n%2").arg(shown(path), error));
@@ -140,15 +147,44 @@ bool WorkspaceFiles::exportLua(GraphicsApi api)
         return false;
     }
     QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
-    QString note = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
-                                      : QStringLiteral("Exported %1 snippets").arg(result.copied);
-    note += QStringLiteral(" to ") + QFileInfo(path).fileName();
-    if (result.skipped == 1)
-        note += QStringLiteral("; 1 object has no snippet and was skipped");
-    else if (result.skipped > 1)
-        note += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
-    emit noteRequested(note);
+    const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
+                                            : QStringLiteral("Exported %1 snippets").arg(result.copied);
+    emit noteRequested(
+        SnippetCollector::note(result, done + QStringLiteral(" to ") + QFileInfo(path).fileName()));
     return true;
+}
+
+bool WorkspaceFiles::chooseProjectFolder()
+{
+    const QString current = projectFolderFor(m_document->projectLink(), m_document->fileName());
+    const QString start = !current.isEmpty() ? current
+                          : !m_document->fileName().isEmpty()
+                              ? QFileInfo(m_document->fileName()).absolutePath()
+                              : startFolder();
+    const QString folder =
+        fileDialog()->getExistingDirectory(m_window, QStringLiteral("Project Folder"), start);
+    if (folder.isEmpty())
+        return false;
+    m_document->changeProjectLink({ProjectLink::Choice::Folder, QDir(folder).absolutePath()});
+    return true;
+}
+
+void WorkspaceFiles::clearProjectFolder()
+{
+    m_document->changeProjectLink({ProjectLink::Choice::None, QString()});
+}
+
+QString WorkspaceFiles::projectFolderFor(const ProjectLink& link, const QString& fileName)
+{
+    switch (link.choice) {
+    case ProjectLink::Choice::Folder:
+        return QFileInfo(link.folder).isDir() ? link.folder : QString();
+    case ProjectLink::Choice::None:
+        return QString();
+    case ProjectLink::Choice::Automatic:
+        break;
+    }
+    return ProjectFolder::findFor(fileName);
 }
 
 bool WorkspaceFiles::mayClose()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GraphicsApi.h"
+#include "ProjectLink.h"
 
 #include <QObject>
 #include <QString>
@@ -28,6 +29,13 @@ public:
     bool save(); // Save As while the workspace belongs to no file
     bool saveAs();
     bool exportLua(GraphicsApi api);
+    // Project Folder...: asks for the game's folder and ties the workspace to it, an undo step.
+    bool chooseProjectFolder();
+    // Clear Project Folder: ties the workspace to no folder, an undo step.
+    void clearProjectFolder();
+    // The game folder a workspace works with: the chosen one while it exists, or the nearest
+    // one holding main.lua above the workspace's file when no choice was made; empty for none.
+    static QString projectFolderFor(const ProjectLink& link, const QString& fileName);
     // Whether the window may close now. A workspace that belongs to no file closes at once;
     // one that does asks before its unsaved changes go.
     bool mayClose();

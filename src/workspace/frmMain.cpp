@@ -5,8 +5,10 @@
 #include "Editors.h"
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
+#include "LuaLexer.h"
 #include "ObjectTree.h"
 #include "PreferredFont.h"
+#include "ProjectSession.h"
 #include "RecoveryKeeper.h"
 #include "Shell.h"
 #include "SnippetAdvisor.h"
@@ -15,12 +17,12 @@
 #include "StageGeometry.h"
 #include "StagePane.h"
 #include "StageView.h"
+#include "ViewMenu.h"
 #include "WindowPlacement.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
 
-#include <Qsci/qscilexerlua.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -86,6 +88,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectDocument();
     createMenuBar();
     createStage();
+    menuBar()->addMenu(new ViewMenu(cboTarget, m_stageDock, this));
 
     // The desktop's toolbar and status bar are not as high as designed, and the menu bar
     // stands above the toolbar; the window makes up the difference so that the panes keep
@@ -140,7 +143,7 @@ void frmMain::createControls()
     // The horizontal scroll bar follows the widest line shown, so an empty pane has none to move.
     txtCode->setScrollWidth(1);
     txtCode->setScrollWidthTracking(true);
-    auto* lexer = new QsciLexerLua(txtCode);
+    auto* lexer = new LuaLexer(txtCode);
     const QFont codeFont = PreferredFont::courierNew(8.25);
     lexer->setDefaultFont(codeFont);
     lexer->setFont(codeFont);
@@ -148,6 +151,8 @@ void frmMain::createControls()
     // A background marker needs no margin, so the pane keeps its designed look.
     txtCode->markerDefine(QsciScintilla::Background, errorMarker);
     txtCode->setMarkerBackgroundColor(QColor(0xf6, 0xc9, 0xc5), errorMarker);
+    // The pane's own edits never reach an object, so Tab needs no indenting and can move on.
+    txtCode->installEventFilter(this);
 
     client->installEventFilter(this);
 }
@@ -210,7 +215,6 @@ void frmMain::createToolbar()
     m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
     // Delete is also the code pane's own key; it deletes an object only from the tree.
     m_deleteButton->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    tv1->addAction(m_deleteButton);
     m_copyButton = Toolbar1->findChild<QAction*>(QStringLiteral("copy"));
     m_copyButton->setEnabled(false);
     // Follows the pane's text, the user's edits included.
@@ -325,7 +329,29 @@ void frmMain::createStage()
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stageDock->pane());
-    m_stageDock->pane()->addAction(m_deleteButton);
+    m_stageDock->pane()->addAction(actDeleteObject);
+
+    const auto later = [this] {
+        QMetaObject::invokeMethod(this, &frmMain::updateProject, Qt::QueuedConnection);
+    };
+    connect(m_document, &WorkspaceDocument::projectLinkChanged, this, later);
+    connect(m_document, &WorkspaceDocument::fileNameChanged, this, later);
+    connect(m_stageDock->pane()->session(), &ProjectSession::tied, this,
+            [this](const GameConfig& config) { project_Tied(config.graphicsCompatibility); });
+}
+
+void frmMain::updateProject()
+{
+    m_stageDock->pane()->session()->setFolder(
+        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()));
+}
+
+void frmMain::project_Tied(int graphicsCompatibility)
+{
+    const GraphicsApi api = graphicsCompatibility != 0 ? GraphicsApi::V1 : GraphicsApi::V2;
+    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(api));
+    showNote(QStringLiteral("Target set from config.lua: ") +
+             GraphicsTarget::captions().at(GraphicsTarget::indexOf(api)));
 }
 
 void frmMain::updateStage()
@@ -389,6 +415,12 @@ void frmMain::createFileMenu()
     add("actSave", QStringLiteral("&Save"), QKeySequence::Save, QKeySequence(), [this] { m_files->save(); });
     add("actSaveAs", QStringLiteral("Save &As..."), QKeySequence::SaveAs,
         QKeySequence(QStringLiteral("Ctrl+Shift+S")), [this] { m_files->saveAs(); });
+    menu->addSeparator();
+    add("actProjectFolder", QStringLiteral("&Project Folder..."), QKeySequence::UnknownKey, QKeySequence(),
+        [this] { m_files->chooseProjectFolder(); });
+    add("actClearProject", QStringLiteral("C&lear Project Folder"), QKeySequence::UnknownKey, QKeySequence(),
+        [this] { m_files->clearProjectFolder(); });
+    menu->addSeparator();
     add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(),
         [this] { m_files->exportLua(currentApi()); });
     menu->addSeparator();
@@ -450,8 +482,27 @@ void frmMain::createEditMenu()
     actEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tv1->addAction(actEdit);
     connect(actEdit, &QAction::triggered, this, &frmMain::EditSelectedObject);
+    actDeleteObject =
+        addButtonEntry(menu, m_deleteButton, "actDeleteObject", QStringLiteral("&Delete Object"));
+    tv1->addAction(actDeleteObject);
+    menu->addSeparator();
+    addButtonEntry(menu, m_copyButton, "actCopySnippet", QStringLiteral("&Copy Snippet"));
     addWorkspaceShortcuts(tv1);
     updateEditEnabled();
+}
+
+QAction* frmMain::addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text)
+{
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(QString::fromLatin1(name));
+    // The entry takes over the button's key, so that one key never names two commands.
+    entry->setShortcut(button->shortcut());
+    entry->setShortcutContext(button->shortcutContext());
+    button->setShortcut(QKeySequence());
+    entry->setEnabled(button->isEnabled());
+    connect(button, &QAction::enabledChanged, entry, &QAction::setEnabled);
+    connect(entry, &QAction::triggered, button, &QAction::trigger);
+    return entry;
 }
 
 void frmMain::addWorkspaceShortcuts(QWidget* view)
@@ -624,8 +675,8 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
 {
     txtCode->markerDeleteAll(errorMarker);
     const SnippetAdvisor::Report report =
-        SnippetAdvisor::review(object, snippet, m_document->objects().objects());
-    if (report.compiles() && report.warnings.isEmpty()) {
+        SnippetAdvisor::review(object, snippet, m_document->objects().objects(), currentApi());
+    if (report.compiles() && report.warnings.isEmpty() && report.notes.isEmpty()) {
         clearCheck();
         return;
     }
@@ -648,7 +699,14 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
         html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
                     .arg(report.warningText().toHtmlEscaped());
     }
-    showCheckLine(html, report.compiles() ? QStringLiteral("warning") : QStringLiteral("error"));
+    if (!report.notes.isEmpty()) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        html += report.noteText().toHtmlEscaped();
+    }
+    showCheckLine(html, !report.compiles()           ? QStringLiteral("error")
+                        : !report.warnings.isEmpty() ? QStringLiteral("warning")
+                                                     : QStringLiteral("note"));
 }
 
 void frmMain::showCheckLine(const QString& html, const QString& severity)
@@ -798,6 +856,21 @@ void frmMain::CopySnippet()
     showNote(QStringLiteral("Snippet copied"));
 }
 
+bool frmMain::txtCode_KeyPress(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        tv1->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    // Tab, Shift+Tab and the same with Ctrl, as in every other field.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!tab || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
+        return false;
+    focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+    return true;
+}
+
 void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 {
     const QString key = panel->objectName();
@@ -825,6 +898,8 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtCode && event->type() == QEvent::KeyPress)
+        return txtCode_KeyPress(static_cast<QKeyEvent*>(event));
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

@@ -9,6 +9,7 @@ class GraphicsTarget;
 class ElidedLabel;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -54,9 +55,15 @@ private:
     // The workspace's undo and redo keys act while this view or a child of it has the focus;
     // elsewhere (the code pane) the keys stay the widget's own.
     void addWorkspaceShortcuts(QWidget* view);
+    // A menu entry for a toolbar button: it triggers the button, is enabled with it and takes
+    // over its key.
+    QAction* addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text);
     void createStage();
     void updateStage();
     void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
+    // Ties the stage to the workspace's game folder, once the document's change is complete.
+    void updateProject();
+    void project_Tied(int graphicsCompatibility);
 
     void createControls();
     void createToolbar();
@@ -99,6 +106,7 @@ private:
     void mnuCopyAll_Click();
     void CopySnippet();
     void StatusBar1_PanelClick(const QLabel* panel);
+    bool txtCode_KeyPress(const QKeyEvent* event);
 
     WorkspaceDocument* m_document = nullptr;
 
@@ -120,6 +128,7 @@ private:
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
     QAction* actEdit = nullptr;
+    QAction* actDeleteObject = nullptr;
     StageDock* m_stageDock = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;

@@ -265,8 +265,7 @@ void tst_WorkspaceFiles::exportsEverySnippet()
 
     auto noSnippet = std::make_unique<clsDisplay>();
     noSnippet->setVarName(QStringLiteral("picture"));
-    noSnippet->setDObjType(clsDisplay::Image);
-    noSnippet->setReference(-1); // an image without a reference point has no snippet
+    noSnippet->setDObjType(clsDisplay::kindCount); // no known kind, so no snippet
     QVERIFY(!noSnippet->codeSnippet());
     auto alert = std::make_unique<clsAlert>();
     alert->setVarName(QStringLiteral("ask"));

@@ -40,8 +40,9 @@ void tst_frmMainFiles::fileMenuComesFirst()
     QStringList entries;
     for (QAction* entry : menus.at(0)->menu()->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
-    QCOMPARE(entries, (QStringList{"&New", "&Open...", "Open &Recent", "-", "&Save", "Save &As...",
-                                   "&Export Lua...", "-", "&Quit"}));
+    QCOMPARE(entries, (QStringList{"&New", "&Open...", "Open &Recent", "-", "&Save", "Save &As...", "-",
+                                   "&Project Folder...", "C&lear Project Folder", "-", "&Export Lua...", "-",
+                                   "&Quit"}));
 }
 
 void tst_frmMainFiles::shortcuts_data()

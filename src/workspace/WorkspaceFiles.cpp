@@ -220,13 +220,22 @@ QString WorkspaceFiles::writeFile(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
+    // A short write (a full disk) fails without a reason of its own.
+    const auto reason = [&file] {
+        const QString text = file.errorString();
+        return text.isEmpty() || file.error() == QFileDevice::NoError
+                   ? QStringLiteral("not all of it could be written; the disk may be full")
+                   : text;
+    };
+    // commit() closes the file without noticing that the last buffered bytes did not fit, so
+    // they are flushed first, where a short write is seen.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = reason();
         file.cancelWriting();
         return error;
     }
     if (!file.commit())
-        return file.errorString();
+        return reason();
     return QString();
 }
 

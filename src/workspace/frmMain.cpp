@@ -9,6 +9,7 @@
 #include "ObjectTree.h"
 #include "PreferredFont.h"
 #include "ProjectSession.h"
+#include "RecoveryKeeper.h"
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
@@ -17,6 +18,7 @@
 #include "StagePane.h"
 #include "StageView.h"
 #include "ViewMenu.h"
+#include "WindowPlacement.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
@@ -36,6 +38,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -55,6 +58,8 @@ namespace {
 // The pane's marker for the line Lua could not compile.
 constexpr int errorMarker = 0;
 constexpr int noteMilliseconds = 4000;
+const QString geometryKey = QStringLiteral("window/geometry");
+const QString stateKey = QStringLiteral("window/state");
 
 QString makerNotice()
 {
@@ -96,8 +101,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     resize(WorkspaceLayout::toPixels(
         WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
     m_stageDock->restore();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    restoreWindow();
 
     Form_Load();
 }
@@ -520,6 +524,37 @@ void frmMain::Form_Load()
     clearPane();
     RefreshTree();
     setDeleteEnabled(false);
+    // Work the last run left unsaved comes back, whoever makes the window.
+    m_recovery = new RecoveryKeeper(m_document, RecoveryStore::defaultFolder(), this);
+    connect(m_recovery, &RecoveryKeeper::noteRequested, this, &frmMain::showNote);
+    const QString restored = m_recovery->restore();
+    if (!restored.isEmpty())
+        showNote(restored);
+}
+
+void frmMain::restoreWindow()
+{
+    QSettings settings;
+    const QByteArray geometry = settings.value(geometryKey).toByteArray();
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (!WindowPlacement::fits(geometry, screens) || !restoreGeometry(geometry)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    // The stage's own setting says whether it shows; the state only gives its place and size.
+    const bool stageShown = !m_stageDock->isHidden();
+    restoreState(settings.value(stateKey).toByteArray());
+    if (m_stageDock->isHidden() == stageShown)
+        m_stageDock->setVisible(stageShown);
+}
+
+void frmMain::saveWindow() const
+{
+    QSettings settings;
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(stateKey, saveState());
 }
 
 void frmMain::Form_Resize()
@@ -859,6 +894,9 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Unsaved work of a workspace without a file waits for the next start.
+    m_recovery->closing();
+    saveWindow();
     m_document->reset();
     event->accept();
 }

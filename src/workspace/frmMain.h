@@ -18,6 +18,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RecoveryKeeper;
 class StageDock;
 class WorkspaceDocument;
 class WorkspaceFiles;
@@ -73,6 +74,9 @@ private:
     void createCheckLine();
 
     void Form_Load();
+    // The size, place and dock layout the last run ended with, where they still fit the screens.
+    void restoreWindow();
+    void saveWindow() const;
     void Form_Resize();
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
@@ -127,5 +131,6 @@ private:
     QAction* actEdit = nullptr;
     QAction* actDeleteObject = nullptr;
     StageDock* m_stageDock = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;
 };

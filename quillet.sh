@@ -16,7 +16,7 @@ PACKAGES=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     libqscintilla2-qt6-dev liblua5.1-0-dev
-    libgl-dev fonts-dejavu-core
+    libgl-dev fonts-dejavu-core lua-check
     appstream desktop-file-utils shared-mime-info
 )
 # gcc's sanitizer runtimes come with build-essential; libFuzzer needs clang's.

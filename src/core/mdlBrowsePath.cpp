@@ -6,7 +6,20 @@ namespace mdlBrowsePath {
 
 QString QuoteText(const QString& text)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('"');
+    qsizetype backslashes = 0; // in the run just before the current character
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') && backslashes % 2 == 0)
+            quoted += QLatin1Char('\\');
+        backslashes = c == QLatin1Char('\\') ? backslashes + 1 : 0;
+        quoted += c;
+    }
+    if (backslashes % 2 != 0)
+        quoted += QLatin1Char('\\');
+    quoted += QLatin1Char('"');
+    return quoted;
 }
 
 QString FileNameFromPath(const QString& path)

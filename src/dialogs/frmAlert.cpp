@@ -6,6 +6,7 @@
 #include "ObjectSink.h"
 #include "PairListEditor.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -75,6 +76,7 @@ void frmAlert::loadObject(const clsAlert& object)
 {
     m_alert = std::make_unique<clsAlert>(object);
     setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    findChild<QLabel*>(QStringLiteral("lblHeader"))->setText(QStringLiteral("  Edit Alert Window"));
     const AlertInput input = AlertInput::fromObject(object);
     m_txtVarName->setText(input.varName);
     m_txtTitle->setText(input.title);

@@ -330,6 +330,7 @@ void frmDisplay::loadObject(const clsDisplay& object)
 {
     m_display = std::make_unique<clsDisplay>(object);
     setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    findChild<QLabel*>(QStringLiteral("Label15"))->setText(QStringLiteral("  Edit Display Object"));
     showInput(DisplayInput::fromObject(object));
 }
 

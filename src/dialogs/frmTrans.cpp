@@ -7,6 +7,7 @@
 #include "PairListEditor.h"
 
 #include <QButtonGroup>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -103,6 +104,7 @@ void frmTrans::loadObject(const clsTransition& object)
 {
     m_transition = std::make_unique<clsTransition>(object);
     setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
+    findChild<QLabel*>(QStringLiteral("lblHeader"))->setText(QStringLiteral("  Edit Transition"));
     showInput(TransitionInput::fromObject(object));
     m_pairs->refill();
 }

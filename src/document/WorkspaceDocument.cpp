@@ -83,6 +83,11 @@ void WorkspaceDocument::markSaved()
     m_undoStack->setClean();
 }
 
+void WorkspaceDocument::markModified()
+{
+    m_undoStack->resetClean();
+}
+
 QString WorkspaceDocument::stepText(const QString& verb, const QString& name)
 {
     // QUndoCommand takes the part after a line break as the actions' text.

@@ -46,6 +46,8 @@ public:
     void changeProjectLink(const ProjectLink& link);
     bool isModified() const;
     void markSaved();
+    // Modified with no step to undo: a workspace restored from a recovery copy.
+    void markModified();
 
 signals:
     void objectsChanged();

@@ -206,6 +206,18 @@ QString placeOf(const QByteArray& bytes, qsizetype offset)
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
+std::vector<std::unique_ptr<ModelObject>> readArray(const QJsonValue& objects)
+{
+    if (!objects.isArray())
+        throw Problem{QStringLiteral("objects must be an array")};
+    const QJsonArray array = objects.toArray();
+    std::vector<std::unique_ptr<ModelObject>> result;
+    result.reserve(size_t(array.size()));
+    for (qsizetype i = 0; i < array.size(); ++i)
+        result.push_back(readObject(array.at(i), i + 1));
+    return result;
+}
+
 std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes, const QString& baseFolder,
                                                        WorkspaceReader::Result& result)
 {
@@ -249,18 +261,21 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes, 
                 QDir::cleanPath(baseFolder.isEmpty() ? path : QDir(baseFolder).absoluteFilePath(path));
         }
     }
-    const QJsonValue objects = root.value(QStringLiteral("objects"));
-    if (!objects.isArray())
-        e.fail(QStringLiteral("objects must be an array"));
-    const QJsonArray array = objects.toArray();
-    std::vector<std::unique_ptr<ModelObject>> list;
-    list.reserve(size_t(array.size()));
-    for (qsizetype i = 0; i < array.size(); ++i)
-        list.push_back(readObject(array.at(i), i + 1));
-    return list;
+    return readArray(root.value(QStringLiteral("objects")));
 }
 
 } // namespace
+
+WorkspaceReader::Result WorkspaceReader::readObjects(const QJsonValue& objects)
+{
+    Result result;
+    try {
+        result.objects = readArray(objects);
+    } catch (const Problem& problem) {
+        result.problem = problem.text;
+    }
+    return result;
+}
 
 WorkspaceReader::Result WorkspaceReader::read(const QByteArray& bytes, const QString& baseFolder)
 {

@@ -4,6 +4,7 @@
 #include "ProjectLink.h"
 
 #include <QByteArray>
+#include <QJsonValue>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,8 @@ public:
 
     // baseFolder: what a relative project folder is relative to, the file's own folder.
     static Result read(const QByteArray& bytes, const QString& baseFolder = QString());
+    // The "objects" value alone, as strictly, for other files that carry a workspace's objects.
+    static Result readObjects(const QJsonValue& objects);
     // Also reports a missing or unreadable file.
     static Result readFile(const QString& path);
 };

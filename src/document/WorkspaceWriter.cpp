@@ -70,8 +70,7 @@ QString WorkspaceWriter::projectPath(const QString& folder, const QString& fileP
     return QDir::fromNativeSeparators(QFileInfo(filePath).absoluteDir().relativeFilePath(folder));
 }
 
-QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, const ProjectLink& project,
-                                  const QString& filePath)
+QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& objects)
 {
     QJsonArray array;
     for (const ModelObject* object : objects) {
@@ -88,10 +87,16 @@ QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, cons
         entry.insert(QStringLiteral("varName"), object->varName());
         array.append(entry);
     }
+    return array;
+}
+
+QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, const ProjectLink& project,
+                                  const QString& filePath)
+{
     QJsonObject root{
         {QStringLiteral("format"), QLatin1String(format)},
         {QStringLiteral("version"), 1},
-        {QStringLiteral("objects"), array},
+        {QStringLiteral("objects"), objectsArray(objects)},
     };
     // Files without a choice stay readable by the Quillet that knew no project folders.
     if (project.choice != ProjectLink::Choice::Automatic) {

@@ -3,6 +3,7 @@
 #include "ProjectLink.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QList>
 
 class ModelObject;
@@ -22,4 +23,6 @@ public:
     // The folder as the file keeps it: relative to the file's folder with "/", or absolute
     // when no relative path exists.
     static QString projectPath(const QString& folder, const QString& filePath);
+    // The "objects" array alone, for other files that carry a workspace's objects.
+    static QJsonArray objectsArray(const QList<const ModelObject*>& objects);
 };

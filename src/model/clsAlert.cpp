@@ -28,8 +28,12 @@ bool clsAlert::removeButton(qsizetype position)
     return m_buttons.remove(position);
 }
 
-// Graphics 2.0 changed nothing that an alert uses.
-std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
+std::optional<QString> clsAlert::codeSnippet(GraphicsApi api) const
+{
+    return api == GraphicsApi::V1 ? graphics1() : graphics2();
+}
+
+QString clsAlert::graphics1() const
 {
     const QString V = varName();
     const bool hasButtons = !m_buttons.isEmpty();
@@ -68,5 +72,39 @@ std::optional<QString> clsAlert::codeSnippet(GraphicsApi /*api*/) const
     w("--END of Showing AlertWindow");
     w.blank();
     w("--END of AlertWindow");
+    return w.text();
+}
+
+QString clsAlert::graphics2() const
+{
+    const QString V = varName();
+    LineWriter w;
+    w("local function onMy_", V, "( event )");
+    w.line(1, "if event.action == \"clicked\" then");
+    if (m_buttons.isEmpty()) {
+        w.line(2, "print( \"Clicked button\", event.index )");
+    } else {
+        w.line(2, "local i = event.index");
+        qsizetype n = 0;
+        for (const clsData& b : m_buttons) {
+            ++n;
+            // An empty comment would end the line in a blank.
+            const QString comment =
+                b.clsValue().isEmpty() ? QString() : QStringLiteral(" -- ") + b.clsValue();
+            w.line(2, n == 1 ? "if " : "elseif ", "i == ", QString::number(n), " then", comment);
+            w.line(3, "print( ", QuoteText(QStringLiteral("Clicked ") + b.clsValue()), " )");
+        }
+        w.line(2, "end");
+    }
+    w.line(1, "end");
+    w("end");
+    w.blank();
+    QStringList captions;
+    for (const clsData& b : m_buttons)
+        captions.append(QuoteText(b.clsKey()));
+    const QString list = captions.isEmpty()
+                             ? QStringLiteral("{}")
+                             : QStringLiteral("{ ") + captions.join(QStringLiteral(", ")) + " }";
+    w("native.showAlert( ", QuoteText(m_title), ", ", QuoteText(m_message), ", ", list, ", onMy_", V, " )");
     return w.text();
 }

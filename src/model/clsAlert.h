@@ -29,6 +29,9 @@ public:
     void clearButtons() { m_buttons.clear(); }
 
 private:
+    QString graphics1() const;
+    QString graphics2() const;
+
     QString m_title;
     QString m_message;
     PairList m_buttons;

@@ -4,19 +4,22 @@
 #include "mdlBrowsePath.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <array>
 
 using mdlBrowsePath::QuoteText;
 
-namespace {
-
-struct PhaseText
+struct clsDisplay::PhaseText
 {
-    clsDisplay::TouchPhase flag;
+    TouchPhase flag;
     const char* phase;
     const char* name; // as in the comments: Began, Moved, ...
 };
+
+namespace {
+
+using PhaseText = clsDisplay::PhaseText;
 
 // The order in which the phases are written, which is not the order of their bits.
 constexpr std::array<PhaseText, 4> phases{{
@@ -93,41 +96,33 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
     const QString typeName = displayTypeName(m_dObjType);
     if (typeName.isEmpty())
         return std::nullopt;
-    const bool isImage = m_dObjType == Image || m_dObjType == ImageRect;
-    const QString refName = isImage ? referencePointName(m_reference) : QString();
-    if (isImage && refName.isEmpty())
-        return std::nullopt;
 
-    const QString V = varName();
     const QString X = num(m_x), Y = num(m_y), W = num(m_sWidth), H = num(m_sHeight), R = num(m_sRounding);
-    const QString group = m_parGroup.isEmpty() ? QString() : m_parGroup + QStringLiteral(", ");
-    const QString file = m_filename.isEmpty() ? QString() : QuoteText(m_filename);
-    const QString fileThen = m_filename.isEmpty() ? QString() : file + QStringLiteral(", ");
     // An empty font would leave an empty argument, which Lua does not accept.
     const QString font = m_sFontName.isEmpty() ? QStringLiteral("native.systemFont") : m_sFontName;
-
-    QString args;
+    QStringList args;
+    if (!m_parGroup.isEmpty())
+        args << m_parGroup;
+    if (!m_filename.isEmpty() && (m_dObjType == Image || m_dObjType == ImageRect || m_dObjType == Text))
+        args << QuoteText(m_filename);
     switch (m_dObjType) {
     case Image:
-        args = file;
         break;
     case ImageRect:
-        args = fileThen + W + ", " + H;
+        args << W << H;
         break;
     case Rect:
-        args = X + ", " + Y + ", " + W + ", " + H;
+    case Line:
+        args << X << Y << W << H;
         break;
     case RoundedRect:
-        args = X + ", " + Y + ", " + W + ", " + H + ", " + R;
+        args << X << Y << W << H << R;
         break;
     case Circle:
-        args = X + ", " + Y + ", " + W;
-        break;
-    case Line:
-        args = X + ", " + Y + ", " + W + ", " + H;
+        args << X << Y << W;
         break;
     case Text:
-        args = fileThen + X + ", " + Y + ", " + font + ", " + H;
+        args << X << Y << font << H;
         break;
     }
 
@@ -136,7 +131,17 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
         if (m_eventHandling & p.flag)
             wanted.append(p);
     }
+    return api == GraphicsApi::V1 ? graphics1(typeName, args, wanted) : graphics2(typeName, args, wanted);
+}
 
+QString clsDisplay::graphics1(const QString& typeName, const QStringList& args,
+                              const QList<PhaseText>& wanted) const
+{
+    const QString V = varName();
+    // The first output leaves an empty last argument where an image has no file.
+    QString call = args.join(QStringLiteral(", "));
+    if (m_dObjType == Image && !m_parGroup.isEmpty() && m_filename.isEmpty())
+        call += QStringLiteral(", ");
     LineWriter w;
     w("-- START the display object Declaration");
     w("local ", V, "={}");
@@ -145,40 +150,19 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
         w("local ", V, "_touch_", p.phase, "={}");
     w.blank();
     w("-- CREATE the display object");
-    w(V, " = display.new", typeName, "( ", group, args, ") ");
-    if (api == GraphicsApi::V1) {
-        if (isImage) {
+    w(V, " = display.new", typeName, "( ", call, ") ");
+    if (isImage()) {
+        // Without a reference point the engine's default, the centre, stays.
+        const QString refName = referencePointName(m_reference);
+        if (!refName.isEmpty())
             w(V, ":setReferencePoint( display.", refName, "ReferencePoint )");
-            w(V, ".x = ", X);
-            w(V, ".y = ", Y);
-        } else {
-            const QString call =
-                m_dObjType == Text ? QStringLiteral(":setTextColor( ") : QStringLiteral(":setFillColor( ");
-            w(V, call, num(colourComponent(1)), ", ", num(colourComponent(2)), ", ", num(colourComponent(3)),
-              " )");
-        }
+        w(V, ".x = ", num(m_x));
+        w(V, ".y = ", num(m_y));
     } else {
-        // Explicit anchors keep x, y where the user meant them, whatever a project's
-        // display.setDefault says.
-        if (isImage) {
-            w(V, ".anchorX = ", anchorText(m_reference % 3));
-            w(V, ".anchorY = ", anchorText(m_reference / 3));
-            w(V, ".x = ", X);
-            w(V, ".y = ", Y);
-        } else {
-            if (m_dObjType == Circle) {
-                w(V, ".anchorX = 0.5");
-                w(V, ".anchorY = 0.5");
-            } else if (m_dObjType != Line) { // a line ignores anchors
-                w(V, ".anchorX = 0");
-                w(V, ".anchorY = 0");
-            }
-            // A Graphics 2.0 line is painted by its stroke and has no fill.
-            const QString call =
-                m_dObjType == Line ? QStringLiteral(":setStrokeColor( ") : QStringLiteral(":setFillColor( ");
-            w(V, call, unitComponent(colourComponent(1)), ", ", unitComponent(colourComponent(2)), ", ",
-              unitComponent(colourComponent(3)), " )");
-        }
+        const QString colour =
+            m_dObjType == Text ? QStringLiteral(":setTextColor( ") : QStringLiteral(":setFillColor( ");
+        w(V, colour, num(colourComponent(1)), ", ", num(colourComponent(2)), ", ", num(colourComponent(3)),
+          " )");
     }
     w.blank();
     w("--Start declaring the handler event");
@@ -207,5 +191,56 @@ std::optional<QString> clsDisplay::codeSnippet(GraphicsApi api) const
     w("--Start declaring the event listener");
     w(V, ":addEventListener ( ", QuoteText(QStringLiteral("touch")), ", ", V, "_touch )");
     w("--end declaring the event listener");
+    return w.text();
+}
+
+QString clsDisplay::graphics2(const QString& typeName, const QStringList& args,
+                              const QList<PhaseText>& wanted) const
+{
+    const QString V = varName();
+    const QString call =
+        args.isEmpty() ? QStringLiteral("()") : QStringLiteral("( ") + args.join(QStringLiteral(", ")) + " )";
+    LineWriter w;
+    w("local ", V, " = display.new", typeName, call);
+    // Explicit anchors keep x, y where the user meant them, whatever a project's
+    // display.setDefault says.
+    if (isImage()) {
+        // Without a reference point, the engine's default: the centre.
+        const bool known = !referencePointName(m_reference).isEmpty();
+        w(V, ".anchorX = ", anchorText(known ? m_reference % 3 : 1));
+        w(V, ".anchorY = ", anchorText(known ? m_reference / 3 : 1));
+        w(V, ".x = ", num(m_x));
+        w(V, ".y = ", num(m_y));
+    } else {
+        if (m_dObjType == Circle) {
+            w(V, ".anchorX = 0.5");
+            w(V, ".anchorY = 0.5");
+        } else if (m_dObjType != Line) { // a line ignores anchors
+            w(V, ".anchorX = 0");
+            w(V, ".anchorY = 0");
+        }
+        // A Graphics 2.0 line is painted by its stroke and has no fill.
+        const QString colour =
+            m_dObjType == Line ? QStringLiteral(":setStrokeColor( ") : QStringLiteral(":setFillColor( ");
+        w(V, colour, unitComponent(colourComponent(1)), ", ", unitComponent(colourComponent(2)), ", ",
+          unitComponent(colourComponent(3)), " )");
+    }
+    if (wanted.isEmpty())
+        return w.text();
+    // Returning true stops the touch here, as the engine's guides advise, so it does not
+    // also reach the objects below.
+    w.blank();
+    w("local function ", V, "_touch( event )");
+    for (qsizetype i = 0; i < wanted.size(); ++i) {
+        const QString phase = QString::fromLatin1(wanted.at(i).phase);
+        w.line(1, i == 0 ? "if " : "elseif ", "event.phase == ", QuoteText(phase), " then");
+        w.line(2, "-- TODO: write your touch handling code here for ", phase);
+        w.line(2, "print( ", QuoteText(QStringLiteral("touch ") + phase + QStringLiteral(" - ") + V),
+               ", event.x, event.y )");
+    }
+    w.line(1, "end");
+    w.line(1, "return true");
+    w("end");
+    w(V, ":addEventListener( ", QuoteText(QStringLiteral("touch")), ", ", V, "_touch )");
     return w.text();
 }

@@ -2,7 +2,9 @@
 
 #include "ModelObject.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // One Corona display object: an image, image rect, rect, rounded rect, circle, line or text.
 class clsDisplay : public ModelObject
@@ -79,7 +81,13 @@ public:
     static constexpr int kindCount = 7;
     static constexpr int referencePointCount = 9;
 
+    // One touch phase, as the generators write it.
+    struct PhaseText;
+
 private:
+    bool isImage() const { return m_dObjType == Image || m_dObjType == ImageRect; }
+    QString graphics1(const QString& typeName, const QStringList& args, const QList<PhaseText>& wanted) const;
+    QString graphics2(const QString& typeName, const QStringList& args, const QList<PhaseText>& wanted) const;
     // Index 1 red, 2 green, 3 blue; 0 for any other index.
     int colourComponent(int index) const;
 

@@ -26,8 +26,12 @@ bool clsTransition::removeProperty(qsizetype position)
     return m_properties.remove(position);
 }
 
-// transition.to and transition.from are the same under both graphics APIs.
-std::optional<QString> clsTransition::codeSnippet(GraphicsApi /*api*/) const
+std::optional<QString> clsTransition::codeSnippet(GraphicsApi api) const
+{
+    return api == GraphicsApi::V1 ? graphics1() : graphics2();
+}
+
+QString clsTransition::graphics1() const
 {
     // The listener blocks declare Corona table listeners: Corona calls the method named
     // after the event on the table passed as onStart / onComplete.
@@ -61,9 +65,37 @@ std::optional<QString> clsTransition::codeSnippet(GraphicsApi /*api*/) const
     if (!m_onComplete.isEmpty())
         table += QStringLiteral(", onComplete=") + m_onComplete;
     table += QStringLiteral(" }");
-    const char* direction = m_direction == 0 ? "to" : "from";
-    w.line(1, "transition.", direction, " ( ", varName(), ", ", table, " ) ");
+    w.line(1, "transition.", direction(), " ( ", varName(), ", ", table, " ) ");
     w.blank();
     w("--Code snippet for TransitionObject ENDED");
+    return w.text();
+}
+
+QString clsTransition::graphics2() const
+{
+    // Function listeners: one name for both events is one function, called twice.
+    const QString S = m_onStart.trimmed(), C = m_onComplete.trimmed();
+    LineWriter w;
+    const auto listener = [&w](const QString& name, const char* what) {
+        w("local function ", name, "( target )");
+        w.line(1, "print( \"transition ", what, "\", target )");
+        w("end");
+        w.blank();
+    };
+    if (!S.isEmpty())
+        listener(S, S == C ? "started or completed" : "started");
+    if (!C.isEmpty() && C != S)
+        listener(C, "completed");
+    w("transition.", direction(), "( ", varName(), ", {");
+    w.line(1, "time = ", QString::number(m_duration), ",");
+    if (m_delay != 0)
+        w.line(1, "delay = ", QString::number(m_delay), ",");
+    for (const clsData& p : m_properties)
+        w.line(1, p.clsKey(), " = ", p.clsValue(), ",");
+    if (!S.isEmpty())
+        w.line(1, "onStart = ", S, ",");
+    if (!C.isEmpty())
+        w.line(1, "onComplete = ", C, ",");
+    w("} )");
     return w.text();
 }

@@ -36,6 +36,10 @@ public:
     void clearProperties() { m_properties.clear(); }
 
 private:
+    QLatin1String direction() const { return QLatin1String(m_direction == 0 ? "to" : "from"); }
+    QString graphics1() const;
+    QString graphics2() const;
+
     qint32 m_duration = 1000;
     qint32 m_delay = 0;
     QString m_onStart;

@@ -27,10 +27,10 @@ bool ProjectSession::isReading() const
     return m_reader->isReading() || m_settle.isActive();
 }
 
-void ProjectSession::setFolder(const QString& folder)
+void ProjectSession::setFolder(const QString& folder, bool again)
 {
     const QString absolute = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
-    if (absolute == m_folder && !absolute.isEmpty())
+    if (absolute == m_folder && !absolute.isEmpty() && !again)
         return;
     m_folder = absolute;
     m_tying = !absolute.isEmpty();

@@ -19,8 +19,8 @@ class ProjectSession : public QObject
 public:
     explicit ProjectSession(QObject* parent = nullptr);
 
-    // Empty unties the game.
-    void setFolder(const QString& folder);
+    // Empty unties the game. again: a workspace opened anew ties even the same folder again.
+    void setFolder(const QString& folder, bool again = false);
     QString folder() const { return m_folder; }
     // Another device reads the files again, as a config may ask for its pixels; turning the
     // same device only maps the content area again.

@@ -97,15 +97,10 @@ StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QS
         const QSizeF size = object.dObjType() == clsDisplay::Image
                                 ? pictureSize.value_or(QSizeF(imageSize, imageSize))
                                 : QSizeF(w, h);
-        if (const std::optional<QPointF> fraction = referenceFraction(object.reference())) {
-            item.bounds = placed(x, y, size, *fraction);
-            item.anchor = QPointF(x, y);
-            item.markAnchor = true;
-        } else {
-            item.bounds = placed(x, y, size, QPointF(0, 0));
-            item.anchor = item.bounds.center();
-            item.dashed = true;
-        }
+        // Without a reference point the engine keeps its default, the centre.
+        item.bounds = placed(x, y, size, referenceFraction(object.reference()).value_or(QPointF(0.5, 0.5)));
+        item.anchor = QPointF(x, y);
+        item.markAnchor = true;
         const QFont font = placeholderFont();
         const QString name = QFontMetricsF(font).elidedText(item.text, Qt::ElideMiddle,
                                                             std::max<qreal>(0, item.bounds.width() - 6));

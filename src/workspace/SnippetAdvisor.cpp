@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QString quoted(const QString& text)
@@ -23,12 +25,13 @@ void checkName(QStringList& hints, const QString& what, const QString& name)
                      .arg(what, quoted(name));
 }
 
-void checkQuote(QStringList& hints, const QString& what, const QString& text)
+// A quote is no part of any Lua name, and texts between quotes are escaped by the generators.
+void checkVarName(QStringList& hints, const QString& name)
 {
-    if (text.contains(QLatin1Char('"')))
-        hints << QStringLiteral(
-                     "The %1 holds a double quote, which ends the Lua string early; write \\\" instead.")
-                     .arg(what);
+    if (name.contains(QLatin1Char('"')))
+        hints << QStringLiteral("A variable name cannot hold a double quote");
+    else
+        checkName(hints, QStringLiteral("variable name"), name);
 }
 
 // Dotted paths such as hero.sprite are valid targets of a transition.
@@ -82,13 +85,9 @@ QString SnippetAdvisor::noSnippetReason(const ModelObject& object)
     if (object.codeSnippet())
         return QString();
     const QString lead = QStringLiteral("No Lua for this object: ");
-    if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
-        if (clsDisplay::displayTypeName(d->dObjType()).isEmpty())
-            return lead + QStringLiteral("a display object needs a kind");
-        const bool isImage = d->dObjType() == clsDisplay::Image || d->dObjType() == clsDisplay::ImageRect;
-        if (isImage && clsDisplay::referencePointName(d->reference()).isEmpty())
-            return lead + QStringLiteral("an image needs a reference point");
-    }
+    if (const auto* d = dynamic_cast<const clsDisplay*>(&object);
+        d && clsDisplay::displayTypeName(d->dObjType()).isEmpty())
+        return lead + QStringLiteral("a display object needs a kind");
     return lead + QStringLiteral("its generator gave no text");
 }
 
@@ -96,20 +95,12 @@ QStringList SnippetAdvisor::hints(const ModelObject& object)
 {
     QStringList hints;
     if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
-        checkName(hints, QStringLiteral("variable name"), d->varName());
-        checkQuote(hints, QStringLiteral("variable name"), d->varName());
-        const bool usesFile = d->dObjType() == clsDisplay::Image || d->dObjType() == clsDisplay::ImageRect ||
-                              d->dObjType() == clsDisplay::Text;
-        if (usesFile)
-            checkQuote(hints,
-                       d->dObjType() == clsDisplay::Text ? QStringLiteral("text")
-                                                         : QStringLiteral("file name"),
-                       d->filename());
+        checkVarName(hints, d->varName());
         if (d->dObjType() == clsDisplay::Image && !d->parGroup().isEmpty() && d->filename().isEmpty())
             hints << QStringLiteral("An image with a parent group needs a file name.");
     } else if (const auto* t = dynamic_cast<const clsTransition*>(&object)) {
         if (!isLuaPath(t->varName()))
-            checkName(hints, QStringLiteral("variable name"), t->varName());
+            checkVarName(hints, t->varName());
         if (!t->onStart().isEmpty())
             checkName(hints, QStringLiteral("onStart listener"), t->onStart());
         if (!t->onComplete().isEmpty())
@@ -120,26 +111,22 @@ QStringList SnippetAdvisor::hints(const ModelObject& object)
                 hints << QStringLiteral("The property %1 has no value.").arg(quoted(p.clsKey()));
         }
     } else if (const auto* a = dynamic_cast<const clsAlert*>(&object)) {
-        checkName(hints, QStringLiteral("variable name"), a->varName());
-        checkQuote(hints, QStringLiteral("title"), a->title());
-        checkQuote(hints, QStringLiteral("message"), a->message());
-        for (const clsData& b : a->buttons()) {
-            checkQuote(hints, QStringLiteral("caption %1").arg(quoted(b.clsKey())), b.clsKey());
-            checkQuote(hints, QStringLiteral("id of the button %1").arg(quoted(b.clsKey())), b.clsValue());
-        }
+        checkVarName(hints, a->varName());
     }
     return hints;
 }
 
-QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<const ModelObject*>& workspace)
+QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<const ModelObject*>& workspace,
+                                     GraphicsApi api)
 {
     QStringList warnings;
     if (const auto* a = dynamic_cast<const clsAlert*>(&object); a && a->buttonsCount() > maxAlertButtons)
         warnings << QStringLiteral("Corona shows at most %1 buttons in an alert; this one has %2.")
                         .arg(maxAlertButtons)
                         .arg(a->buttonsCount());
+    // Graphics 2.0 writes one function for both events.
     if (const auto* t = dynamic_cast<const clsTransition*>(&object);
-        t && !t->onStart().isEmpty() && t->onStart() == t->onComplete())
+        t && api == GraphicsApi::V1 && !t->onStart().isEmpty() && t->onStart() == t->onComplete())
         warnings << QStringLiteral(
                         "onStart and onComplete share the name %1: its second declaration hides the "
                         "first, so Corona never calls the onStart method.")
@@ -157,14 +144,34 @@ QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<cons
     return warnings;
 }
 
+QStringList SnippetAdvisor::notes(const ModelObject& object, const QList<const ModelObject*>& workspace)
+{
+    QStringList notes;
+    const auto* t = dynamic_cast<const clsTransition*>(&object);
+    if (!t)
+        return notes;
+    // The user's own code may create the object, so this is no fault; hero.sprite animates
+    // a part of hero.
+    const QString target = t->varName().section(QLatin1Char('.'), 0, 0);
+    const bool known = std::any_of(workspace.cbegin(), workspace.cend(), [&](const ModelObject* other) {
+        return dynamic_cast<const clsDisplay*>(other) && other->varName() == target;
+    });
+    if (!known)
+        notes << QStringLiteral("%1 is not a display object of this workspace").arg(t->varName());
+    if (t->properties().isEmpty())
+        notes << QStringLiteral("This transition changes no property");
+    return notes;
+}
+
 SnippetAdvisor::Report SnippetAdvisor::review(const ModelObject& object, const QString& snippet,
-                                              const QList<const ModelObject*>& workspace)
+                                              const QList<const ModelObject*>& workspace, GraphicsApi api)
 {
     Report report;
     report.error = LuaCompiler::compile(snippet);
     if (report.error)
         report.hints = hints(object);
-    report.warnings = warnings(object, workspace);
+    report.warnings = warnings(object, workspace, api);
+    report.notes = notes(object, workspace);
     return report;
 }
 
@@ -184,4 +191,9 @@ QString SnippetAdvisor::Report::errorText() const
 QString SnippetAdvisor::Report::warningText() const
 {
     return warnings.join(QLatin1Char(' '));
+}
+
+QString SnippetAdvisor::Report::noteText() const
+{
+    return notes.join(QStringLiteral(". "));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GraphicsApi.h"
 #include "LuaCompiler.h"
 
 #include <QList>
@@ -20,22 +21,26 @@ public:
         std::optional<LuaCompiler::Error> error;
         QStringList hints;    // causes visible in the object; only given with an error
         QStringList warnings; // valid Lua that will not do what the user expects
+        QStringList notes;    // worth knowing, though the user's own code may make it right
 
         bool compiles() const { return !error.has_value(); }
         // "Lua cannot compile this snippet: line 6: ..." and its hints; "" when it compiles.
         QString errorText() const;
         QString warningText() const;
+        QString noteText() const;
     };
 
     // `workspace` holds every object of the session (it may include `object` itself).
     static Report review(const ModelObject& object, const QString& snippet,
-                         const QList<const ModelObject*>& workspace);
+                         const QList<const ModelObject*>& workspace, GraphicsApi api);
 
     // Why the object has no snippet, for the line under the pane; "" when it has one.
     static QString noSnippetReason(const ModelObject& object);
 
     static QStringList hints(const ModelObject& object);
-    static QStringList warnings(const ModelObject& object, const QList<const ModelObject*>& workspace);
+    static QStringList warnings(const ModelObject& object, const QList<const ModelObject*>& workspace,
+                                GraphicsApi api);
+    static QStringList notes(const ModelObject& object, const QList<const ModelObject*>& workspace);
 
     static bool isLuaKeyword(const QString& text);
     // A name Lua accepts: letters, digits and "_", not starting with a digit, no keyword.

@@ -1,33 +1,70 @@
 #include "SnippetCollector.h"
 
+#include "LuaCompiler.h"
 #include "ModelObject.h"
+
+#include <algorithm>
+
+namespace {
+
+int treeRank(const ModelObject* object)
+{
+    static const QStringList kinds{QStringLiteral("Display"), QStringLiteral("Alert"),
+                                   QStringLiteral("Transition")};
+    const qsizetype rank = kinds.indexOf(object->ObjType());
+    return rank < 0 ? int(kinds.size()) : int(rank);
+}
+
+} // namespace
 
 SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject*>& objects, GraphicsApi api)
 {
+    QList<const ModelObject*> ordered = objects;
+    std::stable_sort(ordered.begin(), ordered.end(),
+                     [](const ModelObject* a, const ModelObject* b) { return treeRank(a) < treeRank(b); });
     Result result;
-    for (const ModelObject* object : objects) {
+    for (const ModelObject* object : ordered) {
         const std::optional<QString> snippet = object->codeSnippet(api);
         if (!snippet) {
             ++result.skipped;
             continue;
         }
+        if (LuaCompiler::compile(*snippet))
+            result.failing << object->varName();
         if (result.copied > 0)
             result.text += QLatin1String("\r\n");
         result.text += *snippet;
         ++result.copied;
     }
+    // Lua's limits on a whole chunk, such as 200 locals, show in no single snippet.
+    if (result.failing.isEmpty() && result.copied > 1) {
+        if (const std::optional<LuaCompiler::Error> error = LuaCompiler::compile(result.text))
+            result.wholeFileError = error->message;
+    }
     return result;
+}
+
+QString SnippetCollector::note(const Result& result, const QString& done, const QStringList& extraParts)
+{
+    QStringList parts{done};
+    if (result.skipped == 1)
+        parts << QStringLiteral("1 object has no snippet and was skipped");
+    else if (result.skipped > 1)
+        parts << QStringLiteral("%1 objects have no snippet and were skipped").arg(result.skipped);
+    if (!result.failing.isEmpty())
+        parts << QStringLiteral("%1 %2 not compile in Lua (%3)")
+                     .arg(result.failing.size())
+                     .arg(result.failing.size() == 1 ? QStringLiteral("does") : QStringLiteral("do"),
+                          result.failing.join(QStringLiteral(", ")));
+    else if (!result.wholeFileError.isEmpty())
+        parts << QStringLiteral("the whole file does not compile in Lua: ") + result.wholeFileError;
+    return (parts + extraParts).join(QStringLiteral("; "));
 }
 
 QString SnippetCollector::confirmation(const Result& result)
 {
     // Nothing goes to the clipboard when nothing was collected, so the text must not say so.
-    QString text = result.copied == 0   ? QStringLiteral("No snippet to copy")
-                   : result.copied == 1 ? QStringLiteral("Copied 1 snippet")
-                                        : QStringLiteral("Copied %1 snippets").arg(result.copied);
-    if (result.skipped == 1)
-        text += QStringLiteral("; 1 object has no snippet and was skipped");
-    else if (result.skipped > 1)
-        text += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
-    return text;
+    return note(result, result.copied == 0   ? QStringLiteral("No snippet to copy")
+                        : result.copied == 1 ? QStringLiteral("Copied 1 snippet")
+                                             : QStringLiteral("Copied %1 snippets").arg(result.copied));
 }

@@ -4,21 +4,29 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class ModelObject;
 
-// Joins the snippets of many objects into one text for the clipboard.
+// Joins the snippets of many objects into one text for the clipboard or a file, and says
+// what was done.
 class SnippetCollector
 {
 public:
     struct Result
     {
-        QString text; // the snippets in order, an empty line between two
+        QString text; // the snippets in the tree's order, an empty line between two
         int copied = 0;
-        int skipped = 0; // objects whose snippet cannot be produced
+        int skipped = 0;        // objects whose snippet cannot be produced
+        QStringList failing;    // names of the objects whose snippet Lua cannot compile
+        QString wholeFileError; // Lua's words when only the joined text does not compile
     };
 
+    // Displays, then alerts, then transitions, each kind in the order made.
     static Result collect(const QList<const ModelObject*>& objects, GraphicsApi api);
-    // "Copied 3 snippets" ("No snippet to copy" for none), with the skipped ones counted.
+    // `done` ("Copied 3 snippets"), then the skipped objects and what does not compile, then
+    // `extraParts`, joined by "; ".
+    static QString note(const Result& result, const QString& done, const QStringList& extraParts = {});
+    // "Copied 3 snippets" ("No snippet to copy" for none) and the rest of the note.
     static QString confirmation(const Result& result);
 };

@@ -85,6 +85,7 @@ bool WorkspaceFiles::load(const QString& path)
     m_document->setProjectLink(read.project);
     m_document->setFileName(QFileInfo(path).absoluteFilePath());
     remember(path);
+    emit opened();
     // The objects are usable without their game; the link stays for when it is back.
     if (read.project.choice == ProjectLink::Choice::Folder && !QFileInfo(read.project.folder).isDir())
         emit noteRequested(QStringLiteral("Project folder %1 not found").arg(read.projectText));
@@ -147,14 +148,10 @@ bool WorkspaceFiles::exportLua(GraphicsApi api, const QString& noteEnd)
         return false;
     }
     QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
-    QString note = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
-                                      : QStringLiteral("Exported %1 snippets").arg(result.copied);
-    note += QStringLiteral(" to ") + QFileInfo(path).fileName();
-    if (result.skipped == 1)
-        note += QStringLiteral("; 1 object has no snippet and was skipped");
-    else if (result.skipped > 1)
-        note += QStringLiteral("; %1 objects have no snippet and were skipped").arg(result.skipped);
-    emit noteRequested(note + noteEnd);
+    const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
+                                            : QStringLiteral("Exported %1 snippets").arg(result.copied);
+    emit noteRequested(
+        SnippetCollector::note(result, done + QStringLiteral(" to ") + QFileInfo(path).fileName()) + noteEnd);
     return true;
 }
 
@@ -223,13 +220,22 @@ QString WorkspaceFiles::writeFile(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
+    // A short write (a full disk) fails without a reason of its own.
+    const auto reason = [&file] {
+        const QString text = file.errorString();
+        return text.isEmpty() || file.error() == QFileDevice::NoError
+                   ? QStringLiteral("not all of it could be written; the disk may be full")
+                   : text;
+    };
+    // commit() closes the file without noticing that the last buffered bytes did not fit, so
+    // they are flushed first, where a short write is seen.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = reason();
         file.cancelWriting();
         return error;
     }
     if (!file.commit())
-        return file.errorString();
+        return reason();
     return QString();
 }
 

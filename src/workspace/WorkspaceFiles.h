@@ -54,6 +54,8 @@ signals:
     void recentFilesChanged();
     // A short confirmation for the status bar ("Exported 3 snippets to game.lua").
     void noteRequested(const QString& text);
+    // A workspace file was opened (not saved under another name).
+    void opened();
 
 private:
     // Save / Discard / Cancel when there are unsaved changes; false when the step must stop.

@@ -5,11 +5,13 @@
 #include "Editors.h"
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
+#include "LuaLexer.h"
 #include "ObjectTree.h"
 #include "PictureLibrary.h"
 #include "PictureMarks.h"
 #include "PreferredFont.h"
 #include "ProjectSession.h"
+#include "RecoveryKeeper.h"
 #include "Shell.h"
 #include "SnippetAdvisor.h"
 #include "SnippetCollector.h"
@@ -17,11 +19,12 @@
 #include "StageGeometry.h"
 #include "StagePane.h"
 #include "StageView.h"
+#include "ViewMenu.h"
+#include "WindowPlacement.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceFiles.h"
 #include "WorkspaceLayout.h"
 
-#include <Qsci/qscilexerlua.h>
 #include <Qsci/qsciscintilla.h>
 
 #include <QAction>
@@ -37,6 +40,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -56,6 +60,8 @@ namespace {
 // The pane's marker for the line Lua could not compile.
 constexpr int errorMarker = 0;
 constexpr int noteMilliseconds = 4000;
+const QString geometryKey = QStringLiteral("window/geometry");
+const QString stateKey = QStringLiteral("window/state");
 
 QString makerNotice()
 {
@@ -85,6 +91,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     connectDocument();
     createMenuBar();
     createStage();
+    menuBar()->addMenu(new ViewMenu(cboTarget, m_stageDock, this));
 
     // The desktop's toolbar and status bar are not as high as designed, and the menu bar
     // stands above the toolbar; the window makes up the difference so that the panes keep
@@ -97,8 +104,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     resize(WorkspaceLayout::toPixels(
         WorkspaceLayout::clientFor(WorkspaceLayout::initialClient(), toolbar, statusBar)));
     m_stageDock->restore();
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    restoreWindow();
 
     Form_Load();
 }
@@ -140,7 +146,7 @@ void frmMain::createControls()
     // The horizontal scroll bar follows the widest line shown, so an empty pane has none to move.
     txtCode->setScrollWidth(1);
     txtCode->setScrollWidthTracking(true);
-    auto* lexer = new QsciLexerLua(txtCode);
+    auto* lexer = new LuaLexer(txtCode);
     const QFont codeFont = PreferredFont::courierNew(8.25);
     lexer->setDefaultFont(codeFont);
     lexer->setFont(codeFont);
@@ -148,6 +154,8 @@ void frmMain::createControls()
     // A background marker needs no margin, so the pane keeps its designed look.
     txtCode->markerDefine(QsciScintilla::Background, errorMarker);
     txtCode->setMarkerBackgroundColor(QColor(0xf6, 0xc9, 0xc5), errorMarker);
+    // The pane's own edits never reach an object, so Tab needs no indenting and can move on.
+    txtCode->installEventFilter(this);
 
     client->installEventFilter(this);
 }
@@ -210,7 +218,6 @@ void frmMain::createToolbar()
     m_deleteButton = Toolbar1->findChild<QAction*>(QStringLiteral("delete"));
     // Delete is also the code pane's own key; it deletes an object only from the tree.
     m_deleteButton->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    tv1->addAction(m_deleteButton);
     m_copyButton = Toolbar1->findChild<QAction*>(QStringLiteral("copy"));
     m_copyButton->setEnabled(false);
     // Follows the pane's text, the user's edits included.
@@ -346,13 +353,18 @@ void frmMain::createStage()
     connect(stage, &StageView::moveRequested, this, &frmMain::stage_MoveRequested);
     // Undo, redo and Delete work while the stage has the focus, as they do in the tree.
     addWorkspaceShortcuts(m_stageDock->pane());
-    m_stageDock->pane()->addAction(m_deleteButton);
+    m_stageDock->pane()->addAction(actDeleteObject);
 
     const auto later = [this] {
-        QMetaObject::invokeMethod(this, &frmMain::updateProject, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { updateProject(); }, Qt::QueuedConnection);
     };
     connect(m_document, &WorkspaceDocument::projectLinkChanged, this, later);
     connect(m_document, &WorkspaceDocument::fileNameChanged, this, later);
+    connect(m_files, &WorkspaceFiles::opened, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { updateProject(true); }, Qt::QueuedConnection);
+    });
     connect(m_stageDock->pane()->session(), &ProjectSession::tied, this,
             [this](const GameConfig& config) { project_Tied(config.graphicsCompatibility); });
     // The pictures, their checks and the editors follow the game the stage shows.
@@ -360,10 +372,10 @@ void frmMain::createStage()
             &frmMain::applyProjectContext);
 }
 
-void frmMain::updateProject()
+void frmMain::updateProject(bool again)
 {
     m_stageDock->pane()->session()->setFolder(
-        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()));
+        WorkspaceFiles::projectFolderFor(m_document->projectLink(), m_document->fileName()), again);
 }
 
 void frmMain::project_Tied(int graphicsCompatibility)
@@ -504,8 +516,27 @@ void frmMain::createEditMenu()
     actEdit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     tv1->addAction(actEdit);
     connect(actEdit, &QAction::triggered, this, &frmMain::EditSelectedObject);
+    actDeleteObject =
+        addButtonEntry(menu, m_deleteButton, "actDeleteObject", QStringLiteral("&Delete Object"));
+    tv1->addAction(actDeleteObject);
+    menu->addSeparator();
+    addButtonEntry(menu, m_copyButton, "actCopySnippet", QStringLiteral("&Copy Snippet"));
     addWorkspaceShortcuts(tv1);
     updateEditEnabled();
+}
+
+QAction* frmMain::addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text)
+{
+    QAction* entry = menu->addAction(text);
+    entry->setObjectName(QString::fromLatin1(name));
+    // The entry takes over the button's key, so that one key never names two commands.
+    entry->setShortcut(button->shortcut());
+    entry->setShortcutContext(button->shortcutContext());
+    button->setShortcut(QKeySequence());
+    entry->setEnabled(button->isEnabled());
+    connect(button, &QAction::enabledChanged, entry, &QAction::setEnabled);
+    connect(entry, &QAction::triggered, button, &QAction::trigger);
+    return entry;
 }
 
 void frmMain::addWorkspaceShortcuts(QWidget* view)
@@ -522,6 +553,37 @@ void frmMain::Form_Load()
     clearPane();
     RefreshTree();
     setDeleteEnabled(false);
+    // Work the last run left unsaved comes back, whoever makes the window.
+    m_recovery = new RecoveryKeeper(m_document, RecoveryStore::defaultFolder(), this);
+    connect(m_recovery, &RecoveryKeeper::noteRequested, this, &frmMain::showNote);
+    const QString restored = m_recovery->restore();
+    if (!restored.isEmpty())
+        showNote(restored);
+}
+
+void frmMain::restoreWindow()
+{
+    QSettings settings;
+    const QByteArray geometry = settings.value(geometryKey).toByteArray();
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (!WindowPlacement::fits(geometry, screens) || !restoreGeometry(geometry)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    // The stage's own setting says whether it shows; the state only gives its place and size.
+    const bool stageShown = !m_stageDock->isHidden();
+    restoreState(settings.value(stateKey).toByteArray());
+    if (m_stageDock->isHidden() == stageShown)
+        m_stageDock->setVisible(stageShown);
+}
+
+void frmMain::saveWindow() const
+{
+    QSettings settings;
+    settings.setValue(geometryKey, saveGeometry());
+    settings.setValue(stateKey, saveState());
 }
 
 void frmMain::Form_Resize()
@@ -649,12 +711,12 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
 {
     txtCode->markerDeleteAll(errorMarker);
     const SnippetAdvisor::Report report =
-        SnippetAdvisor::review(object, snippet, m_document->objects().objects());
+        SnippetAdvisor::review(object, snippet, m_document->objects().objects(), currentApi());
     QStringList pictureErrors;
     QStringList warnings = report.warnings;
     for (const PictureChecks::Problem& problem : PictureMarks::problemsOf(object, m_pictures))
         (problem.error ? pictureErrors : warnings) << problem.text;
-    if (report.compiles() && pictureErrors.isEmpty() && warnings.isEmpty()) {
+    if (report.compiles() && pictureErrors.isEmpty() && warnings.isEmpty() && report.notes.isEmpty()) {
         clearCheck();
         return;
     }
@@ -683,8 +745,14 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
         html += QStringLiteral("<span style=\"color:#6b5200\">Warning: %1</span>")
                     .arg(warnings.join(QLatin1Char(' ')).toHtmlEscaped());
     }
-    const bool error = !report.compiles() || !pictureErrors.isEmpty();
-    showCheckLine(html, error ? QStringLiteral("error") : QStringLiteral("warning"));
+    if (!report.notes.isEmpty()) {
+        if (!html.isEmpty())
+            html += QLatin1Char(' ');
+        html += report.noteText().toHtmlEscaped();
+    }
+    showCheckLine(html, !report.compiles() || !pictureErrors.isEmpty() ? QStringLiteral("error")
+                        : !warnings.isEmpty()                          ? QStringLiteral("warning")
+                                                                       : QStringLiteral("note"));
 }
 
 void frmMain::showCheckLine(const QString& html, const QString& severity)
@@ -835,6 +903,21 @@ void frmMain::CopySnippet()
     showNote(QStringLiteral("Snippet copied"));
 }
 
+bool frmMain::txtCode_KeyPress(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        tv1->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    // Tab, Shift+Tab and the same with Ctrl, as in every other field.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!tab || (modifiers & ~(Qt::ShiftModifier | Qt::ControlModifier)))
+        return false;
+    focusNextPrevChild(event->key() == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier));
+    return true;
+}
+
 void frmMain::StatusBar1_PanelClick(const QLabel* panel)
 {
     const QString key = panel->objectName();
@@ -853,12 +936,17 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Unsaved work of a workspace without a file waits for the next start.
+    m_recovery->closing();
+    saveWindow();
     m_document->reset();
     event->accept();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == txtCode && event->type() == QEvent::KeyPress)
+        return txtCode_KeyPress(static_cast<QKeyEvent*>(event));
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

@@ -11,6 +11,7 @@ class PictureLibrary;
 class ElidedLabel;
 class QAction;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QsciScintilla;
@@ -19,6 +20,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RecoveryKeeper;
 class StageDock;
 class WorkspaceDocument;
 class WorkspaceFiles;
@@ -58,11 +60,15 @@ private:
     // The workspace's undo and redo keys act while this view or a child of it has the focus;
     // elsewhere (the code pane) the keys stay the widget's own.
     void addWorkspaceShortcuts(QWidget* view);
+    // A menu entry for a toolbar button: it triggers the button, is enabled with it and takes
+    // over its key.
+    QAction* addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text);
     void createStage();
     void updateStage();
     void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
-    // Ties the stage to the workspace's game folder, once the document's change is complete.
-    void updateProject();
+    // Ties the stage to the workspace's game folder, once the document's change is complete;
+    // again: after an open, when even the same folder is tied anew.
+    void updateProject(bool again = false);
     void project_Tied(int graphicsCompatibility);
 
     void createControls();
@@ -73,6 +79,9 @@ private:
     void createCheckLine();
 
     void Form_Load();
+    // The size, place and dock layout the last run ended with, where they still fit the screens.
+    void restoreWindow();
+    void saveWindow() const;
     void Form_Resize();
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
@@ -105,6 +114,7 @@ private:
     void mnuCopyAll_Click();
     void CopySnippet();
     void StatusBar1_PanelClick(const QLabel* panel);
+    bool txtCode_KeyPress(const QKeyEvent* event);
 
     WorkspaceDocument* m_document = nullptr;
     ProjectContext m_project;
@@ -128,6 +138,8 @@ private:
     QAction* actUndo = nullptr;
     QAction* actRedo = nullptr;
     QAction* actEdit = nullptr;
+    QAction* actDeleteObject = nullptr;
     StageDock* m_stageDock = nullptr;
+    RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;
 };

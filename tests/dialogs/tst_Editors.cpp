@@ -1,29 +1,43 @@
+#include "clsAlert.h"
+#include "clsDisplay.h"
+#include "clsTransition.h"
 #include "Editors.h"
 #include "frmAlert.h"
 #include "frmData.h"
 #include "frmDisplay.h"
 #include "frmTrans.h"
+#include "Golden.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
+#include "ObjectComparison.h"
 #include "RecordingSink.h"
+#include "Ui.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyleOption>
 #include <QTreeWidget>
 #include <QtTest>
 
-#include <functional>
-
 using Opener = std::function<void(QWidget*, ObjectSink*)>;
+using Maker = std::function<std::unique_ptr<ModelObject>()>;
 Q_DECLARE_METATYPE(Opener)
+Q_DECLARE_METATYPE(Maker)
 
 namespace {
 
 const Opener display = Editors::openDisplay;
 const Opener alert = Editors::openAlert;
 const Opener transition = Editors::openTransition;
+
+// "caption|banner" of a dialog.
+QString headOf(const QWidget* modal)
+{
+    const auto* banner =
+        modal->findChild<QLabel*>(modal->findChild<QLabel*>("Label15") ? "Label15" : "lblHeader");
+    return modal->windowTitle() + '|' + (banner ? banner->text() : QString());
+}
 
 struct Outcome
 {
@@ -34,15 +48,15 @@ struct Outcome
     bool focusMarked = false; // and whether that control shows it
 };
 
-// Opens the editor as the main window does, fills it, ends it with `ending` ("cmdOK",
+// Opens a new editor as the main window does, fills it, ends it with `ending` ("cmdOK",
 // "cmdCancel", "esc", "enter", "close") and reports what was seen. Checks run after the
 // dialog has closed, since a failed check inside would leave it open.
 Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringList& entries,
             const QString& ending, const QStringList& pairs = {})
 {
     Outcome seen{"<not opened>", nullptr, {}, {}, false};
-    ModalDriver::whenModal([&](QWidget* modal) {
-        seen.title = modal->windowTitle();
+    Ui::whenModal([&](QWidget* modal) {
+        seen.title = headOf(modal);
         seen.parent = modal->parentWidget();
         for (QLineEdit* field : modal->findChildren<QLineEdit*>())
             if (!field->text().isEmpty())
@@ -55,11 +69,11 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
                 seen.leftovers << list->objectName();
         if (auto* list = modal->findChild<QTreeWidget*>("lv1"); list && list->topLevelItemCount())
             seen.leftovers << "lv1";
-        ModalDriver::fill(modal, entries);
+        Ui::fill(modal, entries);
         for (const QString& key : pairs)
-            ModalDriver::enterPair(modal, key, "1");
+            Ui::enterPair(modal, key, "1");
         modal->findChild<QLineEdit*>("txtVarName")->setFocus();
-        ModalDriver::end(modal, ending);
+        Ui::end(modal, ending);
         if (modal->isVisible()) { // refused: note where the focus went, then leave
             if (QWidget* focused = QApplication::focusWidget()) {
                 seen.focus = focused->objectName();
@@ -68,11 +82,81 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
                 seen.focusMarked =
                     (look.state & QStyle::State_HasFocus) && (look.state & QStyle::State_KeyboardFocusChange);
             }
-            ModalDriver::press(modal, "cmdCancel");
+            Ui::press(modal, "cmdCancel");
         }
     });
     open(owner, sink);
     return seen;
+}
+
+// A display of this kind; `full` fills every field, the ones the kind hides included, with
+// values a lost or swapped field would give away.
+Maker displayOf(int kind, bool full, qint32 phases, qint32 reference)
+{
+    return [=] {
+        auto d = std::make_unique<clsDisplay>();
+        d->setVarName("hero");
+        d->setDObjType(qint16(kind));
+        d->setEventHandling(phases);
+        d->setReference(reference);
+        if (full) {
+            d->setParGroup("layer");
+            d->setX(-12);
+            d->setY(7);
+            d->setSWidth(40);
+            d->setSHeight(30);
+            d->setSRounding(6);
+            d->setFilename("pics\\hero.png");
+            d->setColour(0x336699);
+            d->setSFontName("Arial");
+        }
+        return d;
+    };
+}
+
+Maker transitionOf(bool from, bool full, const QStringList& properties)
+{
+    return [=] {
+        auto t = std::make_unique<clsTransition>();
+        t->setVarName("fade");
+        t->setTransitionDirection(from ? 1 : 0);
+        t->setDuration(full ? 2500 : 1);
+        t->setDelay(full ? -300 : 0);
+        t->setOnStart(full ? "started" : "");
+        t->setOnComplete(full ? "done" : "");
+        for (const QString& key : properties)
+            t->addProperty(key + '1', key);
+        return t;
+    };
+}
+
+Maker alertOf(const QString& title, const QStringList& buttons)
+{
+    return [=] {
+        auto a = std::make_unique<clsAlert>();
+        a->setVarName("warn");
+        a->setTitle(title);
+        a->setMessage("Quit now?");
+        for (const QString& caption : buttons)
+            a->addButton("btn" + caption, caption);
+        return a;
+    };
+}
+
+// Opens the editor on the object, lets `act` work in it, and ends it with `ending`; `seen`
+// gets the caption and the banner.
+std::unique_ptr<ModelObject> edit(const ModelObject& object, const QString& ending, QString* seen,
+                                  const std::function<void(QWidget*)>& act = {})
+{
+    Ui::whenModal([&](QWidget* modal) {
+        *seen = headOf(modal);
+        if (act)
+            act(modal);
+        Ui::end(modal, ending);
+        if (modal->isVisible()) // refused; leave so that the test can report it
+            Ui::press(modal, "cmdCancel");
+    });
+    return Editors::editObject(nullptr, object);
 }
 
 } // namespace
@@ -86,9 +170,12 @@ private Q_SLOTS:
     void checks();
     void sessions_data();
     void sessions();
-    void alertWithTenButtons();
     void tabOrder_data();
     void tabOrder();
+    void unchangedOkStoresTheSameObject_data();
+    void unchangedOkStoresTheSameObject();
+    void endingWithoutOkChangesNothing_data();
+    void endingWithoutOkChangesNothing();
 };
 
 void tst_Editors::checks_data()
@@ -97,28 +184,11 @@ void tst_Editors::checks_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QString>("message"); // empty: accepted
     QTest::addColumn<QString>("focus");
-    const QString noName = "The variable name cannot be left blank";
-    const QString noDuration = "The duration has to be a number";
-    const QStringList named{"txtVarName=a", "cboObject=2", "txtX=1", "txtY=2"};
-    // clang-format off
-    QTest::newRow("display fresh")         << display << QStringList{} << noName << "txtVarName";
-    QTest::newRow("display three blanks")  << display << QStringList{"txtVarName=   ", "cboObject=2", "txtX=1", "txtY=2"} << "" << "";
-    QTest::newRow("display no kind")       << display << QStringList{"txtVarName=a", "txtX=1"} << "Please select a valid display object" << "cboObject";
-    QTest::newRow("display x empty")       << display << QStringList{"txtVarName=a", "cboObject=4", "txtY=1a"} << "The x position has to be a number" << "txtX";
-    QTest::newRow("display y before range") << display << QStringList{"txtVarName=a", "cboObject=4", "txtX=3e9", "txtY=1a"} << "The y position has to be a number" << "txtY";
-    QTest::newRow("display x range")       << display << named + QStringList{"txtX=3e9", "txtY=-3e9"} << "The x position is out of range" << "txtX";
-    QTest::newRow("display y range")       << display << named + QStringList{"txtY=-3e9", "txtWidth=3e9"} << "The y position is out of range" << "txtY";
-    QTest::newRow("display width range")   << display << named + QStringList{"txtWidth=3e9", "txtHeight=3e9"} << "The width is out of range" << "txtWidth";
-    QTest::newRow("display Circle radius") << display << named + QStringList{"cboObject=4", "txtWidth=3e9"} << "The width is out of range" << "txtWidth";
-    QTest::newRow("display Text font name") << display << named + QStringList{"cboObject=6", "txtWidth=3e9", "txtHeight=3e9"} << "The height is out of range" << "txtHeight";
-    QTest::newRow("display rounding range") << display << named + QStringList{"cboObject=3", "txtRounding=3e9"} << "The rounding is out of range" << "txtRounding";
-    QTest::newRow("display hidden sizes")  << display << named + QStringList{"cboObject=0", "txtWidth=3e9", "txtRounding=3e9"} << "" << "";
-    QTest::newRow("transition fresh")      << transition << QStringList{} << noName << "txtVarName";
-    QTest::newRow("transition no duration") << transition << QStringList{"txtVarName=t"} << noDuration << "txtDuration";
-    QTest::newRow("alert fresh")           << alert << QStringList{"mnuOKButton"} << noName << "txtVarName";
-    QTest::newRow("alert no message")      << alert << QStringList{"txtVarName=a"} << "The message text cannot be left blank" << "txtMsg";
-    QTest::newRow("alert no button")       << alert << QStringList{"txtVarName=a", "txtMsg=m"} << "Atleast one button needs to be created" << "cmdAdd";
-    // clang-format on
+    const QHash<QString, Opener> editors{{"display", display}, {"transition", transition}, {"alert", alert}};
+    for (const QStringList& row : Golden::rows("dialogs/golden/EditorChecks.txt"))
+        QTest::newRow(qPrintable(row.at(0) + ": " + row.at(1)))
+            << editors.value(row.at(0)) << row.at(1).split(", ", Qt::SkipEmptyParts)
+            << (row.at(2) == "accepted" ? "" : row.at(2)) << row.value(3);
 }
 
 void tst_Editors::checks()
@@ -151,12 +221,12 @@ void tst_Editors::sessions_data()
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<QStringList>("pairs");
     // clang-format off
-    QTest::newRow("display") << display << "Display Object" << "Display"
+    QTest::newRow("display") << display << "Display Object|  Add new Display Object" << "Display"
         << QStringList{"txtVarName=a", "cboObject=3", "cboReference=4", "txtX=1", "txtY=1", "txtParentGroup=g",
                        "txtFilename=f", "chkMoved", "chkCancelled"} << QStringList{};
-    QTest::newRow("alert") << alert << "Alert Window" << "Alert"
+    QTest::newRow("alert") << alert << "Alert Window|  Add new Alert Window" << "Alert"
         << QStringList{"txtVarName=a", "txtTitle=t", "txtMsg=m", "mnuOKCancel"} << QStringList{"Maybe"};
-    QTest::newRow("transition") << transition << "Transitions" << "Transition"
+    QTest::newRow("transition") << transition << "Transitions|  Add new Transition" << "Transition"
         << QStringList{"txtVarName=t", "txtDuration=5", "txtOnStart=s", "optFrom", "mnuPosVis"} << QStringList{"rotation"};
     // clang-format on
 }
@@ -185,37 +255,12 @@ void tst_Editors::sessions()
         QTEST(object->ObjType(), "objType");
 }
 
-// Branch numbers past 9 take two digits, also for buttons added in the editor.
-void tst_Editors::alertWithTenButtons()
-{
-    QWidget owner;
-    owner.show();
-    RecordingSink sink;
-    QStringList captions;
-    for (int i = 1; i <= 10; ++i)
-        captions << QStringLiteral("b%1").arg(i);
-    run(alert, &owner, &sink, {"txtVarName=a", "txtMsg=m"}, "cmdOK", captions);
-    QCOMPARE(int(sink.objects.size()), 1);
-    QVERIFY(sink.objects.front()->codeSnippet()->contains("\r\n\t\telseif  i==10 then --1\r\n"));
-}
-
 void tst_Editors::tabOrder_data()
 {
     QTest::addColumn<QString>("editor");
     QTest::addColumn<QStringList>("order");
-    QTest::newRow("display") << "display"
-                             << QStringList{"txtVarName",   "cboObject",    "chkBegan",       "chkMoved",
-                                            "chkEnded",     "chkCancelled", "txtParentGroup", "txtX",
-                                            "txtY",         "txtWidth",     "txtHeight",      "txtRounding",
-                                            "cboReference", "txtFilename",  "Command1",       "picColor",
-                                            "Command2",     "cmdCancel",    "cmdOK"};
-    QTest::newRow("transition") << "transition"
-                                << QStringList{"txtVarName",    "txtDuration", "txtDelay",  "txtOnStart",
-                                               "txtOnComplete", "cmdOK",       "cmdCancel", "cmdRem",
-                                               "cmdAdd",        "lv1",         "optFrom",   "optTo"};
-    QTest::newRow("alert") << "alert" << QStringList{"txtVarName", "txtTitle", "txtMsg",    "lv1",
-                                                     "cmdAdd",     "cmdRem",   "cmdCancel", "cmdOK"};
-    QTest::newRow("key/value") << "data" << QStringList{"txtKey", "txtValue", "cmdOK", "cmdCancel"};
+    for (const QStringList& row : Golden::rows("dialogs/golden/EditorTabOrder.txt"))
+        QTest::newRow(qPrintable(row.at(0))) << row.at(0) << row.at(1).split(' ');
 }
 
 // The focus chain from the first control; controls added later may follow the listed ones.
@@ -243,6 +288,98 @@ void tst_Editors::tabOrder()
         widget = widget->nextInFocusChain();
     } while (widget && widget != first);
     QCOMPARE(chain.mid(0, order.size()), order);
+}
+
+void tst_Editors::unchangedOkStoresTheSameObject_data()
+{
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<QString>("caption");
+    // Each kind with every field filled (and hidden ones holding values) and with bare fields;
+    // the phases and reference points vary over the rows.
+    const qint32 phases[] = {0, 1, 2 | 8, 15, 4, 1 | 4, 2};
+    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
+        const QString name = clsDisplay::displayTypeName(kind);
+        QTest::addRow("%s, every field", qPrintable(name))
+            << displayOf(kind, true, phases[kind], kind) << "Display Object - hero|  Edit Display Object";
+        QTest::addRow("%s, bare, no reference", qPrintable(name))
+            << displayOf(kind, false, 0, -1) << "Display Object - hero|  Edit Display Object";
+    }
+    QTest::newRow("Image, last reference point")
+        << displayOf(0, true, 15, 8) << "Display Object - hero|  Edit Display Object";
+    QTest::newRow("transition to, bare")
+        << transitionOf(false, false, {}) << "Transitions - fade|  Edit Transition";
+    QTest::newRow("transition from, listeners, properties")
+        << transitionOf(true, true, {"x", "y", "alpha"}) << "Transitions - fade|  Edit Transition";
+    QTest::newRow("transition to, one property")
+        << transitionOf(false, true, {"rotation"}) << "Transitions - fade|  Edit Transition";
+    QTest::newRow("alert without title")
+        << alertOf(QString(), {"OK"}) << "Alert Window - warn|  Edit Alert Window";
+    QTest::newRow("alert, three buttons")
+        << alertOf("Leaving", {"Yes", "No", "Maybe"}) << "Alert Window - warn|  Edit Alert Window";
+}
+
+void tst_Editors::unchangedOkStoresTheSameObject()
+{
+    QFETCH(Maker, make);
+    QFETCH(QString, caption);
+    const std::unique_ptr<ModelObject> object = make();
+    QString seen;
+
+    const std::unique_ptr<ModelObject> result = edit(*object, QStringLiteral("cmdOK"), &seen);
+
+    QCOMPARE(seen, caption);
+    // Every stored value counts, hidden ones and pairs included, also where the snippet does
+    // not use them.
+    QVERIFY(result && ObjectComparison::same(*result, *object));
+    QCOMPARE(result->codeSnippet(GraphicsApi::V1), object->codeSnippet(GraphicsApi::V1));
+    QCOMPARE(result->codeSnippet(GraphicsApi::V2), object->codeSnippet(GraphicsApi::V2));
+}
+
+void tst_Editors::endingWithoutOkChangesNothing_data()
+{
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<int>("pairs"); // 1 adds a pair in the dialog, -1 removes the first one
+    QTest::addColumn<QString>("ending");
+    const Maker fade = transitionOf(true, true, {"x", "y"});
+    const Maker warn = alertOf("Leaving", {"Yes", "No"});
+    QTest::newRow("transition, pair added, Esc") << fade << 1 << "esc";
+    QTest::newRow("transition, pair removed, close box") << fade << -1 << "close";
+    QTest::newRow("alert, button added, Cancel") << warn << 1 << "cmdCancel";
+    QTest::newRow("alert, button removed, Esc") << warn << -1 << "esc";
+}
+
+void tst_Editors::endingWithoutOkChangesNothing()
+{
+    QFETCH(Maker, make);
+    QFETCH(int, pairs);
+    QFETCH(QString, ending);
+    const std::unique_ptr<ModelObject> object = make();
+    const std::unique_ptr<ModelObject> before = object->clone();
+    const auto pairCount = [](const ModelObject& o) {
+        const auto* t = dynamic_cast<const clsTransition*>(&o);
+        return t ? t->properties().count() : dynamic_cast<const clsAlert&>(o).buttonsCount();
+    };
+    const auto act = [&](QWidget* modal) {
+        Ui::fill(modal, {QStringLiteral("txtVarName=renamed")});
+        if (pairs > 0) {
+            Ui::enterPair(modal, QStringLiteral("added"), QStringLiteral("1"));
+        } else {
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lv1"));
+            list->setCurrentItem(list->topLevelItem(0));
+            Ui::press(modal, QStringLiteral("cmdRem"));
+        }
+    };
+    QString caption;
+
+    QVERIFY(!edit(*object, ending, &caption, act));
+    QVERIFY(ObjectComparison::same(*object, *before));
+
+    // The same work confirmed reaches the copy, and still not the object.
+    const std::unique_ptr<ModelObject> changed = edit(*object, QStringLiteral("cmdOK"), &caption, act);
+    QVERIFY(changed);
+    QCOMPARE(changed->varName(), QStringLiteral("renamed"));
+    QCOMPARE(pairCount(*changed), pairCount(*before) + pairs);
+    QVERIFY(ObjectComparison::same(*object, *before));
 }
 
 QTEST_MAIN(tst_Editors)

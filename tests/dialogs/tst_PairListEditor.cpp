@@ -5,7 +5,7 @@
 #include "frmAlert.h"
 #include "frmTrans.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
+#include "Ui.h"
 
 #include <QMenu>
 #include <QPushButton>
@@ -80,10 +80,10 @@ void tst_PairListEditor::keyValueDialog()
     ErrorBox::install();
     QTEST(list->headerItem()->text(0) + '|' + list->headerItem()->text(1), "headers");
     const QStringList one{key + '|' + value};
-    QCOMPARE(ModalDriver::enterPair(dialog.get(), key, value), QStringLiteral("Add Data|txtKey|"));
+    QCOMPARE(Ui::enterPair(dialog.get(), key, value), QStringLiteral("Add Data|txtKey|"));
     QCOMPARE(rows(), one);
     // A key in use, in any letter case, is refused by the model in an error box; the list stays.
-    QCOMPARE(ModalDriver::enterPair(dialog.get(), key.toUpper(), "3"), QStringLiteral("Add Data|txtKey|"));
+    QCOMPARE(Ui::enterPair(dialog.get(), key.toUpper(), "3"), QStringLiteral("Add Data|txtKey|"));
     ErrorHook::set({});
     QCOMPARE(rows(), one);
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
@@ -109,7 +109,7 @@ void tst_PairListEditor::endings()
 {
     QFETCH(QString, how);
     QFETCH(bool, added);
-    QCOMPARE(ModalDriver::enterPair(dialog.get(), "k", "v", how), QStringLiteral("Add Data|txtKey|"));
+    QCOMPARE(Ui::enterPair(dialog.get(), "k", "v", how), QStringLiteral("Add Data|txtKey|"));
     QCOMPARE(rows(), added ? QStringList{"k|v"} : QStringList{});
 }
 
@@ -130,9 +130,9 @@ void tst_PairListEditor::presets()
     QFETCH(QString, entry);
     QFETCH(QStringList, expected);
     for (const char* key : {"x", "rotation", "alpha"})
-        ModalDriver::enterPair(dialog.get(), key, "1");
+        Ui::enterPair(dialog.get(), key, "1");
     QCOMPARE(list->topLevelItemCount(), 3);
-    ModalDriver::fill(dialog.get(), {entry});
+    Ui::fill(dialog.get(), {entry});
     QCOMPARE(rows(), expected);
 }
 
@@ -177,7 +177,7 @@ void tst_PairListEditor::focusAfterRemoval()
     MessageBox::setRecording(true);
     auto* rem = dialog->findChild<QPushButton*>("cmdRem");
     for (int i = 0; i < rows; ++i)
-        ModalDriver::enterPair(dialog.get(), QString::number(i), "1");
+        Ui::enterPair(dialog.get(), QString::number(i), "1");
     QVERIFY(!rem->isEnabled());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->topLevelItem(rows > 1 ? 1 : 0)).center());
@@ -191,10 +191,10 @@ void tst_PairListEditor::focusAfterRemoval()
     // keep the dialog and its list; neither throws the editor away.
     QString opened;
     if (list->topLevelItemCount() == 0)
-        ModalDriver::whenModal(
+        Ui::whenModal(
             [&](QWidget* modal) {
                 opened = modal->windowTitle();
-                ModalDriver::end(modal, "cmdCancel");
+                Ui::end(modal, "cmdCancel");
             },
             dialog.get());
     QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);

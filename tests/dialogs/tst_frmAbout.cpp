@@ -3,7 +3,7 @@
 #include "frmAbout.h"
 #include "MemoryRegistryReader.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
+#include "Ui.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -56,11 +56,11 @@ void tst_frmAbout::closes()
     owner.show();
     QWidget* seenOwner = nullptr;
     bool forced = false;
-    ModalDriver::whenModal([&](QWidget* about) {
+    Ui::whenModal([&](QWidget* about) {
         seenOwner = about->parentWidget();
         // Keys go to the other button: they must still reach OK, not System Info.
         about->findChild<QPushButton*>("cmdSysInfo")->setFocus();
-        ModalDriver::end(about, how);
+        Ui::end(about, how);
         if (about->isVisible())
             forced = about->close();
     });

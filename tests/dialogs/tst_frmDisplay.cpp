@@ -2,9 +2,10 @@
 #include "ColorDialog.h"
 #include "FileDialog.h"
 #include "frmDisplay.h"
+#include "Golden.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
 #include "RecordingSink.h"
+#include "Ui.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -46,26 +47,17 @@ void tst_frmDisplay::init()
 
 void tst_frmDisplay::kindTable_data()
 {
-    // Captions of width, height, rounding, filename and reference; "" means hidden.
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QStringList>("captions");
-    QTest::addColumn<bool>("browse");
-    // clang-format off
-    QTest::newRow("Image")       << 0 << QStringList{"", "", "", "Filename :", "Reference :"} << true;
-    QTest::newRow("ImageRect")   << 1 << QStringList{"Width :", "Height :", "", "Filename :", "Reference :"} << true;
-    QTest::newRow("Rect")        << 2 << QStringList{"Width :", "Height :", "", "", ""} << false;
-    QTest::newRow("RoundedRect") << 3 << QStringList{"Width :", "Height :", "Rounding :", "", ""} << false;
-    QTest::newRow("Circle")      << 4 << QStringList{"Radius :", "", "", "", ""} << false;
-    QTest::newRow("Line")        << 5 << QStringList{"x2 :", "y2 :", "", "", ""} << false;
-    QTest::newRow("Text")        << 6 << QStringList{"Fontname :", "Fontsize :", "", "Text :", ""} << false;
-    // clang-format on
+    QTest::addColumn<QStringList>("captions"); // of width, height, rounding, filename, reference
+    const QList<QStringList> rows = Golden::rows("dialogs/golden/DisplayKinds.txt");
+    for (int kind = 0; kind < rows.size(); ++kind)
+        QTest::newRow(qPrintable(rows[kind].at(0))) << kind << rows[kind].mid(1).replaceInStrings("-", "");
 }
 
 void tst_frmDisplay::kindTable()
 {
     QFETCH(int, kind);
     QFETCH(QStringList, captions);
-    QFETCH(bool, browse);
     // Start from another kind so that every change has to be made.
     child<QComboBox>("cboObject")->setCurrentIndex(kind == 0 ? 6 : 0);
     child<QComboBox>("cboObject")->setCurrentIndex(kind);
@@ -75,8 +67,10 @@ void tst_frmDisplay::kindTable()
         QCOMPARE(child<QLabel>(labels[i])->text(), captions[i]);
         QCOMPARE(child(fields[i])->isVisibleTo(dialog.get()), !captions[i].isEmpty());
     }
-    QCOMPARE(child("Command1")->isVisibleTo(dialog.get()), browse);
-    QCOMPARE(child("Command2")->isEnabled(), !browse); // colours only for drawn kinds
+    // Only pictures are browsed for, and only drawn kinds have colours.
+    const bool picture = captions[3] == "Filename :";
+    QCOMPARE(child("Command1")->isVisibleTo(dialog.get()), picture);
+    QCOMPARE(child("Command2")->isEnabled(), !picture);
     for (const char* fixed : {"txtVarName", "txtParentGroup", "txtX", "txtY", "picColor"})
         QVERIFY(child(fixed)->isVisible());
 }
@@ -99,8 +93,8 @@ void tst_frmDisplay::stored_data()
 void tst_frmDisplay::stored()
 {
     QFETCH(QStringList, entries);
-    ModalDriver::fill(dialog.get(), QStringList{"txtVarName=obj", "txtY=2"} + entries);
-    ModalDriver::press(dialog.get(), "cmdOK");
+    Ui::fill(dialog.get(), QStringList{"txtVarName=obj", "txtY=2"} + entries);
+    Ui::press(dialog.get(), "cmdOK");
     auto* d = sink.last<clsDisplay>();
     QVERIFY(dialog->isHidden() && d);
     QTEST(d->sWidth(), "width");
@@ -112,8 +106,8 @@ void tst_frmDisplay::stored()
 void tst_frmDisplay::hiddenFieldsKeepTheirValues()
 {
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtVarName"));
-    ModalDriver::fill(dialog.get(), {"txtVarName=obj", "cboObject=3", "txtX=1", "txtY=2", "txtRounding=12",
-                                     "txtFilename=ball.png", "chkEnded", "cboObject=2"});
+    Ui::fill(dialog.get(), {"txtVarName=obj", "cboObject=3", "txtX=1", "txtY=2", "txtRounding=12",
+                            "txtFilename=ball.png", "chkEnded", "cboObject=2"});
     QVERIFY(child("txtRounding")->isHidden());
     QTest::keyClick(child("txtX"), Qt::Key_Return); // Enter acts as OK
     QVERIFY(dialog->isHidden());
@@ -129,12 +123,12 @@ void tst_frmDisplay::fileButton()
 {
     auto* field = child<QLineEdit>("txtFilename");
     fileDialog()->setNextFileName("/home/me/art work/ball.png");
-    ModalDriver::press(dialog.get(), "Command1");
+    Ui::press(dialog.get(), "Command1");
     QCOMPARE(field->text(), QStringLiteral("ball.png"));
     QCOMPARE(fileDialog()->lastCaption(), QStringLiteral("Choose the filename"));
     QCOMPARE(fileDialog()->lastFilter(), QStringLiteral("PNG Files (*.png)"));
     fileDialog()->setNextFileName(QString()); // cancelled
-    ModalDriver::press(dialog.get(), "Command1");
+    Ui::press(dialog.get(), "Command1");
     QCOMPARE(field->text(), QStringLiteral("ball.png"));
 }
 
@@ -196,7 +190,7 @@ void tst_frmDisplay::projectPicture()
     QFETCH(QString, current);
     field->setText(current);
     fileDialog()->setNextFileName(dir.filePath(chosen));
-    ModalDriver::press(dialog.get(), "Command1");
+    Ui::press(dialog.get(), "Command1");
     QCOMPARE(fileDialog()->lastDir(), dir.filePath(startIn));
     QCOMPARE(fileDialog()->lastFilter(), QStringLiteral("Images (*.png *.jpg)"));
     QTEST(field->text(), "expected");
@@ -215,13 +209,13 @@ void tst_frmDisplay::colour()
 {
     QFETCH(QList<QColor>, answers);
     QFETCH(int, stored);
-    ModalDriver::fill(dialog.get(), {"txtVarName=obj", "cboObject=4", "txtX=1", "txtY=2"});
+    Ui::fill(dialog.get(), {"txtVarName=obj", "cboObject=4", "txtX=1", "txtY=2"});
     for (const QColor& answer : answers) {
         colorDialog()->setNextColor(answer);
-        ModalDriver::press(dialog.get(), "Command2");
+        Ui::press(dialog.get(), "Command2");
     }
     QCOMPARE(child("picColor")->palette().color(QPalette::Window), DisplayInput::fromWindowsColour(stored));
-    ModalDriver::press(dialog.get(), "cmdOK");
+    Ui::press(dialog.get(), "cmdOK");
     QCOMPARE(sink.last<clsDisplay>()->Colour(), stored);
 }
 

@@ -1,32 +1,23 @@
--- A stand-in for the parts of the Corona SDK that generated snippets use. It records what
--- the snippet creates and lets a test script fire the events Corona would fire.
---
--- coronaGraphics, set before this chunk runs, picks the engine: 1 for Corona's first
--- graphics API (reference points, colours 0..255, shapes placed by their top-left corner),
--- 2 for Graphics 2.0 (anchors, colours 0..1, everything placed by its anchor point).
+-- A stand-in for the parts of the Corona SDK that generated snippets use: it records what a
+-- snippet creates and lets a test fire the events Corona would fire. coronaGraphics picks the
+-- engine: 1 for Corona's first graphics API (reference points, colours 0..255, shapes placed by
+-- their top-left corner), 2 for Graphics 2.0 (anchors, colours 0..1, placed by the anchor).
 local graphics = coronaGraphics or 1
 corona = { created = {}, transitions = {}, alerts = {}, graphics = graphics }
 
--- Corona's listener test, made when a listener is handed over: a function, or a table that
--- already has a method named after the event.
-function corona.isListener(listener, name)
-    return type(listener) == "function" or (type(listener) == "table" and type(listener[name]) == "function")
-end
+-- A misuse of the engine stops the snippet; the message names no line of this file.
+local function check(ok, message) return ok or error(message, 0) end
 
-function corona.notify(listener, name, event)
-    if type(listener) == "function" then
-        return listener(event)
-    end
-    return listener[name](listener, event)
+-- Corona takes a function, or a table that already has a method named after the event, when
+-- a listener is handed over; a table's method must exist by then.
+local function listener(value, name)
+    check(value == nil or type(value) == "function" or (type(value) == "table" and type(value[name]) == "function"),
+           name .. " needs a listener")
+    return value
 end
-
--- What the engine does with a listener it cannot use: it reports it and drops it.
-local function checkedListener(listener, name, complaint)
-    if listener == nil or corona.isListener(listener, name) then
-        return listener
-    end
-    print("ERROR: " .. complaint .. " (got " .. type(listener) .. ")")
-    return nil
+function corona.notify(value, name, event)
+    if type(value) == "function" then return value(event) end
+    return value[name](value, event)
 end
 
 -- Stand-in sizes of what the engine would measure: every picture is this big, and a text's
@@ -52,23 +43,14 @@ local function toSingle(v)
     return math.ldexp(math.floor(m * 2 ^ 24 + 0.5) / 2 ^ 24, e)
 end
 local function toByte(c)
-    assert(type(c) == "number", "colour components must be numbers")
-    if graphics == 1 then
-        return math.floor(c) % 256
-    end
+    check(type(c) == "number", "colour components must be numbers")
+    if graphics == 1 then return math.floor(c) % 256 end
     return math.floor(toSingle(toSingle(math.max(0, math.min(1, c))) * 255))
-end
-local function toBytes(r, g, b)
-    return { toByte(r), toByte(g), toByte(b) }
 end
 
 local Methods = {}
 function Methods:setReferencePoint(point)
-    if graphics ~= 1 then
-        error("ERROR: object:setReferencePoint() is only available in graphicsCompatibility 1.0 mode. "
-              .. "Use anchor points instead.", 2)
-    end
-    local fractions = assert(referencePoints[point], "unknown reference point")
+    local fractions = check(referencePoints[point], "unknown reference point")
     local s = rawget(self, "_")
     if s.kind ~= "Line" then
         -- The object stays where it is; only the point that x, y name moves.
@@ -77,43 +59,32 @@ function Methods:setReferencePoint(point)
         s.ax, s.ay = fractions[1], fractions[2]
     end
 end
-function Methods:setFillColor(r, g, b) rawget(self, "_").colour = toBytes(r, g, b) end
-Methods.setStrokeColor = Methods.setFillColor
-Methods.setTextColor = Methods.setFillColor
-function Methods:addEventListener(name, listener)
-    assert(type(name) == "string", "addEventListener needs an event name")
-    assert(corona.isListener(listener, name), "addEventListener needs a listener for " .. tostring(name))
-    rawget(self, "_").listeners[name] = listener
-end
+function Methods:setFillColor(r, g, b) rawget(self, "_").colour = { toByte(r), toByte(g), toByte(b) } end
+Methods.setStrokeColor, Methods.setTextColor = Methods.setFillColor, Methods.setFillColor
+function Methods:addEventListener(name, value) rawget(self, "_").listeners[name] = listener(value, name) end
 
--- The methods each kind offers. Under 1 a line takes setFillColor as the first output writes
--- it (the real engine has none in either mode); under 2 a text takes it as well.
+-- Graphics 2.0 has no reference points, colours texts with setFillColor and lines only with
+-- setStrokeColor. Under 1 a line takes setFillColor as the first output writes it.
 local function methodsFor(kind)
-    local set = { addEventListener = Methods.addEventListener, setReferencePoint = Methods.setReferencePoint }
-    if kind == "Text" then
-        set.setTextColor = Methods.setTextColor
-    else
-        set.setStrokeColor = Methods.setStrokeColor
-    end
-    if (kind == "Text" and graphics == 2) or (kind ~= "Text" and (graphics == 1 or kind ~= "Line")) then
-        set.setFillColor = Methods.setFillColor
-    end
+    local set = {}
+    for name, method in pairs(Methods) do set[name] = method end
+    if graphics == 2 then set.setReferencePoint, set.setTextColor = nil, nil end
+    if graphics == 2 and kind == "Line" then set.setFillColor = nil end
     return set
 end
 
 local DisplayObject = {}
+function DisplayObject.__tostring(object) return rawget(object, "_").kind end
 function DisplayObject.__index(object, key)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then return s[key] end
-    if graphics == 2 and key == "anchorX" then return s.ax end
-    if graphics == 2 and key == "anchorY" then return s.ay end
+    if graphics == 2 and (key == "anchorX" or key == "anchorY") then return s[key == "anchorX" and "ax" or "ay"] end
     return s.methods[key]
 end
 function DisplayObject.__newindex(object, key, value)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then
-        assert(type(value) == "number", key .. " must be a number")
-        s[key] = value
+        s[key] = check(type(value) == "number", key .. " must be a number") and value
     elseif graphics == 2 and (key == "anchorX" or key == "anchorY") and s.kind ~= "Line" then
         -- The position point stays; the object moves around it.
         s[key == "anchorX" and "ax" or "ay"] = value
@@ -125,50 +96,40 @@ end
 -- Creates an object w by h. Under 1 its top-left corner is at x, y when placedByCorner, its
 -- centre otherwise; under 2 its position point, with the default anchors, is at x, y.
 local function newObject(kind, x, y, w, h, placedByCorner)
-    assert(type(x) == "number" and type(y) == "number" and type(w) == "number" and type(h) == "number",
+    check(type(x) == "number" and type(y) == "number" and type(w) == "number" and type(h) == "number",
            "display.new" .. kind .. ": position and size must be numbers")
-    local s = { kind = kind, w = w, h = h, listeners = {}, methods = methodsFor(kind) }
-    if graphics == 1 then
-        -- The first API's default reference point is the centre, wherever the object was placed.
-        s.ax, s.ay = 0.5, 0.5
-        s.x = placedByCorner and x + w / 2 or x
-        s.y = placedByCorner and y + h / 2 or y
-    else
-        s.ax, s.ay = defaults.anchorX, defaults.anchorY
-        s.x, s.y = x, y
-    end
+    -- The first API's default reference point is the centre, wherever the object was placed.
+    local s = { kind = kind, x = x, y = y, w = w, h = h, listeners = {}, methods = methodsFor(kind),
+                ax = graphics == 1 and 0.5 or defaults.anchorX, ay = graphics == 1 and 0.5 or defaults.anchorY }
+    if placedByCorner then s.x, s.y = x + w / 2, y + h / 2 end
     local object = setmetatable({ _ = s }, DisplayObject)
     table.insert(corona.created, object)
     return object
 end
 
 -- The parent group, when the first argument is one, is set aside.
-local function withoutParent(...)
-    local first = ...
-    if type(first) == "table" and first.kind == "Group" then
-        return select(2, ...)
-    end
-    return ...
+local function withoutParent(first, ...)
+    if type(first) == "table" and first.kind == "Group" then return ... end
+    return first, ...
 end
 
 local topLeftPlacing = graphics == 1
 
 display = {}
-function display.newGroup() return { kind = "Group" } end
+function display.newGroup()
+    return setmetatable({ kind = "Group" }, { __tostring = function() return "Group" end })
+end
 function display.setDefault(key, value)
-    if graphics == 2 and defaults[key] ~= nil then
-        defaults[key] = value
-    end
+    if graphics == 2 and defaults[key] ~= nil then defaults[key] = value end
 end
 function display.newImage(...)
     local file, x, y = withoutParent(...)
-    assert(type(file) == "string", "display.newImage expects a file name")
-    local w, h = corona.imageWidth, corona.imageHeight
-    return newObject("Image", x or 0, y or 0, w, h, topLeftPlacing)
+    check(type(file) == "string", "display.newImage expects a file name")
+    return newObject("Image", x or 0, y or 0, corona.imageWidth, corona.imageHeight, topLeftPlacing)
 end
 function display.newImageRect(...)
     local file, w, h = withoutParent(...)
-    assert(type(file) == "string", "display.newImageRect expects a file name")
+    check(type(file) == "string", "display.newImageRect expects a file name")
     -- Both APIs centre it on 0, 0 (under 2 with the default anchors).
     return newObject("ImageRect", 0, 0, w, h, false)
 end
@@ -178,31 +139,28 @@ function display.newRect(...)
 end
 function display.newRoundedRect(...)
     local x, y, w, h, radius = withoutParent(...)
-    assert(type(radius) == "number", "display.newRoundedRect expects a corner radius")
+    check(type(radius) == "number", "display.newRoundedRect expects a corner radius")
     return newObject("RoundedRect", x, y, w, h, topLeftPlacing)
 end
 function display.newCircle(...)
     local x, y, radius = withoutParent(...)
-    assert(type(radius) == "number", "display.newCircle expects a radius")
+    check(type(radius) == "number", "display.newCircle expects a radius")
     return newObject("Circle", x, y, 2 * radius, 2 * radius, false)
 end
 function display.newText(...)
     local text, x, y, font, size = withoutParent(...)
-    assert(type(text) == "string", "display.newText expects a text")
-    assert(font ~= nil and type(size) == "number", "display.newText expects a font and a size")
+    check(type(text) == "string", "display.newText expects a text")
+    check(font ~= nil and type(size) == "number", "display.newText expects a font and a size")
     return newObject("Text", x, y, textWidth(text, size), size, topLeftPlacing)
 end
 function display.newLine(...)
     local x1, y1, x2, y2 = withoutParent(...)
+    check(type(x2) == "number" and type(y2) == "number", "display.newLine expects two points")
     local object = newObject("Line", x1, y1, 0, 0, false)
-    local s = rawget(object, "_")
-    assert(type(x2) == "number" and type(y2) == "number", "display.newLine expects two points")
-    s.points = { 0, 0, x2 - x1, y2 - y1 }
+    rawget(object, "_").points = { 0, 0, x2 - x1, y2 - y1 }
     return object
 end
-for name in pairs(referencePoints) do
-    display[name .. "ReferencePoint"] = name
-end
+for name in pairs(referencePoints) do display[name .. "ReferencePoint"] = name end
 
 -- The box an object covers on the content area, and its colour in bytes ("none" when unset).
 function corona.bounds(object)
@@ -226,23 +184,19 @@ function corona.report()
 end
 
 transition = {}
-local function newTransition(kind, target, params)
-    assert(type(params) == "table", "transition parameters must be a table")
-    for _, name in ipairs { "onStart", "onComplete" } do
-        params[name] = checkedListener(params[name], name,
-                                       "transition." .. kind .. "() expects " .. name .. " to be a listener")
-    end
-    table.insert(corona.transitions, { kind, target, params })
+local function newTransition(target, params)
+    check(type(params) == "table", "transition parameters must be a table")
+    listener(params.onStart, "onStart")
+    listener(params.onComplete, "onComplete")
+    table.insert(corona.transitions, { target, params })
 end
-function transition.to(target, params) newTransition("to", target, params) end
-function transition.from(target, params) newTransition("from", target, params) end
+transition.to, transition.from = newTransition, newTransition
 
 native = { systemFont = "native.systemFont" }
-function native.showAlert(title, message, buttons, listener)
-    assert(type(title) == "string" and type(message) == "string", "title and message must be strings")
-    assert(type(buttons) == "table", "buttons must be a table")
-    listener = checkedListener(listener, "completion", "native.showAlert() expects a listener as argument #4")
-    table.insert(corona.alerts, { title = title, buttons = buttons, listener = listener })
+function native.showAlert(title, message, buttons, onClick)
+    check(type(title) == "string" and type(message) == "string", "title and message must be strings")
+    check(type(buttons) == "table", "buttons must be a table")
+    table.insert(corona.alerts, { buttons = buttons, listener = listener(onClick, "completion") })
 end
 
 -- Fires every event Corona could fire on what the snippet made, in order: each touch phase,
@@ -250,23 +204,33 @@ end
 function corona.fireAll()
     for _, object in ipairs(corona.created) do
         local touch = rawget(object, "_").listeners.touch
-        for _, phase in ipairs { "began", "moved", "cancelled", "ended" } do
-            if touch then
-                corona.notify(touch, "touch", { name = "touch", phase = phase, target = object })
-            end
+        for _, phase in ipairs(touch and { "began", "moved", "cancelled", "ended" } or {}) do
+            corona.notify(touch, "touch", { name = "touch", phase = phase, target = object, x = 12, y = 34 })
         end
     end
     for _, t in ipairs(corona.transitions) do
         for _, name in ipairs { "onStart", "onComplete" } do
-            if t[3][name] ~= nil then
-                corona.notify(t[3][name], name, t[2])
-            end
+            if t[2][name] then corona.notify(t[2][name], name, t[1]) end
         end
     end
     for _, alert in ipairs(corona.alerts) do
-        for n = 1, #alert.buttons do
-            if alert.listener then
-                corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+        for n = 1, alert.listener and #alert.buttons or 0 do
+            corona.notify(alert.listener, "completion", { name = "completion", action = "clicked", index = n })
+        end
+    end
+end
+
+-- A tap at x, y as the engine delivers it: each phase goes to the objects under the point,
+-- topmost first, and stops at the first listener that returns true.
+function corona.tap(x, y)
+    for _, phase in ipairs { "began", "ended" } do
+        for i = #corona.created, 1, -1 do
+            local object = corona.created[i]
+            local touch = rawget(object, "_").listeners.touch
+            local left, top, right, bottom = corona.bounds(object)
+            if touch and x >= left and x <= right and y >= top and y <= bottom
+                and corona.notify(touch, "touch", { name = "touch", phase = phase, target = object, x = x, y = y }) then
+                break
             end
         end
     end

@@ -101,8 +101,10 @@ void tst_StagePainter::pixels_data()
         {135, 135}, image, {85, 85});
     row("image rect by its bottom-right", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::BottomRight,
         {65, 65}, image, {115, 115});
-    row("image without a reference point from x, y", clsDisplay::Image, {100, 100, 0, 0}, -1,
-        {110, 110}, image, {95, 95});
+    row("image rect by its centre", clsDisplay::ImageRect, {100, 100, 50, 40}, clsDisplay::Center,
+        {77, 84}, image, {127, 124});
+    row("image without a reference point around x, y", clsDisplay::Image, {100, 100, 0, 0}, -1,
+        {78, 78}, image, {65, 65});
     row("image, fixed size, by its bottom-centre", clsDisplay::Image, {100, 100, 0, 0}, clsDisplay::BottomCenter,
         {100 - 24, 100 - 10}, image, {100 - 40, 100 - 10});
     // clang-format on

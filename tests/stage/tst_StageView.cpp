@@ -16,6 +16,7 @@ private Q_SLOTS:
     void dragRequestsWholeNumberMove();
     void arrowsNudge_data();
     void arrowsNudge();
+    void selectionKeptWhileItsObjectStays();
 
 private:
     void mouse(QEvent::Type type, QPointF content); // the left button, at a point of the content
@@ -169,6 +170,20 @@ void tst_StageView::arrowsNudge()
     QCOMPARE(moved.count(), 2);
     QCOMPARE(moved.at(1).at(0).value<qsizetype>(), qsizetype(1));
     QCOMPARE(QPoint(moved.at(1).at(1).toInt(), moved.at(1).at(2).toInt()), newXY);
+}
+
+// The window sets the objects again after every change; the selection stays while its
+// object still has a place, the last one included.
+void tst_StageView::selectionKeptWhileItsObjectStays()
+{
+    QList<const ModelObject*> list;
+    for (const auto& object : m_objects)
+        list.append(object.get());
+    m_view->setSelectedPosition(3);
+    m_view->setObjects(list);
+    QCOMPARE(m_view->selectedPosition(), qsizetype(3));
+    m_view->setObjects(list.mid(0, 2));
+    QCOMPARE(m_view->selectedPosition(), qsizetype(0));
 }
 
 QTEST_MAIN(tst_StageView)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QStringList>
 
 // Generated Lua written as readable lines in the tests, each line ending in CR LF.
@@ -14,6 +15,15 @@ inline QString crlf(const QStringList& lines)
 inline QStringList lines(const QString& text)
 {
     return text.split(QStringLiteral("\r\n"));
+}
+
+// An expected text kept in tests/model/golden, its line ends made CR LF; "" when unreadable.
+inline QString golden(const QString& name)
+{
+    QFile file(QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll()).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 } // namespace ExpectedText

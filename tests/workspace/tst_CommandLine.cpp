@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "Golden.h"
 
 #include <QtTest>
 
@@ -13,39 +14,24 @@ private Q_SLOTS:
 void tst_CommandLine::parses_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("run");
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("outputStart"); // on stderr when the exit code is not 0
-
-    QTest::newRow("nothing") << QStringList{"quillet"} << true << "" << 0 << "";
-    QTest::newRow("file") << QStringList{"quillet", "my scene.quillet"} << true << "my scene.quillet" << 0
-                          << "";
-    QTest::newRow("file after --") << QStringList{"quillet", "--", "-v.quillet"} << true << "-v.quillet" << 0
-                                   << "";
-    QTest::newRow("version") << QStringList{"quillet", "--version"} << false << "" << 0 << "Quillet 1.0.0\n";
-    QTest::newRow("help") << QStringList{"/usr/bin/quillet", "--help"} << false << "" << 0
-                          << "Usage: quillet [options] [FILE]\n";
-    QTest::newRow("two files") << QStringList{"quillet", "a.quillet", "b.quillet"} << false << "" << 1
-                               << "Only one workspace can be opened at a time.\nTry 'quillet --help'";
-    QTest::newRow("unknown option") << QStringList{"quillet", "--bogus"} << false << "" << 1
-                                    << "Unknown option 'bogus'.\n";
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("text");
+    for (const QStringList& row : Golden::rows("workspace/golden/CommandLine.txt"))
+        QTest::newRow(qPrintable(row.at(0))) << row.at(0).split(", ") << row.at(1) << row.value(2);
 }
 
 void tst_CommandLine::parses()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(bool, run);
-    QFETCH(QString, fileName);
-    QFETCH(int, exitCode);
-    QFETCH(QString, outputStart);
+    QFETCH(QString, outcome);
+    QFETCH(QString, text);
     const CommandLine::Result result = CommandLine::parse(arguments);
-    QCOMPARE(result.run, run);
-    QCOMPARE(result.fileName, fileName);
-    if (!run) {
-        QCOMPARE(result.exitCode, exitCode);
-        QCOMPARE(result.toStdErr, exitCode != 0);
-        QVERIFY2(result.output.startsWith(outputStart), qPrintable(result.output));
+    QCOMPARE(result.run, outcome == "run");
+    QCOMPARE(result.fileName, result.run ? text : QString());
+    if (!result.run) {
+        QCOMPARE(QString::number(result.exitCode), outcome);
+        QCOMPARE(result.toStdErr, result.exitCode != 0);
+        QVERIFY2(result.output.startsWith(text), qPrintable(result.output));
     }
 }
 

@@ -39,6 +39,8 @@ void tst_WorkspaceLayout::figures()
     const WorkspaceLayout layout = WorkspaceLayout::forClient(client, toolbar, 375);
     QCOMPARE(layout.tree, tree);
     QCOMPARE(layout.code, code);
+    // Twips become whole pixels to the nearest, not cut short.
+    QCOMPARE(WorkspaceLayout::toPixels(toolbar + 8), toolbar / 15 + 1);
 }
 
 QTEST_APPLESS_MAIN(tst_WorkspaceLayout)

@@ -1,0 +1,3 @@
+transition.to( ball, {
+	time = 1500,
+} )

@@ -1,0 +1,5 @@
+local v = display.newImage( "x.png" )
+v.anchorX = 0.5
+v.anchorY = 0.5
+v.x = -5
+v.y = 7

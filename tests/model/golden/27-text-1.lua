@@ -1,0 +1,16 @@
+-- START the display object Declaration
+local v={}
+local v_touch={}
+
+-- CREATE the display object
+v = display.newText( -5, 7, native.systemFont, 40) 
+v:setTextColor( 32, 64, 128 )
+
+--Start declaring the handler event
+function v_touch ( event )
+end
+--END declaring the handler event
+
+--Start declaring the event listener
+v:addEventListener ( "touch", v_touch )
+--end declaring the event listener

@@ -1,0 +1,4 @@
+local v = display.newText( -5, 7, native.systemFont, 40 )
+v.anchorX = 0
+v.anchorY = 0
+v:setFillColor( 32/255, 64/255, 128/255 )

@@ -1,6 +1,7 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "Golden.h"
 #include "StageGeometry.h"
 #include "StagePainter.h"
 #include "StagePane.h"
@@ -76,38 +77,31 @@ void tst_StagePainter::pixels_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QRect>("geometry"); // x, y, sWidth, sHeight
-    QTest::addColumn<int>("extra");      // reference point or corner radius
+    QTest::addColumn<int>("extra");
     QTest::addColumn<QPoint>("covered");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QPoint>("uncovered");
-
-    const QColor red(255, 0, 0);
-    const QColor image = StagePainter::placeholderColour;
-    const auto row = [](const char* name, qint16 kind, QRect geometry, int extra, QPoint covered,
-                        QColor colour, QPoint uncovered) {
-        QTest::newRow(name) << int(kind) << geometry << extra << covered << colour << uncovered;
+    const auto numbers = [](const QString& cell) {
+        QList<int> values;
+        for (const QString& value : cell.split(' '))
+            values << value.toInt();
+        return values;
     };
-    const QRect square(10, 10, 100, 100);
-    // clang-format off
-    row("rect from its top-left", clsDisplay::Rect, square, 0, {60, 60}, red, {5, 5});
-    row("rect's far edge is exclusive", clsDisplay::Rect, square, 0, {109, 109}, red, {110, 60});
-    row("rect with negative size spans back", clsDisplay::Rect, {110, 110, -100, -100}, 0, {60, 60}, red, {115, 115});
-    row("rect reaching the end of the range", clsDisplay::Rect,
-        {100, 100, std::numeric_limits<int>::max() - 100, 50}, 0, {310, 120}, red, {99, 120});
-    row("rounded rect leaves its corners", clsDisplay::RoundedRect, square, 30, {60, 12}, red, {13, 13});
-    row("circle around its centre", clsDisplay::Circle, {160, 240, 30, 0}, 0, {160, 240}, red, {137, 217});
-    row("circle's radius reaches", clsDisplay::Circle, {160, 240, 30, 0}, 0, {187, 240}, red, {193, 240});
-    row("image rect by its top-left", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::TopLeft,
-        {135, 135}, image, {85, 85});
-    row("image rect by its bottom-right", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::BottomRight,
-        {65, 65}, image, {115, 115});
-    row("image rect by its centre", clsDisplay::ImageRect, {100, 100, 50, 40}, clsDisplay::Center,
-        {77, 84}, image, {127, 124});
-    row("image without a reference point around x, y", clsDisplay::Image, {100, 100, 0, 0}, -1,
-        {78, 78}, image, {65, 65});
-    row("image, fixed size, by its bottom-centre", clsDisplay::Image, {100, 100, 0, 0}, clsDisplay::BottomCenter,
-        {100 - 24, 100 - 10}, image, {100 - 40, 100 - 10});
-    // clang-format on
+    const auto nameIndex = [](const QString& name, auto nameOf) {
+        for (int i = 0; i < 9; ++i)
+            if (nameOf(i) == name)
+                return i;
+        return name.toInt();
+    };
+    for (const QStringList& row : Golden::rows("stage/golden/Pixels.txt")) {
+        const QList<int> g = numbers(row.value(2)), in = numbers(row.value(4)), out = numbers(row.value(6));
+        QTest::newRow(qPrintable(row.value(0)))
+            << nameIndex(row.value(1), clsDisplay::displayTypeName)
+            << QRect(g.value(0), g.value(1), g.value(2), g.value(3))
+            << nameIndex(row.value(3), clsDisplay::referencePointName) << QPoint(in.value(0), in.value(1))
+            << (row.value(5) == "red" ? QColor(255, 0, 0) : StagePainter::placeholderColour)
+            << QPoint(out.value(0), out.value(1));
+    }
 }
 
 void tst_StagePainter::pixels()

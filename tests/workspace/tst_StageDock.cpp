@@ -7,6 +7,7 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QToolBar>
@@ -15,8 +16,8 @@
 #include <QtTest>
 #include <QUndoStack>
 
-// The stage as part of the window: shown on demand, remembered, and a second way to select
-// and place objects.
+// The stage as part of the window: shown on demand, remembered, a second way to select and
+// place objects, and never in the way of the panes.
 class tst_StageDock : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ private Q_SLOTS:
     void hiddenAtFirstStartThenRemembered();
     void clickSelectsDragMovesUndoably();
     void growthStaysOnScreen();
+    void stageNeverCoversThePanes();
+    void noHiddenWayToDropToolbarOrStage_data();
+    void noHiddenWayToDropToolbarOrStage();
 };
 
 namespace {
@@ -174,6 +178,60 @@ void tst_StageDock::growthStaysOnScreen()
     QCOMPARE(dock->isFloating(), window.minimumWidth() + dock->minimumSizeHint().width() > available);
     auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
     QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+}
+
+void tst_StageDock::stageNeverCoversThePanes()
+{
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize designedMinimum = window.minimumSize();
+    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+    auto* toggle = window.findChild<QAction*>(QStringLiteral("stageToggle"));
+    toggle->trigger();
+    QTRY_VERIFY(dock->isVisible());
+
+    // Shrunk as far as it goes, the window still shows the whole code pane, scroll bar included.
+    window.resize(1, 1);
+    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+
+    // A floating or hidden stage takes no room from the window.
+    dock->setFloating(true);
+    QCOMPARE(window.minimumSize(), designedMinimum);
+    dock->setFloating(false);
+    QVERIFY(window.minimumWidth() > designedMinimum.width());
+    toggle->trigger();
+    QTRY_VERIFY(dock->isHidden());
+    QCOMPARE(window.minimumSize(), designedMinimum);
+}
+
+void tst_StageDock::noHiddenWayToDropToolbarOrStage_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("menu bar") << QStringLiteral("MenuBar1");
+    QTest::newRow("stage title") << QStringLiteral("stageDock");
+}
+
+void tst_StageDock::noHiddenWayToDropToolbarOrStage()
+{
+    QFETCH(QString, clicked);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    auto* target = window.findChild<QWidget*>(clicked);
+    QTRY_VERIFY(target->isVisible());
+
+    // A right click offers no menu that would hide the toolbar, or the stage behind its
+    // toggle's back.
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &event);
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup)
+        popup->close();
+    QVERIFY(!popup);
 }
 
 QTEST_MAIN(tst_StageDock)

@@ -11,6 +11,7 @@
 #include "ObjectComparison.h"
 #include "RecordingSink.h"
 #include "Ui.h"
+#include "WorkspaceReader.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,9 +22,9 @@
 #include <QtTest>
 
 using Opener = std::function<void(QWidget*, ObjectSink*)>;
-using Maker = std::function<std::unique_ptr<ModelObject>()>;
+using ObjectPtr = std::shared_ptr<ModelObject>;
 Q_DECLARE_METATYPE(Opener)
-Q_DECLARE_METATYPE(Maker)
+Q_DECLARE_METATYPE(ObjectPtr)
 
 namespace {
 
@@ -89,58 +90,16 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
     return seen;
 }
 
-// A display of this kind; `full` fills every field, the ones the kind hides included, with
-// values a lost or swapped field would give away.
-Maker displayOf(int kind, bool full, qint32 phases, qint32 reference)
+// Each display kind with every field filled (the ones the kind hides included, with values a
+// lost or swapped field would give away) and bare, phases and reference points varying over
+// them; transitions and alerts with and without pairs, listeners and title.
+std::vector<ObjectPtr> edited()
 {
-    return [=] {
-        auto d = std::make_unique<clsDisplay>();
-        d->setVarName("hero");
-        d->setDObjType(qint16(kind));
-        d->setEventHandling(phases);
-        d->setReference(reference);
-        if (full) {
-            d->setParGroup("layer");
-            d->setX(-12);
-            d->setY(7);
-            d->setSWidth(40);
-            d->setSHeight(30);
-            d->setSRounding(6);
-            d->setFilename("pics\\hero.png");
-            d->setColour(0x336699);
-            d->setSFontName("Arial");
-        }
-        return d;
-    };
-}
-
-Maker transitionOf(bool from, bool full, const QStringList& properties)
-{
-    return [=] {
-        auto t = std::make_unique<clsTransition>();
-        t->setVarName("fade");
-        t->setTransitionDirection(from ? 1 : 0);
-        t->setDuration(full ? 2500 : 1);
-        t->setDelay(full ? -300 : 0);
-        t->setOnStart(full ? "started" : "");
-        t->setOnComplete(full ? "done" : "");
-        for (const QString& key : properties)
-            t->addProperty(key + '1', key);
-        return t;
-    };
-}
-
-Maker alertOf(const QString& title, const QStringList& buttons)
-{
-    return [=] {
-        auto a = std::make_unique<clsAlert>();
-        a->setVarName("warn");
-        a->setTitle(title);
-        a->setMessage("Quit now?");
-        for (const QString& caption : buttons)
-            a->addButton("btn" + caption, caption);
-        return a;
-    };
+    std::vector<ObjectPtr> objects;
+    for (auto& object :
+         WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_DIR "/dialogs/golden/Edited.quillet")).objects)
+        objects.push_back(std::move(object));
+    return objects;
 }
 
 // Opens the editor on the object, lets `act` work in it, and ends it with `ending`; `seen`
@@ -292,37 +251,24 @@ void tst_Editors::tabOrder()
 
 void tst_Editors::unchangedOkStoresTheSameObject_data()
 {
-    QTest::addColumn<Maker>("make");
+    QTest::addColumn<ObjectPtr>("object");
     QTest::addColumn<QString>("caption");
-    // Each kind with every field filled (and hidden ones holding values) and with bare fields;
-    // the phases and reference points vary over the rows.
-    const qint32 phases[] = {0, 1, 2 | 8, 15, 4, 1 | 4, 2};
-    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
-        const QString name = clsDisplay::displayTypeName(kind);
-        QTest::addRow("%s, every field", qPrintable(name))
-            << displayOf(kind, true, phases[kind], kind) << "Display Object - hero|  Edit Display Object";
-        QTest::addRow("%s, bare, no reference", qPrintable(name))
-            << displayOf(kind, false, 0, -1) << "Display Object - hero|  Edit Display Object";
-    }
-    QTest::newRow("Image, last reference point")
-        << displayOf(0, true, 15, 8) << "Display Object - hero|  Edit Display Object";
-    QTest::newRow("transition to, bare")
-        << transitionOf(false, false, {}) << "Transitions - fade|  Edit Transition";
-    QTest::newRow("transition from, listeners, properties")
-        << transitionOf(true, true, {"x", "y", "alpha"}) << "Transitions - fade|  Edit Transition";
-    QTest::newRow("transition to, one property")
-        << transitionOf(false, true, {"rotation"}) << "Transitions - fade|  Edit Transition";
-    QTest::newRow("alert without title")
-        << alertOf(QString(), {"OK"}) << "Alert Window - warn|  Edit Alert Window";
-    QTest::newRow("alert, three buttons")
-        << alertOf("Leaving", {"Yes", "No", "Maybe"}) << "Alert Window - warn|  Edit Alert Window";
+    const QHash<QString, QString> captions{{"Display", "Display Object - hero|  Edit Display Object"},
+                                           {"Transition", "Transitions - fade|  Edit Transition"},
+                                           {"Alert", "Alert Window - warn|  Edit Alert Window"}};
+    const std::vector<ObjectPtr> objects = edited();
+    if (objects.size() != 20)
+        QTest::newRow("Edited.quillet") << ObjectPtr() << "20 objects";
+    for (size_t i = 0; i < objects.size(); ++i)
+        QTest::addRow("object %d, %s", int(i + 1), qPrintable(objects[i]->ObjType()))
+            << objects[i] << captions.value(objects[i]->ObjType());
 }
 
 void tst_Editors::unchangedOkStoresTheSameObject()
 {
-    QFETCH(Maker, make);
+    QFETCH(ObjectPtr, object);
     QFETCH(QString, caption);
-    const std::unique_ptr<ModelObject> object = make();
+    QVERIFY(object);
     QString seen;
 
     const std::unique_ptr<ModelObject> result = edit(*object, QStringLiteral("cmdOK"), &seen);
@@ -337,11 +283,12 @@ void tst_Editors::unchangedOkStoresTheSameObject()
 
 void tst_Editors::endingWithoutOkChangesNothing_data()
 {
-    QTest::addColumn<Maker>("make");
+    QTest::addColumn<ObjectPtr>("given");
     QTest::addColumn<int>("pairs"); // 1 adds a pair in the dialog, -1 removes the first one
     QTest::addColumn<QString>("ending");
-    const Maker fade = transitionOf(true, true, {"x", "y"});
-    const Maker warn = alertOf("Leaving", {"Yes", "No"});
+    const std::vector<ObjectPtr> objects = edited();
+    const ObjectPtr fade = objects.size() == 20 ? objects[16] : nullptr; // from x, y, alpha; listeners
+    const ObjectPtr warn = objects.size() == 20 ? objects[19] : nullptr; // Yes, No, Maybe
     QTest::newRow("transition, pair added, Esc") << fade << 1 << "esc";
     QTest::newRow("transition, pair removed, close box") << fade << -1 << "close";
     QTest::newRow("alert, button added, Cancel") << warn << 1 << "cmdCancel";
@@ -350,10 +297,11 @@ void tst_Editors::endingWithoutOkChangesNothing_data()
 
 void tst_Editors::endingWithoutOkChangesNothing()
 {
-    QFETCH(Maker, make);
+    QFETCH(ObjectPtr, given);
     QFETCH(int, pairs);
     QFETCH(QString, ending);
-    const std::unique_ptr<ModelObject> object = make();
+    QVERIFY(given);
+    const std::unique_ptr<ModelObject> object = given->clone();
     const std::unique_ptr<ModelObject> before = object->clone();
     const auto pairCount = [](const ModelObject& o) {
         const auto* t = dynamic_cast<const clsTransition*>(&o);

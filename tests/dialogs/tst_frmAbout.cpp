@@ -33,9 +33,9 @@ private Q_SLOTS:
 void tst_frmAbout::texts()
 {
     frmAbout about;
-    QCOMPARE(QStringList({about.windowTitle(), about.findChild<QLabel*>("lblTitle")->text(),
-                          about.findChild<QLabel*>("lblVersion")->text(),
-                          about.findChild<QPushButton*>("cmdSysInfo")->text()}),
+    QCOMPARE(QStringList({about.windowTitle(), Ui::find<QLabel>(&about, "lblTitle")->text(),
+                          Ui::find<QLabel>(&about, "lblVersion")->text(),
+                          Ui::find<QPushButton>(&about, "cmdSysInfo")->text()}),
              QStringList({"About Quillet", "Quillet", "Version 1.0.0", "&System Info..."}));
 }
 
@@ -59,7 +59,7 @@ void tst_frmAbout::closes()
     Ui::whenModal([&](QWidget* about) {
         seenOwner = about->parentWidget();
         // Keys go to the other button: they must still reach OK, not System Info.
-        about->findChild<QPushButton*>("cmdSysInfo")->setFocus();
+        Ui::find<QPushButton>(about, "cmdSysInfo")->setFocus();
         Ui::end(about, how);
         if (about->isVisible())
             forced = about->close();
@@ -111,7 +111,7 @@ void tst_frmAbout::sysInfo()
     frmAbout about;
     about.show();
 
-    about.findChild<QPushButton*>("cmdSysInfo")->click();
+    Ui::find<QPushButton>(&about, "cmdSysInfo")->click();
 
     QCOMPARE(shell.startedPrograms, starts);
     QCOMPARE(registry.stillOpen(), 0);

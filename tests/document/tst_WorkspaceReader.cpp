@@ -1,6 +1,7 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "Golden.h"
 #include "ObjectComparison.h"
 #include "WorkspaceReader.h"
 #include "WorkspaceWriter.h"
@@ -60,40 +61,14 @@ void tst_WorkspaceReader::refuses_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QJsonValue>("value");
     QTest::addColumn<QString>("problem");
-    const QJsonValue gone(QJsonValue::Undefined);
-    const auto row = [](const char* name, const char* path, const QJsonValue& value, const char* problem) {
-        QTest::newRow(name) << path << value << problem;
-    };
-    row("other format", "format", "quilt",
-        "not a Quillet workspace: \"format\" is not \"quillet-workspace\"");
-    row("newer version", "version", 3,
-        "version 3 was written by a newer Quillet; this one reads up to version 2");
-    row("version zero", "version", 0, "version must be 1 or 2");
-    row("version 2 without project", "version", 2, "missing key \"project\"");
-    row("project in version 1", "project", QJsonValue::Null, "unknown key \"project\"");
-    row("no objects", "objects", gone, "missing key \"objects\"");
-    row("objects not array", "objects", QJsonObject(), "objects must be an array");
-    row("object not object", "objects/1", 3, "object 2: not a JSON object");
-    row("no kind", "objects/0/kind", gone, "object 1: missing key \"kind\"");
-    row("unknown kind", "objects/0/kind", "display",
-        "object 1: kind must be \"Display\", \"Transition\" or \"Alert\"");
-    row("missing key", "objects/0/sFontName", gone, "object 1: missing key \"sFontName\"");
-    row("key of another kind", "objects/2/duration", 5, "object 3: unknown key \"duration\"");
-    row("text as number", "objects/0/varName", 7, "object 1: varName must be a text");
-    row("lone surrogate", "objects/2/title", QString(QChar(0xD800)),
-        "object 3: title is not valid Unicode text");
-    row("fraction", "objects/0/x", 1.5, "object 1: x must be a whole number");
-    row("number as text", "objects/0/y", "5", "object 1: y must be a whole number");
-    row("beyond 32 bits", "objects/0/sWidth", 2147483648.0,
-        "object 1: sWidth must be -2147483648 to 2147483647");
-    row("kind out of range", "objects/0/dObjType", 7, "object 1: dObjType must be 0 to 6");
-    row("reference below -1", "objects/0/reference", -2, "object 1: reference must be -1 to 8");
-    row("direction 2", "objects/1/transitionDirection", 2, "object 2: transitionDirection must be 0 or 1");
-    row("pairs not array", "objects/1/properties", "x=1", "object 2: properties must be an array of pairs");
-    row("pair of three", "objects/1/properties/1", QJsonArray{"y", "1", "2"},
-        "object 2: properties pair 2 must be an array of two texts");
-    row("key in other case", "objects/1/properties/1", QJsonArray{"X", "1"},
-        "object 2: properties pair 2: the key \"X\" is already in use (letter case does not count)");
+    for (const QStringList& row : Golden::rows("document/golden/Refused.txt")) {
+        const QJsonValue value =
+            row.value(2) == "gone" ? QJsonValue(QJsonValue::Undefined)
+                                   : QJsonDocument::fromJson("[" + row.value(2).toUtf8() + "]").array().at(0);
+        QTest::newRow(qPrintable(row.value(0))) << row.value(1) << value << row.value(3);
+    }
+    QTest::newRow("lone surrogate") << "objects/2/title" << QJsonValue(QString(QChar(0xD800)))
+                                    << "object 3: title is not valid Unicode text";
 }
 
 void tst_WorkspaceReader::refuses()

@@ -1,5 +1,6 @@
 #include "ConfigReader.h"
 #include "ContentArea.h"
+#include "Golden.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,9 +21,6 @@ namespace {
 
 const DeviceProfile iPhone14{QStringLiteral("iPhone 14"), QSize(390, 844), QSize(1170, 2532), false};
 const DeviceProfile iPad{QStringLiteral("iPad"), QSize(768, 1024), QSize(1536, 2048), false};
-
-const char* const templateConfig =
-    "application = { content = { width = 320, height = 480, scale = \"letterbox\", fps = 60 } }";
 
 GameConfig readGame(const QByteArray& config, const QByteArray& build, const DeviceProfile& device)
 {
@@ -51,50 +49,16 @@ void tst_ContentArea::mapsConfig_data()
     QTest::addColumn<DeviceProfile>("device");
     QTest::addColumn<QRectF>("screen");
     QTest::addColumn<QString>("caption");
-    const auto row = [](const char* name, const char* config, const DeviceProfile& device, QRectF screen,
-                        const char* caption, const char* build = nullptr) {
-        QTest::addRow("%s, %s", name, qPrintable(device.name))
-            << QByteArray(config) << QByteArray(build) << device << screen << QString::fromUtf8(caption);
-    };
-    // Bars above and below on a tall phone, beside the content on the wider tablet.
-    row("template", templateConfig, iPhone14, {0, -106.256, 320, 692.513},
-        "content 320 × 480, letterbox, Graphics 2.0");
-    row("template", templateConfig, iPad, {-20, 0, 360, 480}, "content 320 × 480, letterbox, Graphics 2.0");
-    const char* left =
-        "application = { content = { width = 640, height = 960, scale = 'letterBox', xAlign = 'left' } }";
-    row("xAlign left", left, iPhone14, {0, -212.513, 640, 1385.026}, "content 640 × 960, letterbox");
-    row("xAlign left", left, iPad, {0, 0, 720, 960}, "content 640 × 960, letterbox");
-    const char* even = "application = { content = { width = 320, height = 480, scale = 'ZOOMEVEN' } }";
-    row("zoomEven", even, iPhone14, {49.100, 0, 221.801, 480}, "content 320 × 480, zoomEven");
-    row("zoomEven", even, iPad, {0, 26.667, 320, 426.667}, "content 320 × 480, zoomEven");
-    const char* stretch = "application = { content = { width = 320, height = 480, scale = 'zoomStretch' } }";
-    row("zoomStretch", stretch, iPhone14, {0, 0, 320, 480}, "content 320 × 480, zoomStretch");
-    row("zoomStretch", stretch, iPad, {0, 0, 320, 480}, "content 320 × 480, zoomStretch");
-    row("no scale", "application = { content = { width = '320', height = 480 } }", iPad, {0, 0, 320, 480},
-        "content 320 × 480, zoomStretch");
-    const char* zero = "application = { content = { width = 0, height = 480, scale = 'letterbox' } }";
-    row("width 0", zero, iPhone14, {0, 0, 1170, 2532}, "content 1170 × 2532, no scaling");
-    row("width 0", zero, iPad, {0, 0, 1536, 2048}, "content 1536 × 2048, no scaling");
-    row("no config.lua", nullptr, iPhone14, {0, 0, 1170, 2532}, "content 1170 × 2532, no scaling");
-    row("no config.lua", nullptr, iPad, {0, 0, 1536, 2048}, "content 1536 × 2048, no scaling");
-    const char* computed =
-        "local aspect = display.pixelHeight / display.pixelWidth\n"
-        "application = { content = { width = 320, height = 320 * aspect, scale = 'letterbox' } }";
-    row("computed", computed, iPhone14, {0, -0.256, 320, 692.513}, "content 320 × 692, letterbox");
-    row("computed", computed, iPad, {0, -0.333, 320, 426.667}, "content 320 × 426, letterbox");
-    const char* sideways = "settings = { orientation = { default = 'landscapeRight' } }";
-    row("landscape", templateConfig, iPhone14, {-106.256, 0, 692.513, 320}, "content 480 × 320, letterbox",
-        sideways);
-    row("landscape", templateConfig, iPad, {0, -20, 480, 360}, "content 480 × 320, letterbox", sideways);
-    // The config's xAlign turns with the device: it now places the content vertically.
-    row("landscape xAlign left", left, iPad, {0, 0, 960, 720}, "content 960 × 640, letterbox", sideways);
-    const char* adaptive = "application = { content = { width = 100, height = 100, scale = 'adaptive' } }";
-    row("adaptive", adaptive, iPhone14, {0, 0, 390, 844}, "content 390 × 844, adaptive");
-    row("adaptive", adaptive, iPad, {0, 0, 768, 1024}, "content 768 × 1024, adaptive");
-    const char* old = "application = { content = { width = 320, height = 480, scale = 'letterbox', "
-                      "graphicsCompatibility = 1 } }";
-    row("graphicsCompatibility 1", old, iPhone14, {0, -106.256, 320, 692.513}, "letterbox, Graphics 1.0");
-    row("graphicsCompatibility 1", old, iPad, {-20, 0, 360, 480}, "letterbox, Graphics 1.0");
+    for (const QStringList& row : Golden::rows("project/golden/ContentArea.txt")) {
+        const DeviceProfile& device = row.value(1) == "phone" ? iPhone14 : iPad;
+        const QStringList r = row.value(4).split(' ');
+        QTest::addRow("%s, %s", qPrintable(row.value(0)), qPrintable(device.name))
+            << (row.value(2) == "-" ? QByteArray() : row.value(2).toUtf8())
+            << (row.value(3).isEmpty() ? QByteArray() : row.value(3).toUtf8()) << device
+            << QRectF(r.value(0).toDouble(), r.value(1).toDouble(), r.value(2).toDouble(),
+                      r.value(3).toDouble())
+            << row.value(5);
+    }
 }
 
 void tst_ContentArea::mapsConfig()
@@ -117,27 +81,10 @@ void tst_ContentArea::failingConfigIsReported_data()
 {
     QTest::addColumn<QByteArray>("config");
     QTest::addColumn<QString>("problem");
-    const auto row = [](const char* name, const QByteArray& config, const char* problem) {
-        QTest::newRow(name) << config << QString::fromUtf8(problem);
-    };
-    row("syntax error", "application = = {}", "config.lua: config.lua:1: unexpected symbol near '='");
-    row("error()", "error('x')", "config.lua: config.lua:1: x");
-    row("no content", "application = { }", "config.lua: no application.content table");
-    row("endless loop", "while true do end", "config.lua: stopped after 2 s");
-    // Backtracking inside a C function, where no count hook fires.
-    row("pathological find", "string.find(string.rep('a', 40), string.rep('a?', 40) .. string.rep('a', 40))",
-        "config.lua: stopped after 2 s");
-    row("memory", "local s = 'x' while true do s = s .. s end", "config.lua: not enough memory");
-    row("bytecode", QByteArray("\x1bLua\x51\x00", 6),
-        "config.lua: precompiled Lua is refused; only Lua text is read");
-    row("os.execute", "os.execute('touch /tmp/owned')",
-        "config.lua: config.lua:1: attempt to call field 'execute' (a nil value)");
-    row("io.open", "io.open('/etc/passwd')",
-        "config.lua: config.lua:1: attempt to index global 'io' (a nil value)");
-    row("require", "require 'socket'",
-        "config.lua: config.lua:1: attempt to call global 'require' (a nil value)");
-    row("setfenv", "setfenv(1, {})",
-        "config.lua: config.lua:1: attempt to call global 'setfenv' (a nil value)");
+    for (const QStringList& row : Golden::rows("project/golden/FailingConfig.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << row.value(1).toUtf8() << row.value(2);
+    QTest::newRow("bytecode") << QByteArray("\x1bLua\x51\x00", 6)
+                              << "config.lua: precompiled Lua is refused; only Lua text is read";
 }
 
 void tst_ContentArea::failingConfigIsReported()

@@ -1,6 +1,7 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "Golden.h"
 #include "StageGeometry.h"
 #include "StagePainter.h"
 #include "StagePane.h"
@@ -26,6 +27,10 @@ private Q_SLOTS:
     void ghost();
     void lineMovesAsAWhole();
     void itemsFollowChanges();
+    void ghostFindsTarget_data();
+    void ghostFindsTarget();
+    void alertStrikesButtonsPastFive_data();
+    void alertStrikesButtonsPastFive();
 };
 
 namespace {
@@ -76,38 +81,31 @@ void tst_StagePainter::pixels_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QRect>("geometry"); // x, y, sWidth, sHeight
-    QTest::addColumn<int>("extra");      // reference point or corner radius
+    QTest::addColumn<int>("extra");
     QTest::addColumn<QPoint>("covered");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<QPoint>("uncovered");
-
-    const QColor red(255, 0, 0);
-    const QColor image = StagePainter::placeholderColour;
-    const auto row = [](const char* name, qint16 kind, QRect geometry, int extra, QPoint covered,
-                        QColor colour, QPoint uncovered) {
-        QTest::newRow(name) << int(kind) << geometry << extra << covered << colour << uncovered;
+    const auto numbers = [](const QString& cell) {
+        QList<int> values;
+        for (const QString& value : cell.split(' '))
+            values << value.toInt();
+        return values;
     };
-    const QRect square(10, 10, 100, 100);
-    // clang-format off
-    row("rect from its top-left", clsDisplay::Rect, square, 0, {60, 60}, red, {5, 5});
-    row("rect's far edge is exclusive", clsDisplay::Rect, square, 0, {109, 109}, red, {110, 60});
-    row("rect with negative size spans back", clsDisplay::Rect, {110, 110, -100, -100}, 0, {60, 60}, red, {115, 115});
-    row("rect reaching the end of the range", clsDisplay::Rect,
-        {100, 100, std::numeric_limits<int>::max() - 100, 50}, 0, {310, 120}, red, {99, 120});
-    row("rounded rect leaves its corners", clsDisplay::RoundedRect, square, 30, {60, 12}, red, {13, 13});
-    row("circle around its centre", clsDisplay::Circle, {160, 240, 30, 0}, 0, {160, 240}, red, {137, 217});
-    row("circle's radius reaches", clsDisplay::Circle, {160, 240, 30, 0}, 0, {187, 240}, red, {193, 240});
-    row("image rect by its top-left", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::TopLeft,
-        {135, 135}, image, {85, 85});
-    row("image rect by its bottom-right", clsDisplay::ImageRect, {100, 100, 50, 50}, clsDisplay::BottomRight,
-        {65, 65}, image, {115, 115});
-    row("image rect by its centre", clsDisplay::ImageRect, {100, 100, 50, 40}, clsDisplay::Center,
-        {77, 84}, image, {127, 124});
-    row("image without a reference point around x, y", clsDisplay::Image, {100, 100, 0, 0}, -1,
-        {78, 78}, image, {65, 65});
-    row("image, fixed size, by its bottom-centre", clsDisplay::Image, {100, 100, 0, 0}, clsDisplay::BottomCenter,
-        {100 - 24, 100 - 10}, image, {100 - 40, 100 - 10});
-    // clang-format on
+    const auto nameIndex = [](const QString& name, auto nameOf) {
+        for (int i = 0; i < 9; ++i)
+            if (nameOf(i) == name)
+                return i;
+        return name.toInt();
+    };
+    for (const QStringList& row : Golden::rows("stage/golden/Pixels.txt")) {
+        const QList<int> g = numbers(row.value(2)), in = numbers(row.value(4)), out = numbers(row.value(6));
+        QTest::newRow(qPrintable(row.value(0)))
+            << nameIndex(row.value(1), clsDisplay::displayTypeName)
+            << QRect(g.value(0), g.value(1), g.value(2), g.value(3))
+            << nameIndex(row.value(3), clsDisplay::referencePointName) << QPoint(in.value(0), in.value(1))
+            << (row.value(5) == "red" ? QColor(255, 0, 0) : StagePainter::placeholderColour)
+            << QPoint(out.value(0), out.value(1));
+    }
 }
 
 void tst_StagePainter::pixels()
@@ -341,6 +339,75 @@ void tst_StagePainter::itemsFollowChanges()
     QCOMPARE(stage.itemAt(1)->label.text(), QStringLiteral("longer now"));
     QCOMPARE(stage.itemAt(2)->bounds, QRectF(10, 10, 20, 20));
     QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
+}
+
+// A transition's ghost goes on the nearest display of its name before it.
+void tst_StagePainter::ghostFindsTarget_data()
+{
+    QTest::addColumn<QString>("order"); // D the display hero, T the transition of hero
+    QTest::addColumn<int>("target");    // the ghost's object, 0 for no ghost
+    QTest::newRow("target first") << "DT" << 1;
+    QTest::newRow("nearest earlier target") << "DDT" << 2;
+    QTest::newRow("target only after") << "TD" << 0;
+}
+
+void tst_StagePainter::ghostFindsTarget()
+{
+    QFETCH(QString, order);
+    QFETCH(int, target);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    QList<const ModelObject*> list;
+    for (const QChar kind : order) {
+        if (kind == QLatin1Char('D')) {
+            auto display = std::make_unique<clsDisplay>();
+            display->setDObjType(clsDisplay::Rect);
+            objects.push_back(std::move(display));
+        } else {
+            auto transition = std::make_unique<clsTransition>();
+            transition->addProperty(QStringLiteral("200"), QStringLiteral("x"));
+            objects.push_back(std::move(transition));
+        }
+        objects.back()->setVarName(QStringLiteral("hero"));
+        list.append(objects.back().get());
+    }
+    const std::optional<StageGhost> ghost =
+        StageGeometry::ghostFor(list, order.indexOf(QLatin1Char('T')) + 1);
+    QCOMPARE(ghost ? int(ghost->item.position) : 0, target);
+}
+
+// The selected alert is drawn as the device would show it, buttons it drops struck through.
+void tst_StagePainter::alertStrikesButtonsPastFive_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<bool>("struck"); // a button is marked as one the device does not show
+    QTest::newRow("five") << 5 << false;
+    QTest::newRow("six") << 6 << true;
+}
+
+void tst_StagePainter::alertStrikesButtonsPastFive()
+{
+    QFETCH(int, buttons);
+    clsAlert alert;
+    alert.setMessage(QStringLiteral("Leave?"));
+    for (int i = 1; i <= buttons; ++i)
+        alert.addButton(QStringLiteral("b%1").arg(i), QStringLiteral("B%1").arg(i));
+    StagePainter stage;
+    stage.setObjects({&alert});
+    stage.setSelected(1);
+    const QRectF area = stage.screen();
+    QImage image(area.size().toSize(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.translate(-area.topLeft());
+    stage.paint(painter, area);
+    painter.end();
+    // The note "not shown" is the only red on the stage.
+    bool red = false;
+    for (int y = 0; y < image.height() && !red; ++y)
+        for (int x = 0; x < image.width() && !red; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red = c.red() > 150 && c.green() < 100 && c.blue() < 100;
+        }
+    QTEST(red, "struck");
 }
 
 QTEST_MAIN(tst_StagePainter)

@@ -3,6 +3,7 @@
 #include "frmMain.h"
 #include "MessageBox.h"
 #include "TestSettings.h"
+#include "Ui.h"
 #include "WorkspaceDocument.h"
 #include "WorkspaceWriter.h"
 
@@ -27,7 +28,7 @@ private Q_SLOTS:
 
 private:
     QString write(const QString& name, const QByteArray& bytes) const;
-    QString project(frmMain& w) { return w.findChild<QLabel*>(QStringLiteral("lblProject"))->text(); }
+    QString project(frmMain& w) { return Ui::find<QLabel>(&w, "lblProject")->text(); }
     void trigger(frmMain& w, const char* name) { w.findChild<QAction*>(QLatin1String(name))->trigger(); }
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -59,13 +60,13 @@ void tst_ProjectFolder::foundFromSavedWorkspace()
     QCOMPARE(
         project(window),
         QStringLiteral("No project folder: content 320 × 480, letterbox (Solar2D's new-project template)"));
-    auto* target = window.findChild<QComboBox*>(QStringLiteral("cboTarget"));
+    auto* target = Ui::find<QComboBox>(&window, "cboTarget");
     target->setCurrentIndex(1);
     fileDialog()->setNextFileName(write(QStringLiteral("Hero/levels/one/start.quillet"), QByteArray()));
     trigger(window, "actSaveAs");
     QTRY_COMPARE(project(window), QStringLiteral("Hero: content 640 × 960, letterbox, Graphics 1.0"));
     QCOMPARE(target->currentIndex(), 0);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+    QCOMPARE(Ui::find<QLabel>(&window, "lblNote")->text(),
              QStringLiteral("Target set from config.lua: Corona (Graphics 1.0)"));
 
     // A change on disk is read again, and a failing config is shown while the stage goes on.
@@ -118,7 +119,7 @@ void tst_ProjectFolder::goneFolderKeptInFile()
     frmMain window;
     QVERIFY(window.openFile(file));
     QCOMPARE(window.findChild<WorkspaceDocument*>()->objects().count(), 1);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblNote"))->text(),
+    QCOMPARE(Ui::find<QLabel>(&window, "lblNote")->text(),
              QStringLiteral("Project folder ../game not found"));
     QVERIFY(project(window).startsWith(QLatin1String("No project folder: ")));
     const QString copy = m_dir->filePath(QStringLiteral("ws/copy.quillet"));

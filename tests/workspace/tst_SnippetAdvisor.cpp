@@ -1,7 +1,7 @@
-#include "clsAlert.h"
 #include "clsDisplay.h"
-#include "clsTransition.h"
+#include "Golden.h"
 #include "SnippetAdvisor.h"
+#include "WorkspaceReader.h"
 
 #include <QtTest>
 
@@ -13,34 +13,15 @@ Q_DECLARE_METATYPE(GraphicsApi)
 
 namespace {
 
-ObjectPtr display(const QString& name, qint16 kind = clsDisplay::Rect, const QString& file = {},
-                  const QString& group = {})
+// The objects of golden/Advice.quillet, or none when it cannot be read.
+std::vector<ObjectPtr> objects()
 {
-    auto d = std::make_shared<clsDisplay>();
-    d->setVarName(name);
-    d->setDObjType(kind);
-    d->setFilename(file);
-    d->setParGroup(group);
-    return d;
-}
-
-// No property when key is empty.
-ObjectPtr transition(const QString& name, const QString& key, const QString& value)
-{
-    auto t = std::make_shared<clsTransition>();
-    t->setVarName(name);
-    if (!key.isEmpty())
-        t->addProperty(value, key);
-    return t;
-}
-
-ObjectPtr alert(const QString& title, int buttons)
-{
-    auto a = std::make_shared<clsAlert>();
-    a->setTitle(title);
-    for (int i = 1; i <= buttons; ++i)
-        a->addButton(QStringLiteral("id%1").arg(i), QStringLiteral("B%1").arg(i));
-    return a;
+    std::vector<ObjectPtr> objects;
+    for (auto& object :
+         WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_DIR "/workspace/golden/Advice.quillet"))
+             .objects)
+        objects.push_back(std::move(object));
+    return objects;
 }
 
 } // namespace
@@ -61,36 +42,15 @@ void tst_SnippetAdvisor::review_data()
     QTest::addColumn<GraphicsApi>("api");
     QTest::addColumn<int>("line");      // 0: compiles
     QTest::addColumn<QString>("found"); // the hint, or the one warning or note when it compiles
-    const ObjectPtr x = display(QStringLiteral("x"));
-    const ObjectPtr hero = display(QStringLiteral("hero"));
-    const GraphicsApi v1 = GraphicsApi::V1, v2 = GraphicsApi::V2;
-    QTest::newRow("valid rect") << display("hero") << x << v2 << 0 << "";
-    QTest::newRow("valid transition to a field")
-        << transition("hero.sprite", "x", "10") << hero << v2 << 0 << "";
-    QTest::newRow("five buttons") << alert("Quit?", 5) << x << v1 << 0 << "";
-    QTest::newRow("blank in name") << display("my hero") << x << v1 << 6 << "is not a Lua name";
-    QTest::newRow("digit first") << display("2d") << x << v2 << 1 << "is not a Lua name";
-    QTest::newRow("keyword name") << display("end", clsDisplay::Circle) << x << v1 << 2 << "is a Lua keyword";
-    QTest::newRow("quote in name") << display("he\"ro") << x << v2 << 1
-                                   << "A variable name cannot hold a double quote";
-    QTest::newRow("quote in file") << display("hero", clsDisplay::Image, "he\"ro.png") << x << v1 << 0 << "";
-    QTest::newRow("quote in title") << alert("Say \"hi\"", 1) << x << v2 << 0 << "";
-    QTest::newRow("image parent no file")
-        << display("hero", clsDisplay::Image, "", "grp") << x << v1 << 6 << "needs a file name";
-    QTest::newRow("empty value") << transition("hero", "x", "") << hero << v1 << 2 << "has no value";
-    QTest::newRow("six buttons") << alert("t", 6) << x << v1 << 0 << "at most 5 buttons";
-    QTest::newRow("two displays one name")
-        << display("hero") << display("hero", clsDisplay::Circle) << v2 << 0 << "also used by another object";
-    QTest::newRow("names differ in case") << display("Hero") << hero << v1 << 0 << "";
-    QTest::newRow("transition of an unknown object")
-        << transition("ghost", "x", "1") << x << v2 << 0 << "ghost is not a display object of this workspace";
-    QTest::newRow("transition changes nothing")
-        << transition("hero", "", "") << hero << v1 << 0 << "This transition changes no property";
-    auto shared = std::static_pointer_cast<clsTransition>(transition("hero", "x", "1"));
-    shared->setOnStart(QStringLiteral("done"));
-    shared->setOnComplete(QStringLiteral("done"));
-    QTest::newRow("one listener name twice (1)") << ObjectPtr(shared) << hero << v1 << 0 << "hides the first";
-    QTest::newRow("one listener name twice (2)") << ObjectPtr(shared) << hero << v2 << 0 << "";
+    const std::vector<ObjectPtr> all = objects();
+    const auto at = [&all](const QString& cell) {
+        return all.size() == 37 ? all.at(cell.toInt() - 1) : nullptr;
+    };
+    for (const QStringList& row : Golden::rows("workspace/golden/Advice.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << at(row.value(1)) << at(row.value(2))
+            << (row.value(3) == "1" ? GraphicsApi::V1 : GraphicsApi::V2) << row.value(4).toInt()
+            << (row.value(5) == "-" ? QString() : row.value(5));
 }
 
 void tst_SnippetAdvisor::review()
@@ -100,6 +60,7 @@ void tst_SnippetAdvisor::review()
     QFETCH(GraphicsApi, api);
     QFETCH(int, line);
     QFETCH(QString, found);
+    QVERIFY(object && other);
     const QList<const ModelObject*> workspace{object.get(), other.get()};
     const auto report = SnippetAdvisor::review(*object, object->codeSnippet(api).value(), workspace, api);
     const QString text = report.errorText();
@@ -119,8 +80,12 @@ void tst_SnippetAdvisor::review()
 
 void tst_SnippetAdvisor::noSnippetReason()
 {
-    QCOMPARE(SnippetAdvisor::noSnippetReason(*display(QStringLiteral("pic"), clsDisplay::Image)), QString());
-    QCOMPARE(SnippetAdvisor::noSnippetReason(*display(QStringLiteral("pic"), clsDisplay::kindCount)),
+    const std::vector<ObjectPtr> all = objects();
+    QCOMPARE(all.size(), size_t(37));
+    QCOMPARE(SnippetAdvisor::noSnippetReason(*all.at(36)), QString()); // an image
+    clsDisplay unknown;                                                // which no workspace file can hold
+    unknown.setDObjType(clsDisplay::kindCount);
+    QCOMPARE(SnippetAdvisor::noSnippetReason(unknown),
              QStringLiteral("No Lua for this object: a display object needs a kind"));
 }
 

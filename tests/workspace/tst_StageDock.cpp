@@ -2,11 +2,13 @@
 #include "frmMain.h"
 #include "StageView.h"
 #include "TestSettings.h"
+#include "Ui.h"
 #include "WorkspaceDocument.h"
 
 #include <Qsci/qsciscintilla.h>
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QToolBar>
@@ -15,8 +17,8 @@
 #include <QtTest>
 #include <QUndoStack>
 
-// The stage as part of the window: shown on demand, remembered, and a second way to select
-// and place objects.
+// The stage as part of the window: shown on demand, remembered, a second way to select and
+// place objects, and never in the way of the panes.
 class tst_StageDock : public QObject
 {
     Q_OBJECT
@@ -26,6 +28,9 @@ private Q_SLOTS:
     void hiddenAtFirstStartThenRemembered();
     void clickSelectsDragMovesUndoably();
     void growthStaysOnScreen();
+    void stageNeverCoversThePanes();
+    void noHiddenWayToDropToolbarOrStage_data();
+    void noHiddenWayToDropToolbarOrStage();
 };
 
 namespace {
@@ -58,15 +63,15 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
         window.addObject(rect(QStringLiteral("offscreen"), 300, 10));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* toggle = window.findChild<QAction*>(QStringLiteral("stageToggle"));
-        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+        auto* toggle = Ui::find<QAction>(&window, "stageToggle");
+        auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
         QVERIFY(toggle && dock);
-        QCOMPARE(window.findChild<QToolBar*>(QStringLiteral("Toolbar1"))->actions().last(), toggle);
+        QCOMPARE(Ui::find<QToolBar>(&window, "Toolbar1")->actions().last(), toggle);
         QCOMPARE(toggle->shortcut(), QKeySequence(Qt::Key_F2));
         QVERIFY(dock->isHidden());
         QVERIFY(!toggle->isChecked());
-        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
-        auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+        auto* tree = Ui::find<QTreeWidget>(&window, "tv1");
+        auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
         designedTree = tree->geometry();
         const int designedCode = code->width();
 
@@ -76,27 +81,27 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
         QTRY_COMPARE(tree->geometry(), designedTree);
         QCOMPARE(code->width(), designedCode);
         QVERIFY(code->geometry().right() < window.centralWidget()->width());
-        QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblOutside"))->text(),
+        QCOMPARE(Ui::find<QLabel>(&window, "lblOutside")->text(),
                  QStringLiteral("1 object lies outside the screen"));
 
-        auto* screens = window.findChild<QComboBox*>(QStringLiteral("cboScreen"));
+        auto* screens = Ui::find<QComboBox>(&window, "cboScreen");
         screens->setCurrentIndex(6);
         emit screens->activated(6);
-        window.findChild<QToolButton*>(QStringLiteral("cmdLandscape"))->click();
+        Ui::find<QToolButton>(&window, "cmdLandscape")->click();
     }
     {
         frmMain window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+        auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
         QVERIFY(dock->isVisible());
-        QVERIFY(window.findChild<QAction*>(QStringLiteral("stageToggle"))->isChecked());
-        QCOMPARE(window.findChild<StageView*>(QStringLiteral("stage"))->screen(), StageScreen(6, true));
-        QTRY_COMPARE(window.findChild<QTreeWidget*>(QStringLiteral("tv1"))->geometry(), designedTree);
+        QVERIFY(Ui::find<QAction>(&window, "stageToggle")->isChecked());
+        QCOMPARE(Ui::find<StageView>(&window, "stage")->screen(), StageScreen(6, true));
+        QTRY_COMPARE(Ui::find<QTreeWidget>(&window, "tv1")->geometry(), designedTree);
         dock->close(); // its own close button hides it for good, too
     }
     frmMain window;
-    QVERIFY(window.findChild<QDockWidget*>(QStringLiteral("stageDock"))->isHidden());
+    QVERIFY(Ui::find<QDockWidget>(&window, "stageDock")->isHidden());
 }
 
 void tst_StageDock::clickSelectsDragMovesUndoably()
@@ -106,12 +111,12 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     window.addObject(rect(QStringLiteral("panel"), 200, 300));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
-    auto* stage = window.findChild<StageView*>(QStringLiteral("stage"));
+    Ui::find<QAction>(&window, "stageToggle")->trigger();
+    auto* stage = Ui::find<StageView>(&window, "stage");
     QTRY_VERIFY(stage->isVisible() && stage->viewport()->width() > 100);
-    auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("tv1"));
-    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
-    auto* remove = window.findChild<QAction*>(QStringLiteral("delete"));
+    auto* tree = Ui::find<QTreeWidget>(&window, "tv1");
+    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
+    auto* remove = Ui::find<QAction>(&window, "delete");
     auto* document = window.findChild<WorkspaceDocument*>();
     QVERIFY(document);
     const auto heroNow = [&] { return static_cast<const clsDisplay*>(document->objects().at(1)); };
@@ -145,7 +150,7 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
 
     // The window's undo keys reach the document while the stage has the focus.
-    QCOMPARE(window.findChild<QAction*>(QStringLiteral("actUndo"))->text(), QStringLiteral("Undo Move hero"));
+    QCOMPARE(Ui::find<QAction>(&window, "actUndo")->text(), QStringLiteral("Undo Move hero"));
     stage->setFocus();
     QTest::keySequence(stage, QKeySequence::Undo);
     QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(10, 10));
@@ -166,14 +171,68 @@ void tst_StageDock::growthStaysOnScreen()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int available = window.screen()->availableGeometry().width();
-    auto* dock = window.findChild<QDockWidget*>(QStringLiteral("stageDock"));
+    auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
     QVERIFY(window.frameGeometry().width() + dock->sizeHint().width() > available);
-    window.findChild<QAction*>(QStringLiteral("stageToggle"))->trigger();
+    Ui::find<QAction>(&window, "stageToggle")->trigger();
     QTRY_VERIFY(dock->isVisible());
     QVERIFY(window.frameGeometry().width() <= available);
     QCOMPARE(dock->isFloating(), window.minimumWidth() + dock->minimumSizeHint().width() > available);
-    auto* code = window.findChild<QsciScintilla*>(QStringLiteral("txtCode"));
+    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
     QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+}
+
+void tst_StageDock::stageNeverCoversThePanes()
+{
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize designedMinimum = window.minimumSize();
+    auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
+    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
+    auto* toggle = Ui::find<QAction>(&window, "stageToggle");
+    toggle->trigger();
+    QTRY_VERIFY(dock->isVisible());
+
+    // Shrunk as far as it goes, the window still shows the whole code pane, scroll bar included.
+    window.resize(1, 1);
+    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+
+    // A floating or hidden stage takes no room from the window.
+    dock->setFloating(true);
+    QCOMPARE(window.minimumSize(), designedMinimum);
+    dock->setFloating(false);
+    QVERIFY(window.minimumWidth() > designedMinimum.width());
+    toggle->trigger();
+    QTRY_VERIFY(dock->isHidden());
+    QCOMPARE(window.minimumSize(), designedMinimum);
+}
+
+void tst_StageDock::noHiddenWayToDropToolbarOrStage_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("menu bar") << QStringLiteral("MenuBar1");
+    QTest::newRow("stage title") << QStringLiteral("stageDock");
+}
+
+void tst_StageDock::noHiddenWayToDropToolbarOrStage()
+{
+    QFETCH(QString, clicked);
+    frmMain window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Ui::find<QAction>(&window, "stageToggle")->trigger();
+    auto* target = window.findChild<QWidget*>(clicked);
+    QTRY_VERIFY(target->isVisible());
+
+    // A right click offers no menu that would hide the toolbar, or the stage behind its
+    // toggle's back.
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &event);
+    QApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup)
+        popup->close();
+    QVERIFY(!popup);
 }
 
 QTEST_MAIN(tst_StageDock)

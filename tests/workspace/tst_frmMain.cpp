@@ -4,6 +4,7 @@
 #include "clsTransition.h"
 #include "FakeShell.h"
 #include "frmMain.h"
+#include "Golden.h"
 #include "ObjectTree.h"
 #include "StageView.h"
 #include "TestSettings.h"
@@ -14,10 +15,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QDockWidget>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QTextDocumentFragment>
@@ -197,21 +198,8 @@ void tst_frmMain::treeAfterChanges_data()
 {
     QTest::addColumn<QString>("ops");
     QTest::addColumn<QStringList>("tree");
-    const QStringList fixed{"1 Root Objects Created - +", "2 Display Display Root", "3 Alert Alert Root",
-                            "4 Transition Transition Root"};
-    QTest::newRow("empty") << "" << fixed;
-    QTest::newRow("delete first of three")
-        << "D hero;T fade;D box;-hero"
-        << QStringList{
-               "1 Root Objects Created - +", "2 Display Display Root +",       "6 D-2 box Display",
-               "3 Alert Alert Root",         "4 Transition Transition Root +", "5 T-1 fade Transition"};
-    QTest::newRow("delete the only one") << "A ask;-ask" << fixed;
-    QTest::newRow("same name twice, backslashes")
-        << "A twin;A twin;T a\\b\\c"
-        << QStringList{"1 Root Objects Created - +", "2 Display Display Root",
-                       "3 Alert Alert Root +",       "5 A-1 twin Alert",
-                       "6 A-2 twin Alert",           "4 Transition Transition Root +",
-                       "7 T-3 a\\b\\c Transition"};
+    for (const QStringList& row : Golden::rows("workspace/golden/TreeAfterChanges.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << row.value(1) << row.value(2).split("; ");
 }
 
 void tst_frmMain::treeAfterChanges()
@@ -343,8 +331,6 @@ void tst_frmMain::layoutFollowsWindow()
     QCOMPARE(inWindow(tree()), QRect(8, top, 297, 110));
 }
 
-// Keys, the context menu (opened on another node) and the Edit menu; the closing steps then
-// rebuild the tree, except for About from the context menu.
 void tst_frmMain::commands_data()
 {
     QTest::addColumn<QKeySequence>("keys");
@@ -352,21 +338,10 @@ void tst_frmMain::commands_data()
     QTest::addColumn<QString>("entry"); // the menu entry, when no keys
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<bool>("rebuilds"); // nothing selected, delete disabled
-    const auto row = [](const char* name, QKeySequence keys, bool inTree, const char* entry,
-                        const char* dialog, bool rebuilds) {
-        QTest::newRow(name) << keys << inTree << entry << dialog << rebuilds;
-    };
-    row("Ctrl+1", QKeySequence(Qt::CTRL | Qt::Key_1), true, "", "frmDisplay", true);
-    row("Ctrl+2", QKeySequence(Qt::CTRL | Qt::Key_2), false, "", "frmAlert", true);
-    row("Ctrl+3", QKeySequence(Qt::CTRL | Qt::Key_3), true, "", "frmTrans", true);
-    row("F1", QKeySequence(Qt::Key_F1), false, "", "frmAbout", true);
-    row("Del in tree deletes", QKeySequence(Qt::Key_Delete), true, "", "", true);
-    row("Del in pane", QKeySequence(Qt::Key_Delete), false, "", "", false);
-    row("Delete Object from the pane", {}, false, "actDeleteObject", "", true);
-    row("menu display", {}, true, "mnuDisp", "frmDisplay", true);
-    row("menu alert", {}, true, "mnuAlert", "frmAlert", true);
-    row("menu trans", {}, true, "mnuTrans", "frmTrans", true);
-    row("menu about", {}, true, "mnuAbout", "frmAbout", false);
+    for (const QStringList& row : Golden::rows("workspace/golden/Commands.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << QKeySequence::fromString(row.value(1)) << (row.value(2) == "tree") << row.value(3)
+            << row.value(4) << (row.value(5) == "rebuilds");
 }
 
 void tst_frmMain::commands()
@@ -376,6 +351,7 @@ void tst_frmMain::commands()
     QFETCH(QString, entry);
     QFETCH(QString, dialog);
     QFETCH(bool, rebuilds);
+    QVERIFY(keys.isEmpty() != entry.isEmpty()); // keys that did not parse would test nothing
     activate();
     apply("D hero;T fade");
     click("D-1");

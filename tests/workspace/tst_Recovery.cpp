@@ -223,13 +223,6 @@ void tst_Recovery::hotExit()
         frmMain window;
         QCOMPARE(note(window), QStringLiteral("Restored 3 objects from the last session"));
         QCOMPARE(document(window)->objects().count(), 3);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quillet"));
-        // A file given at the start opens as File > Open does: the question protects the work.
-        QVERIFY(WorkspaceFiles::writeFile(file, WorkspaceWriter::write({})).isEmpty());
-        MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
-        QVERIFY(!window.openFile(file));
-        QCOMPARE(MessageBox::takeShown().size(), 1);
-        QCOMPARE(document(window)->objects().count(), 3);
         // Saved to a file and changed again: closing asks, and Discard drops the copy.
         fileDialog()->setNextFileName(file);
         window.findChild<QAction*>(QStringLiteral("actSave"))->trigger(); // never saved: Save As
@@ -237,11 +230,9 @@ void tst_Recovery::hotExit()
         QVERIFY(!window.isWindowModified());
         window.addObject(sampleScene().front()->clone());
         QVERIFY(window.isWindowModified());
-        MessageBox::setNextAnswer(MessageBox::Answer::Cancel);
-        QVERIFY(!window.close());
         MessageBox::setNextAnswer(MessageBox::Answer::Discard);
         QVERIFY(window.close());
-        QCOMPARE(MessageBox::takeShown().size(), 2);
+        QCOMPARE(MessageBox::takeShown().size(), 1);
     }
     QCOMPARE(copies(RecoveryStore::defaultFolder()).size(), 0);
     frmMain window;
@@ -266,13 +257,10 @@ void tst_Recovery::killedProcessLosesNothing()
 
     frmMain window;
     QCOMPARE(note(window), QStringLiteral("Recovered 3 objects after Quillet stopped unexpectedly"));
-    const std::vector<std::unique_ptr<ModelObject>> scene = sampleScene();
-    QCOMPARE(document(window)->objects().count(), qsizetype(scene.size()));
-    for (GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2}) {
-        for (qsizetype i = 1; i <= qsizetype(scene.size()); ++i)
-            QCOMPARE(document(window)->objects().at(i)->codeSnippet(api)->toUtf8(),
-                     scene[size_t(i - 1)]->codeSnippet(api)->toUtf8());
-    }
+    WorkspaceDocument scene;
+    fill(scene);
+    QCOMPARE(WorkspaceWriter::write(document(window)->objects().objects()),
+             WorkspaceWriter::write(scene.objects().objects()));
 }
 
 void tst_Recovery::placement_data()

@@ -165,18 +165,12 @@ void tst_frmDisplay::drop()
 
 void tst_frmDisplay::projectPicture_data()
 {
-    QTest::addColumn<QString>("current"); // what the field holds before
-    QTest::addColumn<QString>("chosen");  // relative to a folder holding game/ and other/
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("startIn");
-    QTest::newRow("inside") << "images/old.png"
-                            << "game/images/hero.png"
-                            << "images/hero.png"
-                            << "game/images";
-    QTest::newRow("outside") << "gone/old.png"
-                             << "other/hero.png"
-                             << "hero.png"
-                             << "game";
+    for (const QStringList& row : Golden::rows("dialogs/golden/ProjectPictures.txt"))
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
 }
 
 void tst_frmDisplay::projectPicture()

@@ -1,3 +1,4 @@
+#include "Golden.h"
 #include "RecoveryCopy.h"
 
 #include <QtTest>
@@ -17,15 +18,10 @@ void tst_RecoveryCopy::refuses_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QJsonValue>("value"); // undefined: the key is left out
     QTest::addColumn<QString>("problem");
-    QTest::newRow("workspace file") << "format" << QJsonValue("quillet-workspace")
-                                    << "not a Quillet recovery copy";
-    QTest::newRow("no mark") << "modified" << QJsonValue(QJsonValue::Undefined) << "missing key \"modified\"";
-    QTest::newRow("unknown key") << "undo" << QJsonValue(QJsonArray()) << "unknown key \"undo\"";
-    QTest::newRow("relative file") << "file" << QJsonValue("hero.quillet")
-                                   << "file must be empty or an absolute path";
-    QTest::newRow("folder without choice") << "projectFolder" << QJsonValue("/games/hero")
-                                           << "projectFolder must be empty unless project is \"folder\"";
-    QTest::newRow("bad object") << "objects" << QJsonValue(QJsonArray{1}) << "object 1: not a JSON object";
+    for (const QStringList& row : Golden::rows("document/golden/RecoveryRefused.txt")) {
+        const QJsonValue value = QJsonDocument::fromJson("[" + row[2].toUtf8() + "]").array().at(0);
+        QTest::newRow(qPrintable(row[0])) << row[1] << value << row[3];
+    }
 }
 
 void tst_RecoveryCopy::refuses()

@@ -1,3 +1,4 @@
+#include "Golden.h"
 #include "PictureLibrary.h"
 #include "SuffixChooser.h"
 
@@ -45,30 +46,10 @@ void tst_PictureLibrary::resolve_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("imageRect");
-    QTest::addColumn<QString>("found");    // as on disk, relative to the game
-    QTest::addColumn<QString>("problems"); // "E " errors, "W " warnings, joined by " | "
-    const QString notIn = QStringLiteral(
-        "E %1 is not in the project folder: display.newImage%2 returns nil there, and the next line fails");
-    QTest::newRow("leading ./") << "./images/hero.png" << false << "images/hero.png"
-                                << "";
-    QTest::newRow("missing image") << "hero.png" << false << "" << notIn.arg("hero.png", "");
-    QTest::newRow("missing image rect") << "hero.png" << true << "" << notIn.arg("hero.png", "Rect");
-    QTest::newRow("case of the folder")
-        << "Images/hero.png" << false << "images/hero.png"
-        << "W On disk the file is named images/hero.png: phones tell case apart, "
-           "so the game finds no picture there";
-    QTest::newRow("backslash")
-        << "images\\hero.png" << false << "images/hero.png"
-        << "W A backslash in a file name: write images/hero.png; phones read \\ as part "
-           "of the name";
-    QTest::newRow("gif") << "hero.gif" << false << "hero.gif"
-                         << "W hero.gif: Solar2D loads PNG and JPG files only";
-    QTest::newRow("broken png")
-        << "broken.png" << true << "broken.png"
-        << "E broken.png is not a picture Solar2D can read: display.newImageRect returns "
-           "nil there, and the next line fails";
-    QTest::newRow("up and out") << "../outside.png" << false << "" << notIn.arg("../outside.png", "");
-    QTest::newRow("link leading out") << "link.png" << false << "" << notIn.arg("link.png", "");
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("problems");
+    for (const QStringList& row : Golden::rows("project/golden/PictureResolve.txt"))
+        QTest::newRow(qPrintable(row[0])) << row[1] << (row[2] == "1") << row[3] << row.mid(4).join(" | ");
 }
 
 void tst_PictureLibrary::resolve()

@@ -1,4 +1,5 @@
 #include "clsDisplay.h"
+#include "Golden.h"
 #include "PictureLibrary.h"
 #include "StagePainter.h"
 #include "TestPictures.h"
@@ -23,27 +24,17 @@ void tst_StagePictures::drawn_data()
     QTest::addColumn<QRectF>("bounds");
     QTest::addColumn<QColor>("edge"); // halfway down the left edge
     QTest::addColumn<QString>("toolTip");
-    const int image = clsDisplay::Image;
-    const int rect = clsDisplay::ImageRect;
-    const QColor blue(Qt::blue);
-    QTest::newRow("top left") << true << image << "logo.png" << int(clsDisplay::TopLeft)
-                              << QRectF(100, 100, 40, 20) << blue << "logo.png";
-    QTest::newRow("centre") << true << image << "logo.png" << int(clsDisplay::Center)
-                            << QRectF(80, 90, 40, 20) << blue << "logo.png";
-    QTest::newRow("bottom right") << true << image << "logo.png" << int(clsDisplay::BottomRight)
-                                  << QRectF(60, 80, 40, 20) << blue << "logo.png";
-    // Wider than the 640 x 1136 screen rounded up to 1024 x 2048, turned to lie along the picture:
-    // newImage scales it down to fit.
-    QTest::newRow("larger than the screen") << true << image << "wide.png" << int(clsDisplay::TopLeft)
-                                            << QRectF(100, 100, 2048, 409.6) << blue << "wide.png";
-    QTest::newRow("suffixed file") << true << rect << "bg.png" << int(clsDisplay::TopLeft)
-                                   << QRectF(100, 100, 100, 100) << QColor(Qt::green)
-                                   << "bg@2x.png, for the content scale 2.34";
-    QTest::newRow("missing") << true << rect << "gone.png" << int(clsDisplay::TopLeft)
-                             << QRectF(100, 100, 100, 100) << QColor(235, 40, 40)
-                             << "gone.png is not in the project folder";
-    QTest::newRow("no project folder") << false << rect << "bg.png" << int(clsDisplay::TopLeft)
-                                       << QRectF(100, 100, 100, 100) << QColor(170, 180, 200) << "";
+    const QStringList calls{"newImage", "newImageRect"};
+    const QStringList references = QString("TopLeft TopCenter TopRight CenterLeft Center CenterRight "
+                                           "BottomLeft BottomCenter BottomRight")
+                                       .split(' ');
+    for (const QStringList& row : Golden::rows("stage/golden/StagePictures.txt")) {
+        const QStringList b = row[5].split(' ');
+        QTest::newRow(qPrintable(row[0]))
+            << (row[1] == "1") << int(calls.indexOf(row[2])) << row[4] << int(references.indexOf(row[3]))
+            << QRectF(b[0].toDouble(), b[1].toDouble(), b[2].toDouble(), b[3].toDouble()) << QColor(row[6])
+            << row[7];
+    }
 }
 
 void tst_StagePictures::drawn()

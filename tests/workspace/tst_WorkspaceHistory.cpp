@@ -3,9 +3,9 @@
 #include "clsTransition.h"
 #include "frmMain.h"
 #include "MessageBox.h"
-#include "ModalDriver.h"
 #include "ObjectTree.h"
 #include "TestSettings.h"
+#include "Ui.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -169,11 +169,11 @@ void tst_WorkspaceHistory::editTriggers()
     select(QStringLiteral("T-2"));
     focusTree();
     QString caption;
-    ModalDriver::whenModal([&](QWidget* modal) {
+    Ui::whenModal([&](QWidget* modal) {
         caption = modal->windowTitle();
         if (change)
-            ModalDriver::fill(modal, {QStringLiteral("txtVarName=slide"), QStringLiteral("txtDuration=250")});
-        ModalDriver::end(modal, ending);
+            Ui::fill(modal, {QStringLiteral("txtVarName=slide"), QStringLiteral("txtDuration=250")});
+        Ui::end(modal, ending);
     });
 
     if (trigger == QLatin1String("double-click"))

@@ -1,6 +1,7 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "FileDialog.h"
+#include "Golden.h"
 #include "MessageBox.h"
 #include "TestSettings.h"
 #include "WorkspaceDocument.h"
@@ -186,13 +187,8 @@ void tst_WorkspaceFiles::refusedFileChangesNothing_data()
 {
     QTest::addColumn<QByteArray>("content"); // empty: no file at all; "/": a folder of that name
     QTest::addColumn<QString>("problem");
-    QTest::newRow("missing") << QByteArray() << "the file does not exist";
-    QTest::newRow("folder") << QByteArray("/") << "not a file";
-    QTest::newRow("bad object")
-        << QByteArray(
-               R"({"format": "quillet-workspace", "version": 1, "objects": [{"kind": "Alert", "varName": "a",)"
-               R"( "title": "", "message": "", "buttons": []}, {"kind": "Wheel"}]})")
-        << "object 2: kind must be \"Display\", \"Transition\" or \"Alert\"";
+    for (const QStringList& row : Golden::rows("workspace/golden/RefusedFiles.txt"))
+        QTest::newRow(qPrintable(row[0])) << row[1].toUtf8() << row[2];
 }
 
 void tst_WorkspaceFiles::refusedFileChangesNothing()

@@ -4,6 +4,7 @@
 #include "ErrorHook.h"
 #include "frmAlert.h"
 #include "frmTrans.h"
+#include "Golden.h"
 #include "MessageBox.h"
 #include "Ui.h"
 
@@ -116,17 +117,8 @@ void tst_PairListEditor::presets_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("caption"); // in the list's right-click menu
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("transition Position") << "mnuPos"
-                                         << "Position" << QStringList{"x|change_this", "y|change_this"};
-    QTest::newRow("transition Visibility") << "mnuVis"
-                                           << "Visibility" << QStringList{"alpha|change_this"};
-    QTest::newRow("transition Pos+Visibility")
-        << "mnuPosVis"
-        << "Pos+Visibility" << QStringList{"x|change_this", "y|change_this", "alpha|change_this"};
-    QTest::newRow("alert OK") << "mnuOKButton"
-                              << "OK" << QStringList{"OK|btnOK"};
-    QTest::newRow("alert OK, Cancel") << "mnuOKCancel"
-                                      << "OK, Cancel" << QStringList{"OK|btnOK", "Cancel|btnCancel"};
+    for (const QStringList& row : Golden::rows("dialogs/golden/Presets.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << row.value(1) << row.value(2) << row.value(3).split("; ");
 }
 
 // Chosen from the list's right-click menu, a preset replaces whatever the list held.
@@ -156,10 +148,9 @@ void tst_PairListEditor::focusAfterRemoval_data()
     QTest::addColumn<int>("rows"); // the second row, if any, is removed, else the first
     QTest::addColumn<QStringList>("left");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("alert, rows remain") << 2 << QStringList{"0|1"} << "lv1";
-    QTest::newRow("alert, list empty") << 1 << QStringList{} << "cmdAdd";
-    QTest::newRow("transition, rows remain") << 3 << QStringList{"0|1", "2|1"} << "lv1";
-    QTest::newRow("transition, list empty") << 1 << QStringList{} << "cmdAdd";
+    for (const QStringList& row : Golden::rows("dialogs/golden/PairRemovals.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << row.value(1).toInt() << row.value(2).split(' ', Qt::SkipEmptyParts) << row.value(3);
 }
 
 // "-" pressed from the keyboard disables itself; the next Enter must not reach Cancel.

@@ -2,6 +2,7 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "ExpectedText.h"
+#include "Golden.h"
 #include "LuaHarness.h"
 #include "WorkspaceReader.h"
 
@@ -196,11 +197,9 @@ void tst_CoronaRun::tapStopsAtTopmostHandler_data()
 {
     QTest::addColumn<GraphicsApi>("api");
     QTest::addColumn<QStringList>("printed");
-    QTest::newRow("Graphics 1.0 passes it on") << GraphicsApi::V1
-                                               << QStringList{"touch began - button", "touch began - bg",
-                                                              "touch ended - button", "touch ended - bg"};
-    QTest::newRow("Graphics 2.0 stops at the button")
-        << GraphicsApi::V2 << QStringList{"touch began - button\t120\t110", "touch ended - button\t120\t110"};
+    for (const QStringList& row : Golden::rows("model/golden/tap.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << (row.value(1) == "1" ? GraphicsApi::V1 : GraphicsApi::V2) << row.value(2).split("; ");
 }
 
 // golden/tap.quillet: a button over a background that has its own listener.

@@ -153,19 +153,17 @@ void tst_StagePainter::outsideDimmedAndCounted_data()
     QTest::addColumn<QList<QRect>>("rects");
     QTest::addColumn<int>("outside");
     QTest::addColumn<QString>("notice");
-    const QRect classic(0, 0, 320, 480);
-    QTest::newRow("inside, touching every edge")
-        << classic << QList<QRect>{QRect(0, 0, 320, 480), QRect(10, 10, 5, 5)} << 0 << QString();
-    QTest::newRow("one past the right edge")
-        << classic << QList<QRect>{QRect(300, 10, 40, 40), QRect(10, 10, 5, 5)} << 1
-        << QStringLiteral("1 object lies outside the screen");
-    QTest::newRow("above and wholly below")
-        << classic << QList<QRect>{QRect(10, -1, 5, 5), QRect(10, 600, 5, 5)} << 2
-        << QStringLiteral("2 objects lie outside the screen");
-    // zoomEven on a narrower device: the screen shows part of the content area.
-    QTest::newRow("content cropped") << QRect(20, 0, 280, 480)
-                                     << QList<QRect>{QRect(22, 10, 5, 5), QRect(10, 10, 5, 5)} << 1
-                                     << QStringLiteral("1 object lies outside the screen");
+    const auto rect = [](const QString& cell) {
+        const QStringList n = cell.split(' ');
+        return QRect(n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt());
+    };
+    for (const QStringList& row : Golden::rows("stage/golden/Outside.txt")) {
+        QList<QRect> rects;
+        for (const QString& cell : row.value(2).split("; "))
+            rects << rect(cell);
+        QTest::newRow(qPrintable(row.value(0)))
+            << rect(row.value(1)) << rects << row.value(3).toInt() << row.value(4);
+    }
 }
 
 void tst_StagePainter::outsideDimmedAndCounted()
@@ -262,15 +260,13 @@ void tst_StagePainter::ghost_data()
     QTest::addColumn<bool>("shown");
     QTest::addColumn<QPointF>("target"); // where the ghost's anchor lands
     QTest::addColumn<qreal>("opacity");
-    // The rect 100, 100, 40 x 20 has its x and y at its centre, 120, 110.
-    QTest::newRow("to x and y") << 0 << QStringList{"x", "200", "y", "-5.5"} << true << QPointF(200, -5.5)
-                                << 1.0;
-    QTest::newRow("from x: the arrow comes from the target")
-        << 1 << QStringList{"x", "10"} << true << QPointF(10, 110) << 1.0;
-    QTest::newRow("alpha only") << 0 << QStringList{"alpha", "0.25"} << true << QPointF(120, 110) << 0.25;
-    QTest::newRow("names are case-sensitive") << 0 << QStringList{"X", "200"} << false << QPointF() << 1.0;
-    QTest::newRow("a variable is not a number")
-        << 0 << QStringList{"x", "change_this", "y", "1e2"} << true << QPointF(120, 100) << 1.0;
+    for (const QStringList& row : Golden::rows("stage/golden/Ghost.txt")) {
+        const QStringList at = row.value(3).split(' ');
+        QTest::newRow(qPrintable(row.value(0)))
+            << row.value(1).toInt() << row.value(2).split(' ') << (row.value(3) != "none")
+            << (at.size() == 2 ? QPointF(at[0].toDouble(), at[1].toDouble()) : QPointF())
+            << row.value(4).toDouble();
+    }
 }
 
 void tst_StagePainter::ghost()
@@ -356,7 +352,6 @@ void tst_StagePainter::ghostFindsTarget()
     QFETCH(QString, order);
     QFETCH(int, target);
     std::vector<std::unique_ptr<ModelObject>> objects;
-    QList<const ModelObject*> list;
     for (const QChar kind : order) {
         if (kind == QLatin1Char('D')) {
             auto display = std::make_unique<clsDisplay>();
@@ -368,10 +363,8 @@ void tst_StagePainter::ghostFindsTarget()
             objects.push_back(std::move(transition));
         }
         objects.back()->setVarName(QStringLiteral("hero"));
-        list.append(objects.back().get());
     }
-    const std::optional<StageGhost> ghost =
-        StageGeometry::ghostFor(list, order.indexOf(QLatin1Char('T')) + 1);
+    const std::optional<StageGhost> ghost = StageGeometry::ghostFor(view(objects), order.indexOf('T') + 1);
     QCOMPARE(ghost ? int(ghost->item.position) : 0, target);
 }
 
@@ -387,19 +380,13 @@ void tst_StagePainter::alertStrikesButtonsPastFive_data()
 void tst_StagePainter::alertStrikesButtonsPastFive()
 {
     QFETCH(int, buttons);
-    clsAlert alert;
-    alert.setMessage(QStringLiteral("Leave?"));
+    auto alert = std::make_unique<clsAlert>();
+    alert->setMessage(QStringLiteral("Leave?"));
     for (int i = 1; i <= buttons; ++i)
-        alert.addButton(QStringLiteral("b%1").arg(i), QStringLiteral("B%1").arg(i));
-    StagePainter stage;
-    stage.setObjects({&alert});
-    stage.setSelected(1);
-    const QRectF area = stage.screen();
-    QImage image(area.size().toSize(), QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.translate(-area.topLeft());
-    stage.paint(painter, area);
-    painter.end();
+        alert->addButton(QStringLiteral("b%1").arg(i), QStringLiteral("B%1").arg(i));
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(std::move(alert));
+    const QImage image = render(objects, 1);
     // The note "not shown" is the only red on the stage.
     bool red = false;
     for (int y = 0; y < image.height() && !red; ++y)

@@ -1,4 +1,5 @@
 #include "clsDisplay.h"
+#include "Golden.h"
 #include "StageView.h"
 
 #include <QSignalSpy>
@@ -37,6 +38,12 @@ std::unique_ptr<clsDisplay> display(qint16 kind, int x, int y, int w, int h)
     object->setSWidth(w);
     object->setSHeight(h);
     return object;
+}
+
+QPoint point(const QString& cell)
+{
+    const QStringList xy = cell.split(' ');
+    return QPoint(xy.value(0).toInt(), xy.value(1).toInt());
 }
 
 } // namespace
@@ -78,11 +85,9 @@ void tst_StageView::clickSelectsTopmost_data()
 {
     QTest::addColumn<QPointF>("at");
     QTest::addColumn<qsizetype>("selected"); // 0: no signal
-    QTest::newRow("rect alone") << QPointF(40, 40) << qsizetype(1);
-    QTest::newRow("overlap: the later circle wins") << QPointF(115, 115) << qsizetype(2);
-    QTest::newRow("circle's box but not the circle, over the rect") << QPointF(85, 85) << qsizetype(1);
-    QTest::newRow("on the line") << QPointF(130, 300) << qsizetype(3);
-    QTest::newRow("empty screen") << QPointF(200, 200) << qsizetype(0);
+    for (const QStringList& row : Golden::rows("stage/golden/StageClicks.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << QPointF(point(row.value(1))) << qsizetype(row.value(2).toInt());
 }
 
 void tst_StageView::clickSelectsTopmost()
@@ -111,17 +116,10 @@ void tst_StageView::dragRequestsWholeNumberMove_data()
     QTest::addColumn<QPointF>("to");
     QTest::addColumn<qsizetype>("position"); // 0: no move asked
     QTest::addColumn<QPoint>("newXY");
-    // Whole-unit distances: the mouse's pixel grid at this zoom must not change the result.
-    QTest::newRow("rect") << QPointF(40, 40) << QPointF(70, 30) << qsizetype(1) << QPoint(50, 10);
-    QTest::newRow("circle, by its centre")
-        << QPointF(110, 110) << QPointF(60, 160) << qsizetype(2) << QPoint(60, 160);
-    QTest::newRow("line, by its first point")
-        << QPointF(100, 300) << QPointF(100, 250) << qsizetype(3) << QPoint(20, 250);
-    QTest::newRow("out past the screen's edge")
-        << QPointF(40, 40) << QPointF(-60, 40) << qsizetype(1) << QPoint(-80, 20);
-    QTest::newRow("empty screen moves nothing")
-        << QPointF(200, 200) << QPointF(250, 250) << qsizetype(0) << QPoint();
-    QTest::newRow("back where it started") << QPointF(40, 40) << QPointF(40, 40) << qsizetype(0) << QPoint();
+    for (const QStringList& row : Golden::rows("stage/golden/StageDrags.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << QPointF(point(row.value(1))) << QPointF(point(row.value(2))) << qsizetype(row.value(3).toInt())
+            << point(row.value(4));
 }
 
 void tst_StageView::dragRequestsWholeNumberMove()

@@ -24,13 +24,25 @@ class tst_StageDock : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { useTestSettings(); }
-    void init() { QSettings().clear(); }
+    void init()
+    {
+        QSettings().clear();
+        window = std::make_unique<frmMain>();
+    }
     void hiddenAtFirstStartThenRemembered();
     void clickSelectsDragMovesUndoably();
-    void growthStaysOnScreen();
     void stageNeverCoversThePanes();
     void noHiddenWayToDropToolbarOrStage_data();
     void noHiddenWayToDropToolbarOrStage();
+
+private:
+    bool openWithStage(); // shows the window, then its stage
+    template <typename T = QWidget> T* find(const QString& name) const
+    {
+        return Ui::find<T>(window.get(), name);
+    }
+
+    std::unique_ptr<frmMain> window;
 };
 
 namespace {
@@ -55,8 +67,18 @@ void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton butto
 
 } // namespace
 
+bool tst_StageDock::openWithStage()
+{
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return false;
+    find<QAction>("stageToggle")->trigger();
+    return QTest::qWaitFor([this] { return find("stageDock")->isVisible(); });
+}
+
 void tst_StageDock::hiddenAtFirstStartThenRemembered()
 {
+    this->window.reset(); // each window below starts from what the one before left
     QRect designedTree;
     {
         frmMain window;
@@ -106,18 +128,14 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
 
 void tst_StageDock::clickSelectsDragMovesUndoably()
 {
-    frmMain window;
-    window.addObject(rect(QStringLiteral("hero"), 10, 10));
-    window.addObject(rect(QStringLiteral("panel"), 200, 300));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    Ui::find<QAction>(&window, "stageToggle")->trigger();
-    auto* stage = Ui::find<StageView>(&window, "stage");
-    QTRY_VERIFY(stage->isVisible() && stage->viewport()->width() > 100);
-    auto* tree = Ui::find<QTreeWidget>(&window, "tv1");
-    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
-    auto* remove = Ui::find<QAction>(&window, "delete");
-    auto* document = window.findChild<WorkspaceDocument*>();
+    window->addObject(rect(QStringLiteral("hero"), 10, 10));
+    window->addObject(rect(QStringLiteral("panel"), 200, 300));
+    QVERIFY(openWithStage());
+    auto* stage = find<StageView>("stage");
+    QTRY_VERIFY(stage->viewport()->width() > 100);
+    auto* tree = find<QTreeWidget>("tv1");
+    auto* code = find<QsciScintilla>("txtCode");
+    auto* document = window->findChild<WorkspaceDocument*>();
     QVERIFY(document);
     const auto heroNow = [&] { return static_cast<const clsDisplay*>(document->objects().at(1)); };
     const QString before = heroNow()->codeSnippet().value();
@@ -133,7 +151,7 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     mouse(viewport, QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
     mouse(viewport, QEvent::MouseButtonRelease, grab, Qt::LeftButton, {});
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
-    QVERIFY(remove->isEnabled());
+    QVERIFY(find<QAction>("delete")->isEnabled());
     QCOMPARE(code->text(), before);
 
     // One drag, one step.
@@ -150,7 +168,7 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
     QCOMPARE(tree->currentItem()->text(0), QStringLiteral("hero"));
 
     // The window's undo keys reach the document while the stage has the focus.
-    QCOMPARE(Ui::find<QAction>(&window, "actUndo")->text(), QStringLiteral("Undo Move hero"));
+    QCOMPARE(find<QAction>("actUndo")->text(), QStringLiteral("Undo Move hero"));
     stage->setFocus();
     QTest::keySequence(stage, QKeySequence::Undo);
     QCOMPARE(QPoint(heroNow()->x(), heroNow()->y()), QPoint(10, 10));
@@ -164,47 +182,33 @@ void tst_StageDock::clickSelectsDragMovesUndoably()
 }
 
 // On a screen narrower than the window plus the stage (800 pixels here) the window never grows
-// past the screen's edge, and a stage with no room beside the panes opens floating.
-void tst_StageDock::growthStaysOnScreen()
-{
-    frmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int available = window.screen()->availableGeometry().width();
-    auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
-    QVERIFY(window.frameGeometry().width() + dock->sizeHint().width() > available);
-    Ui::find<QAction>(&window, "stageToggle")->trigger();
-    QTRY_VERIFY(dock->isVisible());
-    QVERIFY(window.frameGeometry().width() <= available);
-    QCOMPARE(dock->isFloating(), window.minimumWidth() + dock->minimumSizeHint().width() > available);
-    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
-    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
-}
-
+// past the screen's edge, a stage with no room beside the panes opens floating, and the stage
+// never covers the panes.
 void tst_StageDock::stageNeverCoversThePanes()
 {
-    frmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QSize designedMinimum = window.minimumSize();
-    auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
-    auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
-    auto* toggle = Ui::find<QAction>(&window, "stageToggle");
-    toggle->trigger();
-    QTRY_VERIFY(dock->isVisible());
+    const QSize designedMinimum = window->minimumSize();
+    const int available = window->screen()->availableGeometry().width();
+    auto* dock = find<QDockWidget>("stageDock");
+    QVERIFY(window->frameGeometry().width() + dock->sizeHint().width() > available);
+    QVERIFY(openWithStage());
+    QVERIFY(window->frameGeometry().width() <= available);
+    QCOMPARE(dock->isFloating(), window->minimumWidth() + dock->minimumSizeHint().width() > available);
+    auto* code = find<QsciScintilla>("txtCode");
+    QTRY_VERIFY(code->geometry().right() < window->centralWidget()->width());
 
     // Shrunk as far as it goes, the window still shows the whole code pane, scroll bar included.
-    window.resize(1, 1);
-    QTRY_VERIFY(code->geometry().right() < window.centralWidget()->width());
+    dock->setFloating(false);
+    window->resize(1, 1);
+    QTRY_VERIFY(code->geometry().right() < window->centralWidget()->width());
 
     // A floating or hidden stage takes no room from the window.
     dock->setFloating(true);
-    QCOMPARE(window.minimumSize(), designedMinimum);
+    QCOMPARE(window->minimumSize(), designedMinimum);
     dock->setFloating(false);
-    QVERIFY(window.minimumWidth() > designedMinimum.width());
-    toggle->trigger();
+    QVERIFY(window->minimumWidth() > designedMinimum.width());
+    find<QAction>("stageToggle")->trigger();
     QTRY_VERIFY(dock->isHidden());
-    QCOMPARE(window.minimumSize(), designedMinimum);
+    QCOMPARE(window->minimumSize(), designedMinimum);
 }
 
 void tst_StageDock::noHiddenWayToDropToolbarOrStage_data()
@@ -217,11 +221,8 @@ void tst_StageDock::noHiddenWayToDropToolbarOrStage_data()
 void tst_StageDock::noHiddenWayToDropToolbarOrStage()
 {
     QFETCH(QString, clicked);
-    frmMain window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    Ui::find<QAction>(&window, "stageToggle")->trigger();
-    auto* target = window.findChild<QWidget*>(clicked);
+    QVERIFY(openWithStage());
+    auto* target = find(clicked);
     QTRY_VERIFY(target->isVisible());
 
     // A right click offers no menu that would hide the toolbar, or the stage behind its

@@ -244,14 +244,9 @@ void tst_frmMain::clickRules_data()
     QTest::addColumn<bool>("editFirst"); // the user changed the pane's text before
     QTest::addColumn<bool>("deleteEnabled");
     QTest::addColumn<QString>("shown"); // the object whose snippet the pane then holds
-    QTest::newRow("root") << "Root" << true << false << "edited";
-    QTest::newRow("branch") << "Display" << false << false << "D hero";
-    QTest::newRow("empty branch") << "Alert" << true << false << "edited";
-    QTest::newRow("name with backslashes") << "T-2" << true << true << "T a\\b";
-    QTest::newRow("same name, own text") << "A-4" << false << true << "A hero";
-    // The pane must not go on showing another object's code.
-    QTest::newRow("object without snippet") << "D-3" << true << true << "";
-    QTest::newRow("blank space re-shows selection") << "blank" << true << true << "D hero";
+    for (const QStringList& row : Golden::rows("workspace/golden/ClickRules.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << row.value(1) << (row.value(2) == "edit") << (row.value(3) == "on") << row.value(4);
 }
 
 void tst_frmMain::clickRules()
@@ -389,25 +384,13 @@ void tst_frmMain::copyCommands_data()
     QTest::addColumn<QString>("command"); // a toolbar key, a menu entry, or keys
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("note");
-    const QString hero = snippetOf("D hero");
-    const QString copied = "Snippet copied";
-    QTest::newRow("copy button") << "D hero;T fade"
-                                 << "copy" << hero << copied;
-    QTest::newRow("copy keys") << "D hero;T fade"
-                               << "Ctrl+Shift+C" << hero << copied;
-    QTest::newRow("Edit menu") << "D hero"
-                               << "actCopySnippet" << hero << copied;
-    QTest::newRow("copy all") << "D hero;I pic;T fade;A ask"
-                              << "mnuCopyAll"
-                              << hero + "\r\n" + snippetOf("A ask") + "\r\n" + snippetOf("T fade")
-                              << "Copied 3 snippets; 1 object has no snippet and was skipped";
-    QTest::newRow("copy all, one") << "D hero"
-                                   << "mnuCopyAll" << hero << "Copied 1 snippet";
-    QTest::newRow("copy all, nothing to copy")
-        << "D hero;-hero;I pic;I pic2"
-        << "mnuCopyAll"
-        << "before"
-        << "No snippet to copy; 2 objects have no snippet and were skipped";
+    for (const QStringList& row : Golden::rows("workspace/golden/CopyCommands.txt")) {
+        QStringList copied;
+        for (const QString& descriptor : row.value(3).split(';'))
+            copied << (descriptor == "before" ? descriptor : snippetOf(descriptor));
+        QTest::newRow(qPrintable(row.value(0)))
+            << row.value(1) << row.value(2) << copied.join("\r\n") << row.value(4);
+    }
 }
 
 // Copying changes nothing but the clipboard and the note, which fits even the narrowest window.
@@ -531,28 +514,11 @@ void tst_frmMain::arrowKeysInTree()
     tree()->setFocus();
     tree()->setCurrentItem(node("Root"));
     // Where each key leads: the node, the delete button, the object whose snippet is shown.
-    const struct
-    {
-        Qt::Key key;
-        const char* node;
-        bool deleteEnabled;
-        const char* shown;
-    } steps[] = {
-        {Qt::Key_Down, "Display", false, ""},
-        {Qt::Key_Down, "D-1", true, "D hero"},
-        {Qt::Key_Down, "D-3", true, ""},
-        {Qt::Key_Down, "Alert", false, ""},
-        {Qt::Key_Down, "Transition", false, ""},
-        {Qt::Key_Down, "T-2", true, "T fade"},
-        {Qt::Key_Up, "Transition", false, "T fade"},
-        {Qt::Key_Home, "Root", false, "T fade"},
-        {Qt::Key_End, "T-2", true, "T fade"},
-    };
-    for (const auto& step : steps) {
-        QTest::keyClick(tree(), step.key);
-        QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem*>{node(step.node)});
-        QCOMPARE(action("delete")->isEnabled(), step.deleteEnabled);
-        QCOMPARE(pane(), snippetOf(step.shown));
+    for (const QStringList& step : Golden::rows("workspace/golden/ArrowKeys.txt")) {
+        QTest::keySequence(tree(), QKeySequence::fromString(step.value(0)));
+        QCOMPARE(tree()->selectedItems(), QList<QTreeWidgetItem*>{node(step.value(1))});
+        QCOMPARE(action("delete")->isEnabled(), step.value(2) == "on");
+        QCOMPARE(pane(), snippetOf(step.value(3)));
     }
 }
 

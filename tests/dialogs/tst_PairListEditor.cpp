@@ -97,11 +97,8 @@ void tst_PairListEditor::endings_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("added");
-    QTest::newRow("OK") << "cmdOK" << true;
-    QTest::newRow("Enter") << "enter" << true;
-    QTest::newRow("Cancel") << "cmdCancel" << false;
-    QTest::newRow("Esc") << "esc" << false;
-    QTest::newRow("close box") << "close" << false;
+    for (const QStringList& row : Golden::rows("dialogs/golden/PairEndings.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << row.value(1) << (row.value(2) == "added");
 }
 
 void tst_PairListEditor::endings()

@@ -144,26 +144,24 @@ void tst_StageView::dragRequestsWholeNumberMove()
 
 void tst_StageView::arrowsNudge_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QPoint>("newXY");
-    QTest::newRow("right") << int(Qt::Key_Right) << false << QPoint(21, 20);
-    QTest::newRow("shift+up") << int(Qt::Key_Up) << true << QPoint(20, 10);
-    QTest::newRow("shift+down") << int(Qt::Key_Down) << true << QPoint(20, 30);
+    for (const QStringList& row : Golden::rows("stage/golden/Nudges.txt"))
+        QTest::newRow(qPrintable(row.value(0)))
+            << QKeySequence::fromString(row.value(1)) << point(row.value(2));
 }
 
 void tst_StageView::arrowsNudge()
 {
-    QFETCH(int, key);
-    QFETCH(bool, shift);
+    QFETCH(QKeySequence, keys);
     QFETCH(QPoint, newXY);
+    QVERIFY(!keys.isEmpty());
     QSignalSpy moved(m_view, &StageView::moveRequested);
-    QTest::keyClick(m_view, Qt::Key(key)); // nothing selected yet
+    QTest::keySequence(m_view, keys); // nothing selected yet
     QCOMPARE(moved.count(), 0);
     m_view->setSelectedPosition(1);
-    const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
-    QTest::keyClick(m_view, Qt::Key(key), modifiers);
-    QTest::keyClick(m_view, Qt::Key(key), modifiers);
+    QTest::keySequence(m_view, keys);
+    QTest::keySequence(m_view, keys);
     // Each press is a request of its own, from the stored position: the owner stores it.
     QCOMPARE(moved.count(), 2);
     QCOMPARE(moved.at(1).at(0).value<qsizetype>(), qsizetype(1));

@@ -78,52 +78,44 @@ bool tst_StageDock::openWithStage()
 
 void tst_StageDock::hiddenAtFirstStartThenRemembered()
 {
-    this->window.reset(); // each window below starts from what the one before left
-    QRect designedTree;
-    {
-        frmMain window;
-        window.addObject(rect(QStringLiteral("offscreen"), 300, 10));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* toggle = Ui::find<QAction>(&window, "stageToggle");
-        auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
-        QVERIFY(toggle && dock);
-        QCOMPARE(Ui::find<QToolBar>(&window, "Toolbar1")->actions().last(), toggle);
-        QCOMPARE(toggle->shortcut(), QKeySequence(Qt::Key_F2));
-        QVERIFY(dock->isHidden());
-        QVERIFY(!toggle->isChecked());
-        auto* tree = Ui::find<QTreeWidget>(&window, "tv1");
-        auto* code = Ui::find<QsciScintilla>(&window, "txtCode");
-        designedTree = tree->geometry();
-        const int designedCode = code->width();
+    window->addObject(rect(QStringLiteral("offscreen"), 300, 10));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto* toggle = find<QAction>("stageToggle");
+    auto* dock = find<QDockWidget>("stageDock");
+    QCOMPARE(find<QToolBar>("Toolbar1")->actions().last(), toggle);
+    QCOMPARE(toggle->shortcut(), QKeySequence(Qt::Key_F2));
+    QVERIFY(dock->isHidden());
+    QVERIFY(!toggle->isChecked());
+    auto* tree = find<QTreeWidget>("tv1");
+    auto* code = find<QsciScintilla>("txtCode");
+    const QRect designedTree = tree->geometry();
+    const int designedCode = code->width();
 
-        toggle->trigger();
-        QTRY_VERIFY(dock->isVisible());
-        // The window made room: the panes keep their sizes, and the code pane ends before the dock.
-        QTRY_COMPARE(tree->geometry(), designedTree);
-        QCOMPARE(code->width(), designedCode);
-        QVERIFY(code->geometry().right() < window.centralWidget()->width());
-        QCOMPARE(Ui::find<QLabel>(&window, "lblOutside")->text(),
-                 QStringLiteral("1 object lies outside the screen"));
+    toggle->trigger();
+    QTRY_VERIFY(dock->isVisible());
+    // The window made room: the panes keep their sizes, and the code pane ends before the dock.
+    QTRY_COMPARE(tree->geometry(), designedTree);
+    QCOMPARE(code->width(), designedCode);
+    QVERIFY(code->geometry().right() < window->centralWidget()->width());
+    QCOMPARE(find<QLabel>("lblOutside")->text(), QStringLiteral("1 object lies outside the screen"));
+    auto* screens = find<QComboBox>("cboScreen");
+    screens->setCurrentIndex(6);
+    emit screens->activated(6);
+    find<QToolButton>("cmdLandscape")->click();
 
-        auto* screens = Ui::find<QComboBox>(&window, "cboScreen");
-        screens->setCurrentIndex(6);
-        emit screens->activated(6);
-        Ui::find<QToolButton>(&window, "cmdLandscape")->click();
-    }
-    {
-        frmMain window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* dock = Ui::find<QDockWidget>(&window, "stageDock");
-        QVERIFY(dock->isVisible());
-        QVERIFY(Ui::find<QAction>(&window, "stageToggle")->isChecked());
-        QCOMPARE(Ui::find<StageView>(&window, "stage")->screen(), StageScreen(6, true));
-        QTRY_COMPARE(Ui::find<QTreeWidget>(&window, "tv1")->geometry(), designedTree);
-        dock->close(); // its own close button hides it for good, too
-    }
-    frmMain window;
-    QVERIFY(Ui::find<QDockWidget>(&window, "stageDock")->isHidden());
+    window.reset(); // each window starts from what the one before left
+    window = std::make_unique<frmMain>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(find("stageDock")->isVisible());
+    QVERIFY(find<QAction>("stageToggle")->isChecked());
+    QCOMPARE(find<StageView>("stage")->screen(), StageScreen(6, true));
+    QTRY_COMPARE(find("tv1")->geometry(), designedTree);
+    find("stageDock")->close(); // its own close button hides it for good, too
+    window.reset();
+    window = std::make_unique<frmMain>();
+    QVERIFY(find("stageDock")->isHidden());
 }
 
 void tst_StageDock::clickSelectsDragMovesUndoably()

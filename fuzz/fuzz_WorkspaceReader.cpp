@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const WorkspaceReader::Result second = WorkspaceReader::read(saved);
     FUZZ_CHECK(second.ok(), QStringLiteral("a written file is refused: ") + second.problem);
     FUZZ_CHECK(second.project == first.project, QStringLiteral("project folder"));
-    FUZZ_CHECK(WorkspaceWriter::write(view(second.objects)) == saved, QStringLiteral("second save differs"));
+    FUZZ_CHECK(WorkspaceWriter::write(view(second.objects), second.project) == saved,
+               QStringLiteral("second save differs"));
     FUZZ_CHECK(second.objects.size() == first.objects.size(), QStringLiteral("object count"));
     for (size_t i = 0; i < first.objects.size(); ++i) {
         const ModelObject& a = *first.objects[i];

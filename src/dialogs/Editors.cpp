@@ -60,12 +60,14 @@ std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& objec
 std::unique_ptr<ModelObject> editObject(QWidget* owner, const ModelObject& object,
                                         const QString& projectFolder)
 {
-    if (const auto* display = dynamic_cast<const clsDisplay*>(&object))
-        return edit<frmDisplay>(owner, *display, projectFolder);
-    if (const auto* transition = dynamic_cast<const clsTransition*>(&object))
-        return edit<frmTrans>(owner, *transition);
-    if (const auto* alert = dynamic_cast<const clsAlert*>(&object))
-        return edit<frmAlert>(owner, *alert);
+    switch (object.kind()) {
+    case ObjectKind::Display:
+        return edit<frmDisplay>(owner, static_cast<const clsDisplay&>(object), projectFolder);
+    case ObjectKind::Transition:
+        return edit<frmTrans>(owner, static_cast<const clsTransition&>(object));
+    case ObjectKind::Alert:
+        return edit<frmAlert>(owner, static_cast<const clsAlert&>(object));
+    }
     return nullptr;
 }
 

@@ -30,10 +30,10 @@ auto values(const clsAlert& a)
 // Nothing when a is not of this kind.
 template <typename Kind> std::optional<bool> compareAs(const ModelObject& a, const ModelObject& b)
 {
-    const auto* first = dynamic_cast<const Kind*>(&a);
+    const auto* first = Kind::from(&a);
     if (!first)
         return std::nullopt;
-    const auto* second = dynamic_cast<const Kind*>(&b);
+    const auto* second = Kind::from(&b);
     return second && values(*first) == values(*second);
 }
 

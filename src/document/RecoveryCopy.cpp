@@ -1,11 +1,15 @@
 #include "RecoveryCopy.h"
 
+#include "FormatVersion.h"
+
 #include "WorkspaceReader.h"
 #include "WorkspaceWriter.h"
 
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -49,8 +53,9 @@ QString readInto(RecoveryCopy& copy, const QByteArray& bytes)
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(formatKey) != QLatin1String(RecoveryCopy::format))
         return QStringLiteral("not a Quillet recovery copy");
-    if (root.value(versionKey) != QJsonValue(RecoveryCopy::version))
-        return QStringLiteral("version must be %1").arg(RecoveryCopy::version);
+    const QJsonValue version = root.value(versionKey);
+    if (version != QJsonValue(1) && version != QJsonValue(RecoveryCopy::version))
+        return QStringLiteral("version must be 1 to %1").arg(RecoveryCopy::version);
     const QStringList keys{formatKey,  versionKey, fileKey,   modifiedKey,
                            projectKey, folderKey,  closedKey, objectsKey};
     for (const QString& key : keys) {
@@ -81,7 +86,9 @@ QString readInto(RecoveryCopy& copy, const QByteArray& bytes)
     } else {
         return QStringLiteral("project must be \"automatic\", \"none\" or \"folder\"");
     }
-    WorkspaceReader::Result objects = WorkspaceReader::readObjects(root.value(objectsKey));
+    // Version 1 carries the objects of workspace versions 1 and 2, version 2 those of 3.
+    WorkspaceReader::Result objects =
+        WorkspaceReader::readObjects(root.value(objectsKey), version == QJsonValue(1) ? 2 : 3);
     if (!objects.ok())
         return objects.problem;
     copy.objects = std::move(objects.objects);
@@ -105,15 +112,16 @@ QByteArray RecoveryCopy::write() const
 QByteArray RecoveryCopy::write(const QList<const ModelObject*>& objects, const QString& fileName,
                                bool modified, const ProjectLink& project, bool closed)
 {
+    const int objectsVersion = std::max(FormatVersion::objectsNeed(objects), 2);
     const QJsonObject root{
         {formatKey, QLatin1String(format)},
-        {versionKey, version},
+        {versionKey, objectsVersion >= 3 ? 2 : 1},
         {fileKey, fileName},
         {modifiedKey, modified},
         {projectKey, choiceName(project.choice)},
         {folderKey, project.choice == ProjectLink::Choice::Folder ? project.folder : QString()},
         {closedKey, closed},
-        {objectsKey, WorkspaceWriter::objectsArray(objects)},
+        {objectsKey, WorkspaceWriter::objectsArray(objects, objectsVersion)},
     };
     // Compact: the copy is written often and read by no one but Quillet.
     return QJsonDocument(root).toJson(QJsonDocument::Compact);

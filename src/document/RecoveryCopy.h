@@ -18,7 +18,9 @@ class RecoveryCopy
 {
 public:
     static constexpr const char* format = "quillet-recovery";
-    static constexpr int version = 1;
+    // The newest version: 2 carries objects with the keys of workspace version 3. A copy is
+    // written in the lowest version that holds it, as workspace files are.
+    static constexpr int version = 2;
 
     std::vector<std::unique_ptr<ModelObject>> objects;
     QString fileName; // absolute; empty while the workspace belongs to no file

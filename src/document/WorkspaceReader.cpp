@@ -117,13 +117,23 @@ private:
     qsizetype m_number;
 };
 
-std::unique_ptr<ModelObject> readDisplay(const Entry& e)
+// The keys version 3 adds to every display object, and their reading.
+const QStringList& displayVersion3Keys()
+{
+    static const QStringList keys;
+    return keys;
+}
+
+void readDisplayVersion3(const Entry&, clsDisplay&) {}
+
+std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
 {
     // Built once: a full workspace checks tens of thousands of objects.
     static const QStringList keys{"kind",      "varName",  "dObjType", "parGroup", "eventHandling",
                                   "x",         "y",        "sWidth",   "sHeight",  "sRounding",
                                   "reference", "filename", "Colour",   "sFontName"};
-    e.requireExactly(keys);
+    static const QStringList keys3 = keys + displayVersion3Keys();
+    e.requireExactly(version >= 3 ? keys3 : keys);
     auto d = std::make_unique<clsDisplay>();
     d->setVarName(e.text(QStringLiteral("varName")));
     d->setDObjType(qint16(e.whole(QStringLiteral("dObjType"), 0, clsDisplay::kindCount - 1)));
@@ -139,14 +149,24 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e)
     d->setFilename(e.text(QStringLiteral("filename")));
     d->setColour(e.whole(QStringLiteral("Colour")));
     d->setSFontName(e.text(QStringLiteral("sFontName")));
+    if (version >= 3)
+        readDisplayVersion3(e, *d);
     return d;
 }
 
-std::unique_ptr<ModelObject> readTransition(const Entry& e)
+// The keys version 3 adds to every transition.
+const QStringList& transitionVersion3Keys()
+{
+    static const QStringList keys;
+    return keys;
+}
+
+std::unique_ptr<ModelObject> readTransition(const Entry& e, int version)
 {
     static const QStringList keys{
         "kind", "varName", "duration", "delay", "onStart", "onComplete", "transitionDirection", "properties"};
-    e.requireExactly(keys);
+    static const QStringList keys3 = keys + transitionVersion3Keys();
+    e.requireExactly(version >= 3 ? keys3 : keys);
     auto t = std::make_unique<clsTransition>();
     t->setVarName(e.text(QStringLiteral("varName")));
     t->setDuration(e.whole(QStringLiteral("duration")));
@@ -177,7 +197,7 @@ std::unique_ptr<ModelObject> readAlert(const Entry& e)
     return a;
 }
 
-std::unique_ptr<ModelObject> readObject(const QJsonValue& value, qsizetype number)
+std::unique_ptr<ModelObject> readObject(const QJsonValue& value, qsizetype number, int version)
 {
     const QJsonObject object = value.toObject();
     const Entry e(object, number);
@@ -187,9 +207,9 @@ std::unique_ptr<ModelObject> readObject(const QJsonValue& value, qsizetype numbe
     if (kind.isUndefined())
         e.fail(QStringLiteral("missing key \"kind\""));
     if (kind == QLatin1String("Display"))
-        return readDisplay(e);
+        return readDisplay(e, version);
     if (kind == QLatin1String("Transition"))
-        return readTransition(e);
+        return readTransition(e, version);
     if (kind == QLatin1String("Alert"))
         return readAlert(e);
     e.fail(QStringLiteral("kind must be \"Display\", \"Transition\" or \"Alert\""));
@@ -206,7 +226,7 @@ QString placeOf(const QByteArray& bytes, qsizetype offset)
     return QStringLiteral("line %1, column %2").arg(line).arg(column);
 }
 
-std::vector<std::unique_ptr<ModelObject>> readArray(const QJsonValue& objects)
+std::vector<std::unique_ptr<ModelObject>> readArray(const QJsonValue& objects, int version)
 {
     if (!objects.isArray())
         throw Problem{QStringLiteral("objects must be an array")};
@@ -214,7 +234,7 @@ std::vector<std::unique_ptr<ModelObject>> readArray(const QJsonValue& objects)
     std::vector<std::unique_ptr<ModelObject>> result;
     result.reserve(size_t(array.size()));
     for (qsizetype i = 0; i < array.size(); ++i)
-        result.push_back(readObject(array.at(i), i + 1));
+        result.push_back(readObject(array.at(i), i + 1, version));
     return result;
 }
 
@@ -244,10 +264,11 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes, 
                    .arg(WorkspaceWriter::version));
     const int read = e.whole(QStringLiteral("version"), 1, WorkspaceWriter::version);
     QStringList keys{QStringLiteral("format"), QStringLiteral("version"), QStringLiteral("objects")};
-    if (read >= 2)
+    // Version 3 leaves "project" out where no choice was made.
+    if (read == 2 || (read >= 3 && root.contains(QStringLiteral("project"))))
         keys.append(QStringLiteral("project"));
     e.requireExactly(keys);
-    if (read >= 2) {
+    if (keys.contains(QStringLiteral("project"))) {
         const QJsonValue project = root.value(QStringLiteral("project"));
         if (project.isNull()) {
             result.project.choice = ProjectLink::Choice::None;
@@ -261,16 +282,16 @@ std::vector<std::unique_ptr<ModelObject>> readDocument(const QByteArray& bytes, 
                 QDir::cleanPath(baseFolder.isEmpty() ? path : QDir(baseFolder).absoluteFilePath(path));
         }
     }
-    return readArray(root.value(QStringLiteral("objects")));
+    return readArray(root.value(QStringLiteral("objects")), read);
 }
 
 } // namespace
 
-WorkspaceReader::Result WorkspaceReader::readObjects(const QJsonValue& objects)
+WorkspaceReader::Result WorkspaceReader::readObjects(const QJsonValue& objects, int version)
 {
     Result result;
     try {
-        result.objects = readArray(objects);
+        result.objects = readArray(objects, version);
     } catch (const Problem& problem) {
         result.problem = problem.text;
     }

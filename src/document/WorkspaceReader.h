@@ -20,15 +20,16 @@ public:
     {
         std::vector<std::unique_ptr<ModelObject>> objects; // empty when there is a problem
         QString problem;                                   // empty when the file is usable
-        ProjectLink project; // the folder made absolute; Automatic for version 1
+        ProjectLink project; // the folder made absolute; Automatic when the file makes no choice
         QString projectText; // the folder as the file gives it
         bool ok() const { return problem.isEmpty(); }
     };
 
     // baseFolder: what a relative project folder is relative to, the file's own folder.
     static Result read(const QByteArray& bytes, const QString& baseFolder = QString());
-    // The "objects" value alone, as strictly, for other files that carry a workspace's objects.
-    static Result readObjects(const QJsonValue& objects);
+    // The "objects" value alone, as strictly, for other files that carry a workspace's objects,
+    // with the keys of the given format version.
+    static Result readObjects(const QJsonValue& objects, int version);
     // Also reports a missing or unreadable file.
     static Result readFile(const QString& path);
 };

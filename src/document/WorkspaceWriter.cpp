@@ -3,12 +3,15 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "FormatVersion.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,9 +23,12 @@ QJsonArray pairs(const PairList& list)
     return array;
 }
 
-QJsonObject display(const clsDisplay& d)
+// The keys version 3 adds to every display object.
+void addVersion3Keys(QJsonObject&, const clsDisplay&) {}
+
+QJsonObject display(const clsDisplay& d, int version)
 {
-    return {
+    QJsonObject entry{
         {QStringLiteral("dObjType"), d.dObjType()},
         {QStringLiteral("parGroup"), d.parGroup()},
         {QStringLiteral("eventHandling"), d.eventHandling()},
@@ -36,11 +42,14 @@ QJsonObject display(const clsDisplay& d)
         {QStringLiteral("Colour"), d.Colour()},
         {QStringLiteral("sFontName"), d.sFontName()},
     };
+    if (version >= 3)
+        addVersion3Keys(entry, d);
+    return entry;
 }
 
-QJsonObject transition(const clsTransition& t)
+QJsonObject transition(const clsTransition& t, int version)
 {
-    return {
+    QJsonObject entry{
         {QStringLiteral("duration"), t.duration()},
         {QStringLiteral("delay"), t.delay()},
         {QStringLiteral("onStart"), t.onStart()},
@@ -50,6 +59,10 @@ QJsonObject transition(const clsTransition& t)
         {QStringLiteral("transitionDirection"), t.transitionDirection() == 0 ? 0 : 1},
         {QStringLiteral("properties"), pairs(t.properties())},
     };
+    if (version >= 3) {
+        // The keys version 3 adds to every transition.
+    }
+    return entry;
 }
 
 QJsonObject alert(const clsAlert& a)
@@ -70,19 +83,22 @@ QString WorkspaceWriter::projectPath(const QString& folder, const QString& fileP
     return QDir::fromNativeSeparators(QFileInfo(filePath).absoluteDir().relativeFilePath(folder));
 }
 
-QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& objects)
+QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& objects, int version)
 {
     QJsonArray array;
     for (const ModelObject* object : objects) {
         QJsonObject entry;
-        if (const auto* d = dynamic_cast<const clsDisplay*>(object))
-            entry = display(*d);
-        else if (const auto* t = dynamic_cast<const clsTransition*>(object))
-            entry = transition(*t);
-        else if (const auto* a = dynamic_cast<const clsAlert*>(object))
-            entry = alert(*a);
-        else
-            continue; // no other kind exists; a file must not carry one it cannot read
+        switch (object->kind()) {
+        case ObjectKind::Display:
+            entry = display(static_cast<const clsDisplay&>(*object), version);
+            break;
+        case ObjectKind::Transition:
+            entry = transition(static_cast<const clsTransition&>(*object), version);
+            break;
+        case ObjectKind::Alert:
+            entry = alert(static_cast<const clsAlert&>(*object));
+            break;
+        }
         entry.insert(QStringLiteral("kind"), object->ObjType());
         entry.insert(QStringLiteral("varName"), object->varName());
         array.append(entry);
@@ -93,14 +109,16 @@ QJsonArray WorkspaceWriter::objectsArray(const QList<const ModelObject*>& object
 QByteArray WorkspaceWriter::write(const QList<const ModelObject*>& objects, const ProjectLink& project,
                                   const QString& filePath)
 {
+    // Files without newer features stay readable by the Quillet before them.
+    const bool chosen = project.choice != ProjectLink::Choice::Automatic;
+    const int written = std::max(FormatVersion::objectsNeed(objects), chosen ? 2 : 1);
     QJsonObject root{
         {QStringLiteral("format"), QLatin1String(format)},
-        {QStringLiteral("version"), 1},
-        {QStringLiteral("objects"), objectsArray(objects)},
+        {QStringLiteral("version"), written},
+        {QStringLiteral("objects"), objectsArray(objects, written)},
     };
-    // Files without a choice stay readable by the Quillet that knew no project folders.
-    if (project.choice != ProjectLink::Choice::Automatic) {
-        root.insert(QStringLiteral("version"), version);
+    // Version 3 leaves the key out when no choice was made; version 2 always has it.
+    if (chosen || written == 2) {
         root.insert(QStringLiteral("project"), project.choice == ProjectLink::Choice::Folder
                                                    ? QJsonValue(projectPath(project.folder, filePath))
                                                    : QJsonValue(QJsonValue::Null));

@@ -14,8 +14,9 @@ class WorkspaceWriter
 {
 public:
     static constexpr const char* format = "quillet-workspace";
-    // The newest version; a workspace with no project choice is written as version 1.
-    static constexpr int version = 2;
+    // The newest version. A workspace is written in the lowest that holds it: 1 without a
+    // project choice, 2 with one, 3 for objects that need it (FormatVersion).
+    static constexpr int version = 3;
 
     // filePath: where the bytes go, which the project folder's path is relative to.
     static QByteArray write(const QList<const ModelObject*>& objects, const ProjectLink& project = {},
@@ -23,6 +24,7 @@ public:
     // The folder as the file keeps it: relative to the file's folder with "/", or absolute
     // when no relative path exists.
     static QString projectPath(const QString& folder, const QString& filePath);
-    // The "objects" array alone, for other files that carry a workspace's objects.
-    static QJsonArray objectsArray(const QList<const ModelObject*>& objects);
+    // The "objects" array alone, for other files that carry a workspace's objects, with the
+    // keys of the given format version.
+    static QJsonArray objectsArray(const QList<const ModelObject*>& objects, int version);
 };

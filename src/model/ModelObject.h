@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GraphicsApi.h"
+#include "ObjectKind.h"
 
 #include <QString>
 
@@ -13,6 +14,7 @@ class ModelObject
 public:
     virtual ~ModelObject() = default;
 
+    virtual ObjectKind kind() const = 0;
     // "Display", "Transition" or "Alert"; also the key of the object's tree branch.
     virtual QString ObjType() const = 0;
     QString varName() const { return m_varName; }
@@ -21,9 +23,9 @@ public:
     virtual std::unique_ptr<ModelObject> clone() const = 0;
     // Resets the object to its class's defaults.
     virtual void init() = 0;
-    // The generated Lua for the given graphics API, CR LF after every line; nothing when it
-    // cannot be produced.
-    virtual std::optional<QString> codeSnippet(GraphicsApi api) const = 0;
+    // The generated Lua for the given graphics API, CR LF after every line, as that target's
+    // writer writes it; nothing when it cannot be produced.
+    std::optional<QString> codeSnippet(GraphicsApi api) const;
     // The snippet for Corona's first graphics API.
     std::optional<QString> codeSnippet() const { return codeSnippet(GraphicsApi::V1); }
 

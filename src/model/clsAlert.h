@@ -9,11 +9,15 @@ class clsAlert : public ModelObject
 public:
     clsAlert() { init(); }
 
+    ObjectKind kind() const override { return ObjectKind::Alert; }
+    // The object as a alert; nothing for another kind.
+    static const clsAlert* from(const ModelObject* object)
+    {
+        return object && object->kind() == ObjectKind::Alert ? static_cast<const clsAlert*>(object) : nullptr;
+    }
     QString ObjType() const override { return QStringLiteral("Alert"); }
     std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsAlert>(*this); }
     void init() override;
-    using ModelObject::codeSnippet;
-    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     QString title() const { return m_title; }
     void setTitle(const QString& v) { m_title = v; }
@@ -29,9 +33,6 @@ public:
     void clearButtons() { m_buttons.clear(); }
 
 private:
-    QString graphics1() const;
-    QString graphics2() const;
-
     QString m_title;
     QString m_message;
     PairList m_buttons;

@@ -43,11 +43,16 @@ public:
     // A new object holds empty texts and zeros; init() applies the editor-less defaults.
     clsDisplay() = default;
 
+    ObjectKind kind() const override { return ObjectKind::Display; }
+    // The object as a display; nothing for another kind.
+    static const clsDisplay* from(const ModelObject* object)
+    {
+        return object && object->kind() == ObjectKind::Display ? static_cast<const clsDisplay*>(object)
+                                                               : nullptr;
+    }
     QString ObjType() const override { return QStringLiteral("Display"); }
     std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsDisplay>(*this); }
     void init() override;
-    using ModelObject::codeSnippet;
-    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     qint16 dObjType() const { return m_dObjType; }
     void setDObjType(qint16 v) { m_dObjType = v; }
@@ -81,16 +86,11 @@ public:
     static constexpr int kindCount = 7;
     static constexpr int referencePointCount = 9;
 
-    // One touch phase, as the generators write it.
-    struct PhaseText;
-
-private:
     bool isImage() const { return m_dObjType == Image || m_dObjType == ImageRect; }
-    QString graphics1(const QString& typeName, const QStringList& args, const QList<PhaseText>& wanted) const;
-    QString graphics2(const QString& typeName, const QStringList& args, const QList<PhaseText>& wanted) const;
     // Index 1 red, 2 green, 3 blue; 0 for any other index.
     int colourComponent(int index) const;
 
+private:
     qint16 m_dObjType = 0;
     QString m_parGroup;
     qint32 m_eventHandling = 0;

@@ -9,11 +9,16 @@ class clsTransition : public ModelObject
 public:
     clsTransition() { init(); }
 
+    ObjectKind kind() const override { return ObjectKind::Transition; }
+    // The object as a transition; nothing for another kind.
+    static const clsTransition* from(const ModelObject* object)
+    {
+        return object && object->kind() == ObjectKind::Transition ? static_cast<const clsTransition*>(object)
+                                                                  : nullptr;
+    }
     QString ObjType() const override { return QStringLiteral("Transition"); }
     std::unique_ptr<ModelObject> clone() const override { return std::make_unique<clsTransition>(*this); }
     void init() override;
-    using ModelObject::codeSnippet;
-    std::optional<QString> codeSnippet(GraphicsApi api) const override;
 
     qint32 duration() const { return m_duration; }
     void setDuration(qint32 v) { m_duration = v; }
@@ -35,11 +40,10 @@ public:
     bool removeProperty(qsizetype position);
     void clearProperties() { m_properties.clear(); }
 
-private:
+    // "to" or "from", as transition.to / transition.from.
     QLatin1String direction() const { return QLatin1String(m_direction == 0 ? "to" : "from"); }
-    QString graphics1() const;
-    QString graphics2() const;
 
+private:
     qint32 m_duration = 1000;
     qint32 m_delay = 0;
     QString m_onStart;

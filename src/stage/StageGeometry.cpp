@@ -211,13 +211,13 @@ std::optional<StageGhost> ghostFor(const QList<const ModelObject*>& objects, qsi
 {
     if (position < 1 || position > objects.size())
         return std::nullopt;
-    const auto* transition = dynamic_cast<const clsTransition*>(objects.at(position - 1));
+    const auto* transition = clsTransition::from(objects.at(position - 1));
     if (!transition)
         return std::nullopt;
     const clsDisplay* target = nullptr;
     qsizetype targetPosition = 0;
     for (qsizetype i = position - 1; i >= 1 && !target; --i) {
-        const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i - 1));
+        const auto* display = clsDisplay::from(objects.at(i - 1));
         if (display && display->varName() == transition->varName()) {
             target = display;
             targetPosition = i;

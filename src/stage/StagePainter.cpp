@@ -71,7 +71,7 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     m_looks.reserve(objects.size());
     m_itemIndex.assign(objects.size() + 1, -1);
     for (qsizetype i = 0; i < objects.size(); ++i) {
-        const auto* display = dynamic_cast<const clsDisplay*>(objects.at(i));
+        const auto* display = clsDisplay::from(objects.at(i));
         if (!display)
             continue;
         m_itemIndex[i + 1] = qsizetype(m_items.size());
@@ -210,7 +210,7 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
         paintOutline(painter, *selected, pixel);
         painter.restore();
     } else if (m_selected >= 1 && m_selected <= m_objects.size()) {
-        if (dynamic_cast<const clsAlert*>(m_objects.at(m_selected - 1)))
+        if (clsAlert::from(m_objects.at(m_selected - 1)))
             paintAlert(painter);
         else
             paintGhost(painter, pixel);

@@ -283,7 +283,7 @@ void StageView::requestMove(qsizetype position, QPoint delta)
     const QList<const ModelObject*>& objects = m_painter.objects();
     if (position < 1 || position > objects.size())
         return;
-    const auto* display = dynamic_cast<const clsDisplay*>(objects.at(position - 1));
+    const auto* display = clsDisplay::from(objects.at(position - 1));
     if (!display)
         return;
     // Saturate rather than wrap: a stored coordinate never jumps to the other end of the range.

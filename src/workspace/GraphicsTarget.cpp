@@ -1,24 +1,23 @@
 #include "GraphicsTarget.h"
 
+#include "LuaTarget.h"
+#include "LuaTargets.h"
+
 #include <QSettings>
 
 namespace {
 
 const QString settingsKey = QStringLiteral("target");
 
-// Stored as the API's number, so that a value from a later version that knows more APIs,
-// or one edited by hand, falls back to the first API instead of failing.
-int storedNumber(GraphicsApi api)
-{
-    return api == GraphicsApi::V2 ? 2 : 1;
-}
-
 } // namespace
 
 GraphicsTarget::GraphicsTarget(QObject* parent) : QObject(parent)
 {
     const QSettings settings;
-    m_api = settings.value(settingsKey).toInt() == 2 ? GraphicsApi::V2 : GraphicsApi::V1;
+    // A value from a later version that knows more targets, or one edited by hand, falls
+    // back to the first target instead of failing.
+    const LuaTarget* stored = LuaTargets::findKey(settings.value(settingsKey).toInt());
+    m_api = stored ? stored->api() : LuaTargets::all().constFirst()->api();
 }
 
 void GraphicsTarget::setApi(GraphicsApi api)
@@ -27,23 +26,32 @@ void GraphicsTarget::setApi(GraphicsApi api)
         return;
     m_api = api;
     QSettings settings;
-    settings.setValue(settingsKey, storedNumber(api));
+    settings.setValue(settingsKey, LuaTargets::find(api)->key());
     emit apiChanged(api);
 }
 
 QStringList GraphicsTarget::captions()
 {
-    return {QStringLiteral("Corona (Graphics 1.0)"), QStringLiteral("Solar2D (Graphics 2.0)")};
+    QStringList list;
+    for (const LuaTarget* target : LuaTargets::all())
+        list << target->caption();
+    return list;
 }
 
 int GraphicsTarget::indexOf(GraphicsApi api)
 {
-    return api == GraphicsApi::V2 ? 1 : 0;
+    const QList<const LuaTarget*> targets = LuaTargets::all();
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (targets.at(i)->api() == api)
+            return int(i);
+    }
+    return 0;
 }
 
 GraphicsApi GraphicsTarget::apiAt(int index)
 {
-    return index == 1 ? GraphicsApi::V2 : GraphicsApi::V1;
+    const QList<const LuaTarget*> targets = LuaTargets::all();
+    return targets.value(index, targets.constFirst())->api();
 }
 
 QString GraphicsTarget::toolTip()

@@ -13,7 +13,7 @@ namespace {
 
 const clsDisplay* imageOf(const ModelObject* object)
 {
-    const auto* display = dynamic_cast<const clsDisplay*>(object);
+    const auto* display = clsDisplay::from(object);
     if (!display ||
         (display->dObjType() != clsDisplay::Image && display->dObjType() != clsDisplay::ImageRect))
         return nullptr;

@@ -1,5 +1,8 @@
 #include "SnippetAdvisor.h"
 
+#include "LuaTarget.h"
+#include "LuaTargets.h"
+
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -48,7 +51,7 @@ bool isLuaPath(const QString& text)
 bool declaresName(const ModelObject* object)
 {
     // A transition only refers to an object by name; displays and alerts declare theirs.
-    return dynamic_cast<const clsDisplay*>(object) || dynamic_cast<const clsAlert*>(object);
+    return object->kind() != ObjectKind::Transition;
 }
 
 } // namespace
@@ -85,8 +88,7 @@ QString SnippetAdvisor::noSnippetReason(const ModelObject& object)
     if (object.codeSnippet())
         return QString();
     const QString lead = QStringLiteral("No Lua for this object: ");
-    if (const auto* d = dynamic_cast<const clsDisplay*>(&object);
-        d && clsDisplay::displayTypeName(d->dObjType()).isEmpty())
+    if (const auto* d = clsDisplay::from(&object); d && clsDisplay::displayTypeName(d->dObjType()).isEmpty())
         return lead + QStringLiteral("a display object needs a kind");
     return lead + QStringLiteral("its generator gave no text");
 }
@@ -94,11 +96,11 @@ QString SnippetAdvisor::noSnippetReason(const ModelObject& object)
 QStringList SnippetAdvisor::hints(const ModelObject& object)
 {
     QStringList hints;
-    if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
+    if (const auto* d = clsDisplay::from(&object)) {
         checkVarName(hints, d->varName());
         if (d->dObjType() == clsDisplay::Image && !d->parGroup().isEmpty() && d->filename().isEmpty())
             hints << QStringLiteral("An image with a parent group needs a file name.");
-    } else if (const auto* t = dynamic_cast<const clsTransition*>(&object)) {
+    } else if (const auto* t = clsTransition::from(&object)) {
         if (!isLuaPath(t->varName()))
             checkVarName(hints, t->varName());
         if (!t->onStart().isEmpty())
@@ -110,7 +112,7 @@ QStringList SnippetAdvisor::hints(const ModelObject& object)
             if (p.clsValue().isEmpty())
                 hints << QStringLiteral("The property %1 has no value.").arg(quoted(p.clsKey()));
         }
-    } else if (const auto* a = dynamic_cast<const clsAlert*>(&object)) {
+    } else if (const auto* a = clsAlert::from(&object)) {
         checkVarName(hints, a->varName());
     }
     return hints;
@@ -120,17 +122,12 @@ QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<cons
                                      GraphicsApi api)
 {
     QStringList warnings;
-    if (const auto* a = dynamic_cast<const clsAlert*>(&object); a && a->buttonsCount() > maxAlertButtons)
+    if (const auto* a = clsAlert::from(&object); a && a->buttonsCount() > maxAlertButtons)
         warnings << QStringLiteral("Corona shows at most %1 buttons in an alert; this one has %2.")
                         .arg(maxAlertButtons)
                         .arg(a->buttonsCount());
-    // Graphics 2.0 writes one function for both events.
-    if (const auto* t = dynamic_cast<const clsTransition*>(&object);
-        t && api == GraphicsApi::V1 && !t->onStart().isEmpty() && t->onStart() == t->onComplete())
-        warnings << QStringLiteral(
-                        "onStart and onComplete share the name %1: its second declaration hides the "
-                        "first, so Corona never calls the onStart method.")
-                        .arg(quoted(t->onStart()));
+    if (const LuaTarget* target = LuaTargets::find(api))
+        warnings << target->warnings(object);
     if (declaresName(&object)) {
         for (const ModelObject* other : workspace) {
             if (other != &object && declaresName(other) && other->varName() == object.varName()) {
@@ -147,14 +144,14 @@ QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<cons
 QStringList SnippetAdvisor::notes(const ModelObject& object, const QList<const ModelObject*>& workspace)
 {
     QStringList notes;
-    const auto* t = dynamic_cast<const clsTransition*>(&object);
+    const auto* t = clsTransition::from(&object);
     if (!t)
         return notes;
     // The user's own code may create the object, so this is no fault; hero.sprite animates
     // a part of hero.
     const QString target = t->varName().section(QLatin1Char('.'), 0, 0);
     const bool known = std::any_of(workspace.cbegin(), workspace.cend(), [&](const ModelObject* other) {
-        return dynamic_cast<const clsDisplay*>(other) && other->varName() == target;
+        return clsDisplay::from(other) && other->varName() == target;
     });
     if (!known)
         notes << QStringLiteral("%1 is not a display object of this workspace").arg(t->varName());

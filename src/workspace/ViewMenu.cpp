@@ -34,8 +34,7 @@ void ViewMenu::addTargetMenu()
     auto* group = new QActionGroup(menu);
     for (int i = 0; i < m_target->count(); ++i) {
         QAction* action = menu->addAction(menuText(m_target->itemText(i)));
-        action->setObjectName(GraphicsTarget::apiAt(i) == GraphicsApi::V2 ? QStringLiteral("actTargetV2")
-                                                                          : QStringLiteral("actTargetV1"));
+        action->setObjectName(QStringLiteral("actTargetV%1").arg(int(GraphicsTarget::apiAt(i))));
         action->setCheckable(true);
         action->setChecked(i == m_target->currentIndex());
         group->addAction(action);

@@ -1,6 +1,10 @@
 #include "WorkspaceFiles.h"
 
+#include "DocumentWriter.h"
+#include "DocumentWriters.h"
 #include "FileDialog.h"
+#include "LuaTarget.h"
+#include "LuaTargets.h"
 #include "MessageBox.h"
 #include "ProjectFolder.h"
 #include "SnippetCollector.h"
@@ -19,7 +23,6 @@ namespace {
 
 const QString caption = QStringLiteral("Quillet");
 const QString workspaceFilter = QStringLiteral("Quillet workspaces (*.quillet);;All files (*)");
-const QString luaFilter = QStringLiteral("Lua files (*.lua);;All files (*)");
 const QString recentKey = QStringLiteral("files/recent");
 const QString folderKey = QStringLiteral("files/lastFolder");
 
@@ -126,21 +129,35 @@ bool WorkspaceFiles::saveTo(const QString& path)
 
 bool WorkspaceFiles::exportLua(GraphicsApi api, const QString& noteEnd)
 {
-    const SnippetCollector::Result result = SnippetCollector::collect(m_document->objects().objects(), api);
+    return exportDocument(*DocumentWriters::all().constFirst(), api, noteEnd);
+}
+
+bool WorkspaceFiles::exportDocument(const DocumentWriter& writer, GraphicsApi api, const QString& noteEnd)
+{
+    const LuaTarget* target = LuaTargets::find(api);
+    if (!target)
+        return false;
+    const QString current = m_document->fileName();
+    const QString suffix = QStringLiteral(".") + writer.suffix();
+    const QString suggested =
+        current.isEmpty() ? QDir(startFolder()).filePath(writer.untitledName() + suffix)
+                          : QFileInfo(current).dir().filePath(QFileInfo(current).completeBaseName() + suffix);
+    // What would be written is known before the dialog: an empty file would only look like a
+    // successful export.
+    const QList<const ModelObject*> objects = m_document->objects().objects();
+    SnippetCollector::Result result = writer.write(objects, *target, suggested);
     if (result.copied == 0) {
-        // An empty file would only look like a successful export.
         emit noteRequested(QStringLiteral("No snippet to export"));
         return false;
     }
-    const QString current = m_document->fileName();
-    const QString suggested = current.isEmpty()
-                                  ? QDir(startFolder()).filePath(QStringLiteral("snippets.lua"))
-                                  : QFileInfo(current).dir().filePath(QFileInfo(current).completeBaseName() +
-                                                                      QStringLiteral(".lua"));
-    const QString path = fileDialog()->getSaveFileName(m_window, QStringLiteral("Export Lua"), suggested,
-                                                       luaFilter, QStringLiteral("lua"));
+    const QString path = fileDialog()->getSaveFileName(
+        m_window, writer.dialogTitle(), suggested, writer.nameFilter() + QStringLiteral(";;All files (*)"),
+        writer.suffix());
     if (path.isEmpty())
         return false;
+    // A scene is named after its file.
+    if (QFileInfo(path).completeBaseName() != QFileInfo(suggested).completeBaseName())
+        result = writer.write(objects, *target, path);
     const QString error = writeFile(path, result.text.toUtf8());
     if (!error.isEmpty()) {
         MessageBox::critical(m_window, caption,
@@ -148,10 +165,7 @@ bool WorkspaceFiles::exportLua(GraphicsApi api, const QString& noteEnd)
         return false;
     }
     QSettings().setValue(folderKey, QFileInfo(path).absolutePath());
-    const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
-                                            : QStringLiteral("Exported %1 snippets").arg(result.copied);
-    emit noteRequested(
-        SnippetCollector::note(result, done + QStringLiteral(" to ") + QFileInfo(path).fileName()) + noteEnd);
+    emit noteRequested(SnippetCollector::exportNote(result, QFileInfo(path).fileName()) + noteEnd);
     return true;
 }
 

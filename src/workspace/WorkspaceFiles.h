@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class DocumentWriter;
 class QWidget;
 class WorkspaceDocument;
 
@@ -28,7 +29,10 @@ public:
     bool openFile(const QString& path);
     bool save(); // Save As while the workspace belongs to no file
     bool saveAs();
-    // noteEnd closes the note that confirms the export.
+    // Asks where, then writes the workspace in the writer's format for the API; noteEnd closes
+    // the note that confirms the export.
+    bool exportDocument(const DocumentWriter& writer, GraphicsApi api, const QString& noteEnd = QString());
+    // Export Lua, the first format.
     bool exportLua(GraphicsApi api, const QString& noteEnd = QString());
     // Project Folder...: asks for the game's folder and ties the workspace to it, an undo step.
     bool chooseProjectFolder();

@@ -2,10 +2,14 @@
 
 #include "BuildInfo.h"
 #include "clsDisplay.h"
+#include "DocumentWriter.h"
+#include "DocumentWriters.h"
 #include "Editors.h"
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
 #include "LuaLexer.h"
+#include "LuaTarget.h"
+#include "LuaTargets.h"
 #include "ObjectTree.h"
 #include "PictureLibrary.h"
 #include "PictureMarks.h"
@@ -380,10 +384,9 @@ void frmMain::updateProject(bool again)
 
 void frmMain::project_Tied(int graphicsCompatibility)
 {
-    const GraphicsApi api = graphicsCompatibility != 0 ? GraphicsApi::V1 : GraphicsApi::V2;
-    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(api));
-    showNote(QStringLiteral("Target set from config.lua: ") +
-             GraphicsTarget::captions().at(GraphicsTarget::indexOf(api)));
+    const LuaTarget& target = LuaTargets::forCompatibility(graphicsCompatibility);
+    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(target.api()));
+    showNote(QStringLiteral("Target set from config.lua: ") + target.caption());
 }
 
 void frmMain::updateStage()
@@ -395,7 +398,7 @@ void frmMain::updateStage()
 
 void frmMain::stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY)
 {
-    const auto* display = dynamic_cast<const clsDisplay*>(m_document->objects().at(position));
+    const auto* display = clsDisplay::from(m_document->objects().at(position));
     if (!display || (display->x() == newX && display->y() == newY))
         return;
     m_document->replaceObject(position, StageGeometry::movedTo(*display, newX, newY), QStringLiteral("Move"));
@@ -453,10 +456,14 @@ void frmMain::createFileMenu()
     add("actClearProject", QStringLiteral("C&lear Project Folder"), QKeySequence::UnknownKey, QKeySequence(),
         [this] { m_files->clearProjectFolder(); });
     menu->addSeparator();
-    add("actExport", QStringLiteral("&Export Lua..."), QKeySequence::UnknownKey, QKeySequence(), [this] {
-        m_files->exportLua(currentApi(), PictureMarks::missingNote(PictureMarks::missingCount(
-                                             m_document->objects().objects(), m_pictures)));
-    });
+    for (const DocumentWriter* writer : DocumentWriters::all()) {
+        add(writer->actionName().toLatin1().constData(), writer->menuText(), QKeySequence::UnknownKey,
+            QKeySequence(), [this, writer] {
+                m_files->exportDocument(*writer, currentApi(),
+                                        PictureMarks::missingNote(PictureMarks::missingCount(
+                                            m_document->objects().objects(), m_pictures)));
+            });
+    }
     menu->addSeparator();
     QAction* quit = add("actQuit", QStringLiteral("&Quit"), QKeySequence::Quit,
                         QKeySequence(QStringLiteral("Ctrl+Q")), [this] { close(); });

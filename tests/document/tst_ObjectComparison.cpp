@@ -21,7 +21,8 @@ void tst_ObjectComparison::everyValueCounts_data()
     QTest::addColumn<QJsonObject>("original");
     QTest::addColumn<QString>("key"); // empty: an unchanged copy
     for (const auto& object : sampleScene()) {
-        const QJsonObject entry = WorkspaceWriter::objectsArray({object.get()}).first().toObject();
+        const QJsonObject entry =
+            WorkspaceWriter::objectsArray({object.get()}, WorkspaceWriter::version).first().toObject();
         const QByteArray kind = object->ObjType().toUtf8();
         QTest::addRow("%s copy", kind.constData()) << entry << QString();
         for (const QString& key : entry.keys()) {
@@ -43,7 +44,8 @@ void tst_ObjectComparison::everyValueCounts()
         changed.insert(key, value.toString() + QLatin1Char('x'));
     else if (value.isArray())
         changed.insert(key, QJsonArray(value.toArray()) << QJsonArray{"extra", "1"});
-    const WorkspaceReader::Result read = WorkspaceReader::readObjects(QJsonArray{original, changed});
+    const WorkspaceReader::Result read =
+        WorkspaceReader::readObjects(QJsonArray{original, changed}, WorkspaceWriter::version);
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(ObjectComparison::same(*read.objects[0], *read.objects[1]), key.isEmpty());
     QCOMPARE(ObjectComparison::same(*read.objects[1], *read.objects[0]), key.isEmpty());

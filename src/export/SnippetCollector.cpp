@@ -68,3 +68,10 @@ QString SnippetCollector::confirmation(const Result& result)
                         : result.copied == 1 ? QStringLiteral("Copied 1 snippet")
                                              : QStringLiteral("Copied %1 snippets").arg(result.copied));
 }
+
+QString SnippetCollector::exportNote(const Result& result, const QString& fileName)
+{
+    const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
+                                            : QStringLiteral("Exported %1 snippets").arg(result.copied);
+    return note(result, done + QStringLiteral(" to ") + fileName);
+}

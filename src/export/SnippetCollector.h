@@ -27,6 +27,8 @@ public:
     // `done` ("Copied 3 snippets"), then the skipped objects and what does not compile, then
     // `extraParts`, joined by "; ".
     static QString note(const Result& result, const QString& done, const QStringList& extraParts = {});
+    // "Exported 3 snippets to game.lua" and the rest of the note.
+    static QString exportNote(const Result& result, const QString& fileName);
     // "Copied 3 snippets" ("No snippet to copy" for none) and the rest of the note.
     static QString confirmation(const Result& result);
 };

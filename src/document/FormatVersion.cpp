@@ -1,0 +1,21 @@
+#include "FormatVersion.h"
+
+#include "ModelObject.h"
+
+#include <algorithm>
+
+int FormatVersion::objectNeeds(const ModelObject&)
+{
+    return 1;
+}
+
+int FormatVersion::objectsNeed(const QList<const ModelObject*>& objects)
+{
+    int needed = 1;
+    for (const ModelObject* object : objects) {
+        needed = std::max(needed, objectNeeds(*object));
+        if (needed == newest)
+            break;
+    }
+    return needed;
+}

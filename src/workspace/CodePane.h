@@ -12,7 +12,7 @@ class QsciScintilla;
 class QWidget;
 
 // The pane that shows the selected object's Lua (txtCode) and the check line under it
-// (lblCheck). The window places both; the pane says how high its check line needs to be.
+// (lblCheck), placed where the window's layout puts them, the line as high as its text needs.
 class CodePane : public QObject
 {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
 Q_SIGNALS:
     // The check line came or went: the window places the panes again.
     void checkLineChanged();
-    // The pane's text became empty or not, whoever changed it.
+    // After every change of the pane's text, whoever made it: whether it holds any.
     void textPresent(bool present);
     void escapePressed();
     void tabPressed(bool forward);

@@ -7,9 +7,9 @@
 class QMainWindow;
 class QWidget;
 
-// The main window's size and place, also across runs. A geometry remembered from an earlier run must still
-// suit the screens attached now: lie at least partly on one of them and be no wider than that
-// screen's available area.
+// The main window's size and place, also across runs. A geometry remembered from an earlier
+// run must still suit the screens attached now: lie at least partly on one of them and be no
+// wider than that screen's available area.
 class WindowPlacement
 {
 public:

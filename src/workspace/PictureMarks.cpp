@@ -95,3 +95,8 @@ QString PictureMarks::missingNote(int count)
         return QStringLiteral("; 1 object names a picture that is not in the project");
     return QStringLiteral("; %1 objects name pictures that are not in the project").arg(count);
 }
+
+QString PictureMarks::missingNote(const QList<const ModelObject*>& objects, PictureLibrary* library)
+{
+    return missingNote(missingCount(objects, library));
+}

@@ -23,4 +23,6 @@ public:
     static int missingCount(const QList<const ModelObject*>& objects, PictureLibrary* library);
     // "; 2 objects name pictures that are not in the project"; empty for none.
     static QString missingNote(int count);
+    // The note for the objects' missing pictures, as Copy All Snippets and Export Lua end with.
+    static QString missingNote(const QList<const ModelObject*>& objects, PictureLibrary* library);
 };

@@ -6,24 +6,21 @@
 
 #include <QMainWindow>
 
+class CodePane;
+class ContextMenu;
+class EditMenu;
 class GraphicsTarget;
 class PictureLibrary;
-class ElidedLabel;
 class QAction;
 class QComboBox;
-class QKeyEvent;
-class QLabel;
-class QMenu;
-class QsciScintilla;
-class QStatusBar;
-class QTimer;
-class QToolBar;
-class QTreeWidget;
 class QTreeWidgetItem;
 class RecoveryKeeper;
 class StageDock;
 class WorkspaceDocument;
 class WorkspaceFiles;
+class WorkspaceStatusBar;
+class WorkspaceToolbar;
+class WorkspaceTree;
 
 // The startup window: the objects of this run in a tree, the selected one's Lua in the
 // code pane, and the commands that open the editors.
@@ -53,92 +50,55 @@ private:
 
     void connectDocument();
     void createMenuBar();
-    void createFileMenu();
-    void fillRecentMenu();
     void updateTitle();
-    void createEditMenu();
-    // The workspace's undo and redo keys act while this view or a child of it has the focus;
-    // elsewhere (the code pane) the keys stay the widget's own.
-    void addWorkspaceShortcuts(QWidget* view);
-    // A menu entry for a toolbar button: it triggers the button, is enabled with it and takes
-    // over its key.
-    QAction* addButtonEntry(QMenu* menu, QAction* button, const char* name, const QString& text);
     void createStage();
-    void updateStage();
-    void stage_MoveRequested(qsizetype position, qint32 newX, qint32 newY);
-    // Ties the stage to the workspace's game folder, once the document's change is complete;
-    // again: after an open, when even the same folder is tied anew.
-    void updateProject(bool again = false);
+    void createTarget();
     void project_Tied(int graphicsCompatibility);
 
     void createControls();
     void createToolbar();
-    void createStatusBar();
     void createContextMenu();
 
-    void createCheckLine();
-
     void Form_Load();
-    // The size, place and dock layout the last run ended with, where they still fit the screens.
-    void restoreWindow();
-    void saveWindow() const;
     void Form_Resize();
     void RefreshTree();
     void setDeleteEnabled(bool enabled);
-    QTreeWidgetItem* selectedNode() const;
     void selectObject(qsizetype position);
     void updateEditEnabled();
-    void showSnippet(const ModelObject& object, const QString& snippet);
-    void clearPane();
     void showCheck(const ModelObject& object, const QString& snippet);
     // The check line and the tree's marks again, after the game's files changed.
     void refreshPictureChecks();
-    void showNoSnippet(const QString& reason);
-    // severity: "error", "warning" or "note"; tests and styles read it from the label.
-    void showCheckLine(const QString& html, const QString& severity);
-    void clearCheck();
-    void showNote(const QString& text);
 
     void tv1_Click();
     void tv1_NodeClick(QTreeWidgetItem* node);
     void tv1_SelectionChanged();
-    void tv1_MouseDown(Qt::MouseButton button, const QPoint& position);
     void DeleteSelectedObject();
     void EditSelectedObject();
     void editObjectAt(qsizetype position);
-    void Toolbar1_ButtonClick(const QAction* button);
+    // What the toolbar's commands end with: the tree built anew, nothing selected, Delete off.
+    void commandDone();
     void mnuDisp_Click();
     void mnuAlert_Click();
     void mnuTrans_Click();
     void mnuAbout_Click();
     void mnuCopyAll_Click();
     void CopySnippet();
-    void StatusBar1_PanelClick(const QLabel* panel);
-    bool txtCode_KeyPress(const QKeyEvent* event);
 
     WorkspaceDocument* m_document = nullptr;
     ProjectContext m_project;
     PictureLibrary* m_pictures = nullptr;
 
-    QTreeWidget* tv1 = nullptr;
-    QsciScintilla* txtCode = nullptr;
-    QToolBar* Toolbar1 = nullptr;
+    WorkspaceTree* tv1 = nullptr;
+    CodePane* m_codePane = nullptr;
+    WorkspaceToolbar* Toolbar1 = nullptr;
     QAction* m_deleteButton = nullptr;
-    QAction* m_copyButton = nullptr;
     QComboBox* cboTarget = nullptr;
     GraphicsTarget* m_target = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-    ElidedLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
-    QTimer* m_noteTimer = nullptr;
-    QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
-    QMenu* mnuContext = nullptr;
+    WorkspaceStatusBar* StatusBar1 = nullptr;
+    ContextMenu* mnuContext = nullptr;
     WorkspaceFiles* m_files = nullptr;
-    QMenu* mnuRecent = nullptr;
     QAction* mnuEdit = nullptr;
-    QAction* actUndo = nullptr;
-    QAction* actRedo = nullptr;
-    QAction* actEdit = nullptr;
-    QAction* actDeleteObject = nullptr;
+    EditMenu* m_editMenu = nullptr;
     StageDock* m_stageDock = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;

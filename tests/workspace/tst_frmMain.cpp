@@ -1,4 +1,3 @@
-#include "BuildInfo.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -98,8 +97,6 @@ private Q_SLOTS:
     void treeColumnFitsWidestNode();
     void clickRules_data();
     void clickRules();
-    void statusBarLinks_data();
-    void statusBarLinks();
     void toolbarIcons();
     void layoutFollowsWindow();
     void commands_data();
@@ -268,31 +265,6 @@ void tst_frmMain::clickRules()
     QCOMPARE(action("actDeleteObject")->isEnabled(), deleteEnabled);
     QCOMPARE(action("actEdit")->isEnabled(), deleteEnabled);
     QCOMPARE(pane(), shown == "edited" ? shown : snippetOf(shown));
-}
-
-void tst_frmMain::statusBarLinks_data()
-{
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("opened");
-    const auto own = [](QString cell) {
-        return cell.replace("{year}", BuildInfo::makerYear)
-            .replace("{maker}", BuildInfo::maker)
-            .replace("{email}", BuildInfo::feedbackEmail)
-            .replace("{url}", BuildInfo::homepageUrl);
-    };
-    for (const QStringList& row : Golden::rows("workspace/golden/StatusBar.txt"))
-        QTest::newRow(qPrintable(row.value(0))) << row.value(0) << own(row.value(1)) << own(row.value(2));
-}
-
-void tst_frmMain::statusBarLinks()
-{
-    QFETCH(QString, panel);
-    QFETCH(QString, opened);
-    QLabel* label = find<QLabel>(panel);
-    QTEST(label->text(), "text");
-    QTest::mouseClick(label, Qt::LeftButton);
-    QCOMPARE(shell->openedUrls.isEmpty() ? QString() : shell->openedUrls.first().toString(), opened);
 }
 
 void tst_frmMain::toolbarIcons()

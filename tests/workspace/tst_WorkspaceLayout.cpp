@@ -1,3 +1,4 @@
+#include "WindowPlacement.h"
 #include "WorkspaceLayout.h"
 
 #include <QtTest>
@@ -9,6 +10,8 @@ class tst_WorkspaceLayout : public QObject
 private Q_SLOTS:
     void figures_data();
     void figures();
+    void placement_data();
+    void placement();
 };
 
 void tst_WorkspaceLayout::figures_data()
@@ -41,6 +44,24 @@ void tst_WorkspaceLayout::figures()
     QCOMPARE(layout.code, code);
     // Twips become whole pixels to the nearest, not cut short.
     QCOMPARE(WorkspaceLayout::toPixels(toolbar + 8), toolbar / 15 + 1);
+}
+
+void tst_WorkspaceLayout::placement_data()
+{
+    QTest::addColumn<QRect>("frame"); // on a screen whose available area is 0 0 1920 1040
+    QTest::addColumn<bool>("restored");
+    QTest::newRow("exactly as wide") << QRect(0, 0, 1920, 1000) << true;
+    QTest::newRow("one pixel wider") << QRect(0, 0, 1921, 1000) << false;
+    QTest::newRow("off the screen") << QRect(2000, 0, 800, 600) << false;
+}
+
+void tst_WorkspaceLayout::placement()
+{
+    QFETCH(QRect, frame);
+    QByteArray saved; // as QWidget::saveGeometry writes it
+    QDataStream out(&saved, QIODevice::WriteOnly);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << frame << frame;
+    QTEST(WindowPlacement::fits(saved, {QRect(0, 0, 1920, 1040)}), "restored");
 }
 
 QTEST_APPLESS_MAIN(tst_WorkspaceLayout)

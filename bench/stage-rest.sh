@@ -24,10 +24,11 @@ WINDOW=$(xdotool search --sync --onlyvisible --pid "$PID" | head -1)
 sleep 2
 ticks() { awk '{ print $14 + $15 }' "/proc/$PID/stat"; }
 HZ=$(getconf CLK_TCK)
-for size in "1000 700" "1047 733" "1100 760" "1150 800" "1183 829" "1200 850" "1261 871" "1300 900"; do
+for size in "1000 700" "1047 733" "1100 760" "1155 719" "1183 829" "1200 850" "1261 871" "1300 900"; do
     xdotool windowsize "$WINDOW" $size
     before=$(ticks)
     sleep 4
     after=$(ticks)
+    xdotool getwindowgeometry "$WINDOW" | sed -n 3p
     awk -v s="$size" -v t=$((after - before)) -v hz="$HZ" 'BEGIN { printf "%s: %.2f s\n", s, t / hz }'
 done

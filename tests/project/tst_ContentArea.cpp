@@ -119,8 +119,8 @@ void tst_ContentArea::otherDeviceReadsAgain()
 {
     QTemporaryDir game;
     QFile file(game.filePath(QStringLiteral("config.lua")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("application = { content = { width = display.pixelWidth / 2, height = 480 } }");
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write("application = { content = { width = display.pixelWidth / 2, height = 480 } }") > 0);
     file.close();
     ProjectSession session;
     session.setDevice(iPad, false);

@@ -19,25 +19,19 @@ private Q_SLOTS:
 
 void tst_PictureLibrary::suffix_data()
 {
-    QTest::addColumn<bool>("scaling");
     QTest::addColumn<double>("contentScale");
     QTest::addColumn<bool>("fourOnDisk");
     QTest::addColumn<QString>("expected");
-    // iPhone 8 on a 320 x 480 letterbox: 2.34; Classic on 640 x 960: 0.5.
-    QTest::newRow("above @2x, below @4x") << true << 2.34 << true << "bg@2x.png";
-    QTest::newRow("above @4x, its file missing") << true << 5.0 << false << "bg@2x.png";
-    QTest::newRow("at @2x's own scale") << true << 1.5 << true << "bg@2x.png";
-    QTest::newRow("below every suffix") << true << 0.5 << true << "bg.png";
-    QTest::newRow("above both: the largest") << true << 3.5 << true << "bg@4x.png";
+    for (const QStringList& row : Golden::rows("project/golden/Suffixes.txt"))
+        QTest::newRow(qPrintable(row[0])) << row[1].toDouble() << (row[2] == "1") << row[3];
 }
 
 void tst_PictureLibrary::suffix()
 {
-    QFETCH(bool, scaling);
     QFETCH(double, contentScale);
     QFETCH(bool, fourOnDisk);
     ProjectContext project;
-    project.scaling = scaling;
+    project.scaling = true;
     project.contentScale = contentScale;
     project.imageSuffixes = {{QStringLiteral("@4x"), 3}, {QStringLiteral("@2x"), 1.5}}; // in no order
     const SuffixChooser::Choice choice =

@@ -1,4 +1,5 @@
 #include "clsDisplay.h"
+#include "FileDialog.h"
 #include "frmMain.h"
 #include "ProjectSession.h"
 #include "StageView.h"
@@ -37,7 +38,6 @@ private Q_SLOTS:
     void stageNeverCoversThePanes();
     void noHiddenWayToDropToolbarOrStage_data();
     void noHiddenWayToDropToolbarOrStage();
-    void stageComesToRest_data();
     void stageComesToRest();
 
 private:
@@ -246,26 +246,19 @@ void tst_StageDock::noHiddenWayToDropToolbarOrStage()
     QVERIFY(!popup);
 }
 
-void tst_StageDock::stageComesToRest_data()
-{
-    QTest::addColumn<QByteArray>("config"); // empty: a folder with only main.lua
-    QTest::newRow("game") << QByteArray("application = { content = { width = 320, height = 480 } }");
-    QTest::newRow("main.lua only") << QByteArray();
-}
-
-// Every resize settles: the stage lays itself out a few times, then the event loop goes idle.
+// Every resize settles, in a game folder and in one with only main.lua: the stage lays itself out
+// a few times, then the event loop goes idle.
 void tst_StageDock::stageComesToRest()
 {
-    QFETCH(QByteArray, config);
     QTemporaryDir dir;
-    for (const auto& [name, text] : {std::pair{"main.lua", QByteArray("--")},
-                                     {"config.lua", config},
-                                     {"level.quillet", QByteArray(R"({"format": "quillet-workspace",
-                                                                     "version": 1, "objects": []})")}}) {
+    for (const char* name : {"game/main.lua", "game/config.lua", "bare/main.lua"}) {
+        QDir().mkpath(QFileInfo(dir.filePath(QLatin1String(name))).path());
         QFile file(dir.filePath(QLatin1String(name)));
-        QVERIFY(text.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(text) == text.size()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(name).endsWith("config.lua")
+                       ? "application = { content = { width = 320, height = 480 } }"
+                       : "--");
     }
-    QVERIFY(window->openFile(dir.filePath(QStringLiteral("level.quillet"))));
     window->addObject(rect(QStringLiteral("wide"), 200, 40)); // reaches past the screen's edge
     QVERIFY(openWithStage());
     find<QDockWidget>("stageDock")->setFloating(false);
@@ -278,19 +271,25 @@ void tst_StageDock::stageComesToRest()
         for (int round = 0; round < 12; ++round)
             QCoreApplication::processEvents();
     };
-    for (int preset = 0; preset < 6; ++preset) {
-        find<QComboBox>("cboScreen")->setCurrentIndex(preset);
-        emit find<QComboBox>("cboScreen")->activated(preset);
-        QTRY_VERIFY(!window->findChild<ProjectSession*>()->isReading());
-        for (int width = 1000; width <= 1300; width += 31) {
-            for (int height = 700; height <= 900; height += 19) {
-                layouts.count = 0;
-                window->resize(width, height);
-                settle();
-                const int passes = layouts.count;
-                settle();
-                QVERIFY2(layouts.count == passes && passes < LayoutCounter::limit,
-                         qPrintable(QStringLiteral("%1 × %2, %3").arg(width).arg(height).arg(preset)));
+    for (const char* folder : {"game", "bare"}) {
+        fileDialog()->setNextFileName(dir.filePath(QLatin1String(folder)));
+        window->findChild<QAction*>(QStringLiteral("actProjectFolder"))->trigger();
+        for (int preset = 0; preset < 6; ++preset) {
+            find<QComboBox>("cboScreen")->setCurrentIndex(preset);
+            emit find<QComboBox>("cboScreen")->activated(preset);
+            QTRY_VERIFY(!window->findChild<ProjectSession*>()->isReading());
+            for (int width = 1000; width <= 1300; width += 31) {
+                for (int height = 700; height <= 900; height += 19) {
+                    layouts.count = 0;
+                    window->resize(width, height);
+                    settle();
+                    const int passes = layouts.count;
+                    settle();
+                    QVERIFY2(
+                        layouts.count == passes && passes < LayoutCounter::limit,
+                        qPrintable(
+                            QStringLiteral("%1 × %2, %3 %4").arg(width).arg(height).arg(folder).arg(preset)));
+                }
             }
         }
     }

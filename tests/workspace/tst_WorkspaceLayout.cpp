@@ -1,3 +1,4 @@
+#include "Golden.h"
 #include "WindowPlacement.h"
 #include "WorkspaceLayout.h"
 
@@ -14,23 +15,25 @@ private Q_SLOTS:
     void placement();
 };
 
+namespace {
+
+QRect rect(const QString& cell)
+{
+    const QStringList n = cell.split(' ');
+    return QRect(n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt());
+}
+
+} // namespace
+
 void tst_WorkspaceLayout::figures_data()
 {
     QTest::addColumn<QSize>("client");
     QTest::addColumn<int>("toolbar");
     QTest::addColumn<QRect>("tree");
     QTest::addColumn<QRect>("code");
-    QTest::newRow("initial") << QSize(11535, 7140) << 810 << QRect(120, 840, 4455, 5775)
-                             << QRect(4680, 840, 6735, 5775);
-    QTest::newRow("below minimum") << QSize(300, 200) << 810 << QRect(120, 840, 4455, 1655)
-                                   << QRect(4680, 840, 6735, 1655);
-    QTest::newRow("taller toolbar, made up for")
-        << QSize(11535, 7290) << 960 << QRect(120, 990, 4455, 5775) << QRect(4680, 990, 6735, 5775);
-    // Growing adds to the code pane's width and to both heights, one to one.
-    QTest::newRow("grown") << QSize(11535 + 1500, 7140 + 2250) << 810 << QRect(120, 840, 4455, 5775 + 2250)
-                           << QRect(4680, 840, 6735 + 1500, 5775 + 2250);
-    QTest::newRow("narrow but tall") << QSize(9000, 8000) << 810 << QRect(120, 840, 4455, 6635)
-                                     << QRect(4680, 840, 6735, 6635);
+    for (const QStringList& row : Golden::rows("workspace/golden/Layout.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << rect("0 0 " + row.value(1)).size() << row.value(2).toInt()
+                                                << rect(row.value(3)) << rect(row.value(4));
 }
 
 void tst_WorkspaceLayout::figures()
@@ -48,11 +51,10 @@ void tst_WorkspaceLayout::figures()
 
 void tst_WorkspaceLayout::placement_data()
 {
-    QTest::addColumn<QRect>("frame"); // on a screen whose available area is 0 0 1920 1040
+    QTest::addColumn<QRect>("frame");
     QTest::addColumn<bool>("restored");
-    QTest::newRow("exactly as wide") << QRect(0, 0, 1920, 1000) << true;
-    QTest::newRow("one pixel wider") << QRect(0, 0, 1921, 1000) << false;
-    QTest::newRow("off the screen") << QRect(2000, 0, 800, 600) << false;
+    for (const QStringList& row : Golden::rows("workspace/golden/Placement.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << rect(row.value(1)) << (row.value(2) == "1");
 }
 
 void tst_WorkspaceLayout::placement()

@@ -57,6 +57,9 @@ ProjectContext contextFor(const GameConfig& config, const DeviceProfile& device,
     ProjectContext context;
     context.folder = folder;
     context.name = folder.isEmpty() ? QString() : QDir(folder).dirName();
+    // The root has no name of its own: its path stands in.
+    if (!folder.isEmpty() && context.name.isEmpty())
+        context.name = QDir::toNativeSeparators(QDir(folder).absolutePath());
     context.graphicsV1 = config.graphicsCompatibility != 0;
     context.problem = config.configProblem;
     if (!config.buildProblem.isEmpty())

@@ -41,6 +41,7 @@ GameConfig GameConfig::fromReaderOutput(const QByteArray& output, bool stopped, 
             if (status == QLatin1String("error")) {
                 config.configProblem = problem;
             } else if (status == QLatin1String("ok")) {
+                config.configRan = true;
                 config.hasContent = answer.value(QStringLiteral("content")).toBool();
                 if (!config.hasContent)
                     config.configProblem = QStringLiteral("config.lua: no application.content table");
@@ -69,9 +70,10 @@ GameConfig GameConfig::fromReaderOutput(const QByteArray& output, bool stopped, 
     const QString why = stopped   ? QStringLiteral(": stopped after 2 s")
                         : crashed ? QStringLiteral(": the reader stopped unexpectedly")
                                   : QStringLiteral(": the reader gave no answer");
-    if (!configSeen)
-        config.configProblem = QStringLiteral("config.lua") + why;
-    else if (!buildSeen)
+    if (!buildSeen)
         config.buildProblem = QStringLiteral("build.settings") + why;
+    if (!configSeen)
+        config.configProblem =
+            QStringLiteral("config.lua") + (buildSeen ? why : QStringLiteral(": not read"));
     return config;
 }

@@ -8,6 +8,7 @@
 // What a game's config.lua and build.settings set, as the reader process reports it.
 struct GameConfig
 {
+    bool configRan = false;  // there was a config.lua, and it ran to its end
     bool hasContent = false; // config.lua ran and left an application.content table
     int width = 0;           // as the engine reads them: whole numbers, 0 for anything else
     int height = 0;

@@ -109,7 +109,8 @@ void ProjectSession::apply(const GameConfig& config)
     if (m_folder.isEmpty())
         return;
     emit configRead(config);
-    if (std::exchange(m_tying, false))
+    // Without a config.lua that ran there is nothing to take the target from.
+    if (std::exchange(m_tying, false) && config.configRan)
         emit tied(config);
 }
 

@@ -33,7 +33,7 @@ signals:
     void contextChanged(const ProjectContext& context);
     // After each read of a folder's files.
     void configRead(const GameConfig& config);
-    // After the first read of a newly tied folder.
+    // After the first read of a newly tied folder, when its config.lua ran.
     void tied(const GameConfig& config);
 
 private:

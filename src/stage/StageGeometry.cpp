@@ -155,6 +155,42 @@ bool isWhollyInside(const StageItem& item, const QRectF& screen)
            b.bottom() <= screen.bottom();
 }
 
+QString shownText(const QString& written)
+{
+    QString shown;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (written.at(i) != QLatin1Char('\\') || i + 1 == written.size()) {
+            shown += written.at(i);
+            continue;
+        }
+        const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+        const QChar next = written.at(++i);
+        if (isDigit(next)) { // \ddd: a byte by its decimal code
+            int code = 0;
+            for (int digits = 0; digits < 3 && i < written.size() && isDigit(written.at(i)); ++digits)
+                code = code * 10 + written.at(i++).digitValue();
+            --i;
+            shown += QChar(std::min(code, 255));
+            continue;
+        }
+        // A line break for \n and \r; the bell and the other controls show nothing.
+        const qsizetype control = QStringLiteral("ntrabfv").indexOf(next);
+        if (control >= 0)
+            shown += QStringLiteral("\n\t\n").mid(control, 1);
+        else
+            shown += next;
+    }
+    return shown;
+}
+
+bool reachesInto(const StageItem& item, const QRectF& screen)
+{
+    // Not QRectF::intersects, which misses the empty bounds of a level line.
+    const QRectF& b = item.bounds;
+    return b.left() < screen.right() && b.right() > screen.left() && b.top() < screen.bottom() &&
+           b.bottom() > screen.top();
+}
+
 bool hits(const StageItem& item, const QPointF& point, qreal tolerance)
 {
     if (!item.bounds.adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(point))

@@ -38,12 +38,18 @@ QFont fontFor(const QString& fontField, int size);
 std::optional<QPointF> referenceFraction(qint32 reference);
 
 bool isWhollyInside(const StageItem& item, const QRectF& screen);
+// Whether any of the object lies inside the screen; touching its edge is not enough.
+bool reachesInto(const StageItem& item, const QRectF& screen);
 // Whether the point lies on the object; tolerance widens thin shapes such as lines.
 bool hits(const StageItem& item, const QPointF& point, qreal tolerance);
 
 // A copy of the object moved so that x and y read newX and newY; a line's second point moves
 // with its first.
 std::unique_ptr<clsDisplay> movedTo(const clsDisplay& object, qint32 newX, qint32 newY);
+
+// What the device shows of a text the code writes between double quotes: Lua's escapes
+// (\n, \t, \", \\, \ddd...) read as Lua reads them.
+QString shownText(const QString& written);
 
 // A transition value the stage can show: a plain Lua number.
 std::optional<double> plainNumber(const QString& value);

@@ -133,9 +133,11 @@ void StagePainter::recount()
 {
     const QRectF screen = this->screen();
     m_outside = 0;
+    m_reaching = 0;
     for (const StageItem& item : m_items) {
-        if (!StageGeometry::isWhollyInside(item, screen))
-            ++m_outside;
+        if (StageGeometry::isWhollyInside(item, screen))
+            continue;
+        ++(StageGeometry::reachesInto(item, screen) ? m_reaching : m_outside);
     }
 }
 
@@ -380,11 +382,13 @@ void StagePainter::paintAlert(QPainter& painter) const
     QFont buttonFont = messageFont;
     buttonFont.setPixelSize(16);
 
-    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap | Qt::TextExpandTabs;
+    const QString title = StageGeometry::shownText(alert->title());
+    const QString message = StageGeometry::shownText(alert->message());
     const QRectF titleRect =
-        QFontMetricsF(titleFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, alert->title());
+        QFontMetricsF(titleFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, title);
     const QRectF messageRect =
-        QFontMetricsF(messageFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, alert->message());
+        QFontMetricsF(messageFont).boundingRect(QRectF(0, 0, width - 2 * pad, 1e6), flags, message);
     const qreal row = 40;
     const qsizetype buttons = alert->buttonsCount();
     const qreal textHeight = pad + titleRect.height() + 6 + messageRect.height() + pad;
@@ -398,10 +402,10 @@ void StagePainter::paintAlert(QPainter& painter) const
     painter.setPen(Qt::black);
     painter.setFont(titleFont);
     QRectF line(box.left() + pad, box.top() + pad, width - 2 * pad, titleRect.height());
-    painter.drawText(line, flags, alert->title());
+    painter.drawText(line, flags, title);
     painter.setFont(messageFont);
     line = QRectF(line.left(), line.bottom() + 6, line.width(), messageRect.height());
-    painter.drawText(line, flags, alert->message());
+    painter.drawText(line, flags, message);
 
     painter.setFont(buttonFont);
     qreal top = box.top() + textHeight;
@@ -414,7 +418,8 @@ void StagePainter::paintAlert(QPainter& painter) const
         font.setStrikeOut(!shown);
         painter.setFont(font);
         painter.setPen(shown ? QColor(0, 110, 230) : QColor(150, 150, 150));
-        painter.drawText(cell, Qt::AlignCenter, alert->buttons().at(i).clsKey());
+        painter.drawText(cell, Qt::AlignCenter | Qt::TextExpandTabs,
+                         StageGeometry::shownText(alert->buttons().at(i).clsKey()));
         if (!shown) {
             QFont note = messageFont;
             note.setPixelSize(10);

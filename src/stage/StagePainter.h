@@ -49,8 +49,9 @@ public:
     // Draws the object at position shifted by offset: the live preview of a drag.
     void setDragOffset(qsizetype position, const QPointF& offset);
 
-    // Display objects not wholly inside the device screen.
+    // Display objects wholly outside the device screen, and those partly in it.
     int outsideCount() const { return m_outside; }
+    int reachingCount() const { return m_reaching; }
     // The topmost display object under the point, 0 for none.
     qsizetype objectAt(const QPointF& point, qreal tolerance) const;
     // Everything the objects cover, the screen included.
@@ -79,6 +80,7 @@ private:
     qsizetype m_dragged = 0;
     QPointF m_dragOffset;
     int m_outside = 0;
+    int m_reaching = 0;
     QFont m_placeholderFont;
     bool m_smooth = true;
 };

@@ -55,7 +55,7 @@ StagePane::StagePane(QWidget* parent) : QWidget(parent)
     connect(cboScreen, &QComboBox::activated, this, &StagePane::chooseScreen);
     connect(cmdLandscape, &QToolButton::toggled, this, &StagePane::chooseScreen);
     connect(cmdFit, &QToolButton::clicked, m_view, &StageView::fit);
-    connect(m_view, &StageView::outsideCountChanged, this, &StagePane::showOutside);
+    connect(m_view, &StageView::outsideChanged, this, &StagePane::showOutside);
     connect(m_session, &ProjectSession::contextChanged, this, &StagePane::showProject);
     // A read of the game's files starts it as its build.settings says.
     connect(m_session, &ProjectSession::configRead, this, [this](const GameConfig& config) {
@@ -104,17 +104,21 @@ void StagePane::chooseScreen()
     emit screenChanged(chosen);
 }
 
-QString StagePane::outsideNotice(int count)
+QString StagePane::outsideNotice(int outside, int reaching)
 {
-    if (count <= 0)
-        return QString();
-    if (count == 1)
-        return tr("1 object lies outside the screen");
-    return tr("%1 objects lie outside the screen").arg(count);
+    const QString lie = outside == 1 ? tr("1 object lies outside the screen")
+                                     : tr("%1 objects lie outside the screen").arg(outside);
+    if (reaching <= 0)
+        return outside > 0 ? lie : QString();
+    if (outside > 0)
+        return reaching == 1 ? tr("%1, 1 reaches past its edge").arg(lie)
+                             : tr("%1, %2 reach past its edge").arg(lie).arg(reaching);
+    return reaching == 1 ? tr("1 object reaches past the screen's edge")
+                         : tr("%1 objects reach past the screen's edge").arg(reaching);
 }
 
-void StagePane::showOutside(int count)
+void StagePane::showOutside(int outside, int reaching)
 {
-    lblOutside->setText(outsideNotice(count));
-    lblOutside->setVisible(count > 0);
+    lblOutside->setText(outsideNotice(outside, reaching));
+    lblOutside->setVisible(outside > 0 || reaching > 0);
 }

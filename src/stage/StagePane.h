@@ -27,15 +27,15 @@ public:
     void setScreen(const StageScreen& screen);
     StageScreen screen() const;
 
-    // "1 object lies outside the screen", "2 objects lie outside the screen"; empty for none.
-    static QString outsideNotice(int count);
+    // "2 objects lie outside the screen, 1 reaches past its edge"; empty for none.
+    static QString outsideNotice(int outside, int reaching);
 
 signals:
     void screenChanged(const StageScreen& screen);
 
 private:
     void chooseScreen();
-    void showOutside(int count);
+    void showOutside(int outside, int reaching);
     void showProject(const ProjectContext& context);
 
     StageView* m_view = nullptr;

@@ -20,6 +20,12 @@ constexpr qreal margin = 12; // pixels around the screen at the fitting size
 constexpr qreal minZoom = 0.25;
 constexpr qreal maxZoom = 16;
 
+// Pixels a scene needs, forgiving the rounding of a scene that fits exactly.
+int needed(qreal scaled)
+{
+    return int(std::ceil(scaled - 0.01));
+}
+
 } // namespace
 
 StageView::StageView(QWidget* parent) : QAbstractScrollArea(parent)
@@ -46,8 +52,14 @@ void StageView::setObjects(const QList<const ModelObject*>& objects)
 
 void StageView::setProject(const ProjectContext& project)
 {
+    const bool moved = project.screenInContent != m_painter.screen() ||
+                       project.contentSize != m_painter.project().contentSize ||
+                       project.devicePixels != m_painter.project().devicePixels;
     m_painter.setProject(project);
     updateScrollBars();
+    // Another screen, orientation or content area is fitted anew, unless the user zoomed since.
+    if (moved && m_fitted)
+        centreScreen();
     viewport()->update();
     announceOutside();
 }
@@ -93,10 +105,11 @@ void StageView::setScreen(const StageScreen& screen)
 
 void StageView::announceOutside()
 {
-    if (m_painter.outsideCount() == m_lastOutside)
+    const std::pair<int, int> now{m_painter.outsideCount(), m_painter.reachingCount()};
+    if (now == m_lastOutside)
         return;
-    m_lastOutside = m_painter.outsideCount();
-    emit outsideCountChanged(m_lastOutside);
+    m_lastOutside = now;
+    emit outsideChanged(now.first, now.second);
 }
 
 void StageView::setSelectedPosition(qsizetype position)
@@ -109,6 +122,7 @@ void StageView::setSelectedPosition(qsizetype position)
 
 void StageView::setZoom(qreal zoom)
 {
+    m_fitted = false;
     m_zoom = std::clamp(zoom, minZoom, maxZoom);
     updateScrollBars();
     viewport()->update();
@@ -117,7 +131,9 @@ void StageView::setZoom(qreal zoom)
 qreal StageView::scale() const
 {
     const QSizeF screen = m_painter.screen().size();
-    const QSizeF room = QSizeF(viewport()->size()) - QSizeF(2 * margin, 2 * margin);
+    // Measured without scroll bars: a scale that changed as they come and go would call them
+    // back and forth for ever.
+    const QSizeF room = QSizeF(maximumViewportSize()) - QSizeF(2 * margin, 2 * margin);
     const qreal fit = std::min(room.width() / std::max<qreal>(1, screen.width()),
                                room.height() / std::max<qreal>(1, screen.height()));
     return std::max<qreal>(0.01, fit) * m_zoom;
@@ -157,12 +173,27 @@ QPointF StageView::mapToContent(const QPointF& point) const
     return (point - origin()) / scale() + scene().topLeft();
 }
 
-void StageView::updateScrollBars()
+QSize StageView::room() const
 {
     const QSizeF scaled = scene().size() * scale();
-    const QSize room = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, int(std::ceil(scaled.width())) - room.width()));
-    verticalScrollBar()->setRange(0, std::max(0, int(std::ceil(scaled.height())) - room.height()));
+    QSize room = maximumViewportSize();
+    const int barHeight = horizontalScrollBar()->sizeHint().height();
+    const int barWidth = verticalScrollBar()->sizeHint().width();
+    bool wide = needed(scaled.width()) > room.width();
+    bool tall = needed(scaled.height()) > room.height();
+    // Either bar may take the room that makes the other one needed.
+    tall = tall || (wide && needed(scaled.height()) > room.height() - barHeight);
+    wide = wide || (tall && needed(scaled.width()) > room.width() - barWidth);
+    return room - QSize(tall ? barWidth : 0, wide ? barHeight : 0);
+}
+
+void StageView::updateScrollBars()
+{
+    // From the area's size alone, so that the bars these ranges call for change nothing here.
+    const QSizeF scaled = scene().size() * scale();
+    const QSize room = this->room();
+    horizontalScrollBar()->setRange(0, std::max(0, needed(scaled.width()) - room.width()));
+    verticalScrollBar()->setRange(0, std::max(0, needed(scaled.height()) - room.height()));
     horizontalScrollBar()->setPageStep(room.width());
     verticalScrollBar()->setPageStep(room.height());
     horizontalScrollBar()->setSingleStep(20);
@@ -185,14 +216,15 @@ void StageView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
-    // At the fitting zoom the screen stays whole, however the scene scrolled before.
-    if (qFuzzyCompare(m_zoom, 1))
+    // Fitted, the screen stays whole, however the scene scrolled before.
+    if (m_fitted)
         centreScreen();
 }
 
 void StageView::fit()
 {
     setZoom(1);
+    m_fitted = true;
     centreScreen();
 }
 

@@ -23,12 +23,12 @@ public:
     // Any object's position in the collection, 0 for none.
     void setSelectedPosition(qsizetype position);
     qsizetype selectedPosition() const { return m_painter.selected(); }
-    int outsideCount() const { return m_painter.outsideCount(); }
 
     // Zoom relative to the size that fits the screen into the view.
     qreal zoom() const { return m_zoom; }
     void setZoom(qreal zoom);
-    // Zoom 1 with the whole device screen in view.
+    // Zoom 1 with the whole device screen in view; it lasts through resizes and other screens
+    // until the next zoom.
     void fit();
     // Pixels per content unit.
     qreal scale() const;
@@ -45,7 +45,8 @@ signals:
     void objectActivated(qsizetype position);
     // Whole numbers: where the object's x and y go.
     void moveRequested(qsizetype position, qint32 newX, qint32 newY);
-    void outsideCountChanged(int count);
+    // Objects wholly outside the screen, and those that reach past its edge.
+    void outsideChanged(int outside, int reaching);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +63,8 @@ protected:
 private:
     QRectF scene() const;
     QPointF origin() const;
+    // The viewport's size once the scroll bars the scene needs are shown.
+    QSize room() const;
     void updateScrollBars();
     void centreScreen();
     void announceOutside();
@@ -71,10 +74,11 @@ private:
     StagePainter m_painter;
     StageScreen m_screen;
     qreal m_zoom = 1;
+    bool m_fitted = true;    // no zoom of the user's since the last fit
     qsizetype m_pressed = 0; // display object under the last press
     QPointF m_pressPoint;    // in content units
     QPoint m_pressPixel;
     bool m_dragging = false;
     QPoint m_dragDelta;
-    int m_lastOutside = 0;
+    std::pair<int, int> m_lastOutside{0, 0};
 };

@@ -1,6 +1,7 @@
 #include "ConfigReader.h"
 #include "ContentArea.h"
 #include "Golden.h"
+#include "ProjectSession.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,12 +16,14 @@ private Q_SLOTS:
     void mapsConfig();
     void failingConfigIsReported_data();
     void failingConfigIsReported();
+    void otherDeviceReadsAgain();
 };
 
 namespace {
 
 const DeviceProfile iPhone14{QStringLiteral("iPhone 14"), QSize(390, 844), QSize(1170, 2532), false};
 const DeviceProfile iPad{QStringLiteral("iPad"), QSize(768, 1024), QSize(1536, 2048), false};
+const DeviceProfile android{QStringLiteral("Android phone"), QSize(360, 640), QSize(1080, 1920), true};
 
 GameConfig readGame(const QByteArray& config, const QByteArray& build, const DeviceProfile& device)
 {
@@ -50,7 +53,9 @@ void tst_ContentArea::mapsConfig_data()
     QTest::addColumn<QRectF>("screen");
     QTest::addColumn<QString>("caption");
     for (const QStringList& row : Golden::rows("project/golden/ContentArea.txt")) {
-        const DeviceProfile& device = row.value(1) == "phone" ? iPhone14 : iPad;
+        const DeviceProfile& device = row.value(1) == "phone"     ? iPhone14
+                                      : row.value(1) == "android" ? android
+                                                                  : iPad;
         const QStringList r = row.value(4).split(' ');
         QTest::addRow("%s, %s", qPrintable(row.value(0)), qPrintable(device.name))
             << (row.value(2) == "-" ? QByteArray() : row.value(2).toUtf8())
@@ -75,6 +80,9 @@ void tst_ContentArea::mapsConfig()
     QCOMPARE(rounded(context.screenInContent), screen);
     const QString line = ContentArea::caption(context);
     QVERIFY2(line.startsWith(QLatin1String("MyGame: ")) && line.contains(caption), qPrintable(line));
+    // The root has no name: its path stands in.
+    QVERIFY(ContentArea::caption(ContentArea::contextFor(game, device, false, QDir::rootPath()))
+                .startsWith(QDir::toNativeSeparators(QDir::rootPath()) + QStringLiteral(": ")));
 }
 
 void tst_ContentArea::failingConfigIsReported_data()
@@ -93,14 +101,33 @@ void tst_ContentArea::failingConfigIsReported()
     QFETCH(QString, problem);
     QElapsedTimer clock;
     clock.start();
-    const GameConfig game = readGame(config, QByteArray(), iPad);
+    const GameConfig game =
+        readGame(config, "settings = { orientation = { default = 'landscapeLeft' } }", iPad);
     QVERIFY(clock.elapsed() < 4000);
     QCOMPARE(game.configProblem, problem);
+    QCOMPARE(game.buildProblem, QString()); // build.settings is read all the same
+    QVERIFY(game.landscape);
     // The stage goes on as the engine would: without content scaling.
     const ProjectContext context =
         ContentArea::contextFor(game, iPad, false, QStringLiteral("/games/MyGame"));
     QCOMPARE(context.mode, QStringLiteral("no scaling"));
     QCOMPARE(context.screenInContent, QRectF(0, 0, 1536, 2048));
+}
+
+// A config may ask for the device's pixels: another device runs it again.
+void tst_ContentArea::otherDeviceReadsAgain()
+{
+    QTemporaryDir game;
+    QFile file(game.filePath(QStringLiteral("config.lua")));
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write("application = { content = { width = display.pixelWidth / 2, height = 480 } }") > 0);
+    file.close();
+    ProjectSession session;
+    session.setDevice(iPad, false);
+    session.setFolder(game.path());
+    QTRY_COMPARE(session.config().width, 768);
+    session.setDevice(iPhone14, false);
+    QTRY_COMPARE(session.config().width, 585);
 }
 
 QTEST_GUILESS_MAIN(tst_ContentArea)

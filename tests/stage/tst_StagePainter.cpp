@@ -18,6 +18,7 @@ private Q_SLOTS:
     void pixels_data();
     void pixels();
     void textStartsAtTopLeft();
+    void placeholderNamed();
     void outsideDimmedAndCounted_data();
     void outsideDimmedAndCounted();
     void selectionAndGroupMarked();
@@ -27,10 +28,9 @@ private Q_SLOTS:
     void ghost();
     void lineMovesAsAWhole();
     void itemsFollowChanges();
-    void ghostFindsTarget_data();
-    void ghostFindsTarget();
     void alertStrikesButtonsPastFive_data();
     void alertStrikesButtonsPastFive();
+    void alertShowsEscapes();
 };
 
 namespace {
@@ -147,11 +147,27 @@ void tst_StagePainter::textStartsAtTopLeft()
     QVERIFY(ink.height() >= 15);
 }
 
+// At one content unit per pixel the picture's name is written in its placeholder.
+void tst_StagePainter::placeholderNamed()
+{
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    auto hero = display(clsDisplay::ImageRect, 100, 100, 120, 60);
+    hero->setFilename(QStringLiteral("hero.png"));
+    objects.push_back(std::move(hero));
+    const QImage image = render(objects);
+    int ink = 0;
+    for (int y = 110; y < 150; ++y) {
+        for (int x = 110; x < 210; ++x)
+            ink += image.pixelColor(x, y) != StagePainter::placeholderColour;
+    }
+    QVERIFY(ink > 20);
+}
+
 void tst_StagePainter::outsideDimmedAndCounted_data()
 {
     QTest::addColumn<QRect>("screen"); // the device screen in content units
     QTest::addColumn<QList<QRect>>("rects");
-    QTest::addColumn<int>("outside");
+    QTest::addColumn<QPoint>("outside"); // wholly outside, reaching past the edge
     QTest::addColumn<QString>("notice");
     const auto rect = [](const QString& cell) {
         const QStringList n = cell.split(' ');
@@ -162,7 +178,9 @@ void tst_StagePainter::outsideDimmedAndCounted_data()
         for (const QString& cell : row.value(2).split("; "))
             rects << rect(cell);
         QTest::newRow(qPrintable(row.value(0)))
-            << rect(row.value(1)) << rects << row.value(3).toInt() << row.value(4);
+            << rect(row.value(1)) << rects
+            << QPoint(row.value(3).section(' ', 0, 0).toInt(), row.value(3).section(' ', 1, 1).toInt())
+            << row.value(4);
     }
 }
 
@@ -170,7 +188,7 @@ void tst_StagePainter::outsideDimmedAndCounted()
 {
     QFETCH(QRect, screen);
     QFETCH(QList<QRect>, rects);
-    QFETCH(int, outside);
+    QFETCH(QPoint, outside);
     QFETCH(QString, notice);
     std::vector<std::unique_ptr<ModelObject>> objects;
     for (const QRect& r : rects)
@@ -180,8 +198,8 @@ void tst_StagePainter::outsideDimmedAndCounted()
     StagePainter stage;
     stage.setProject(project);
     stage.setObjects(view(objects));
-    QCOMPARE(stage.outsideCount(), outside);
-    QCOMPARE(StagePane::outsideNotice(outside), notice);
+    QCOMPARE(QPoint(stage.outsideCount(), stage.reachingCount()), outside);
+    QCOMPARE(StagePane::outsideNotice(outside.x(), outside.y()), notice);
 
     // The part beyond the screen stays visible, dimmed; the content area's edge shows where
     // it is not the screen's.
@@ -277,7 +295,7 @@ void tst_StagePainter::ghost()
     QFETCH(QPointF, target);
     QFETCH(qreal, opacity);
     std::vector<std::unique_ptr<ModelObject>> objects;
-    objects.push_back(display(clsDisplay::Rect, 0, 0, 10, 10)); // same name, but an earlier one
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 10, 10)); // same name, but not the nearest before
     objects.push_back(display(clsDisplay::Rect, 100, 100, 40, 20));
     auto other = display(clsDisplay::Circle, 5, 5, 5, 0);
     other->setVarName(QStringLiteral("other"));
@@ -292,6 +310,7 @@ void tst_StagePainter::ghost()
 
     const std::optional<StageGhost> ghost = StageGeometry::ghostFor(view(objects), 4);
     QCOMPARE(ghost.has_value(), shown);
+    QVERIFY(!StageGeometry::ghostFor(view(objects).mid(2), 2)); // its display only comes later
     if (!shown)
         return;
     QCOMPARE(ghost->item.position, 2);
@@ -337,37 +356,6 @@ void tst_StagePainter::itemsFollowChanges()
     QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
 }
 
-// A transition's ghost goes on the nearest display of its name before it.
-void tst_StagePainter::ghostFindsTarget_data()
-{
-    QTest::addColumn<QString>("order"); // D the display hero, T the transition of hero
-    QTest::addColumn<int>("target");    // the ghost's object, 0 for no ghost
-    QTest::newRow("target first") << "DT" << 1;
-    QTest::newRow("nearest earlier target") << "DDT" << 2;
-    QTest::newRow("target only after") << "TD" << 0;
-}
-
-void tst_StagePainter::ghostFindsTarget()
-{
-    QFETCH(QString, order);
-    QFETCH(int, target);
-    std::vector<std::unique_ptr<ModelObject>> objects;
-    for (const QChar kind : order) {
-        if (kind == QLatin1Char('D')) {
-            auto display = std::make_unique<clsDisplay>();
-            display->setDObjType(clsDisplay::Rect);
-            objects.push_back(std::move(display));
-        } else {
-            auto transition = std::make_unique<clsTransition>();
-            transition->addProperty(QStringLiteral("200"), QStringLiteral("x"));
-            objects.push_back(std::move(transition));
-        }
-        objects.back()->setVarName(QStringLiteral("hero"));
-    }
-    const std::optional<StageGhost> ghost = StageGeometry::ghostFor(view(objects), order.indexOf('T') + 1);
-    QCOMPARE(ghost ? int(ghost->item.position) : 0, target);
-}
-
 // The selected alert is drawn as the device would show it, buttons it drops struck through.
 void tst_StagePainter::alertStrikesButtonsPastFive_data()
 {
@@ -395,6 +383,21 @@ void tst_StagePainter::alertStrikesButtonsPastFive()
             red = c.red() > 150 && c.green() < 100 && c.blue() < 100;
         }
     QTEST(red, "struck");
+}
+
+// The mock shows what the device shows of the quoted texts.
+void tst_StagePainter::alertShowsEscapes()
+{
+    QCOMPARE(StageGeometry::shownText(R"(one\ntwo\tthree \"four\" \\five \65\066\'\a\)"),
+             QStringLiteral("one\ntwo\tthree \"four\" \\five AB'\\"));
+    const auto drawn = [](const QString& message) {
+        auto alert = std::make_unique<clsAlert>();
+        alert->setMessage(message);
+        std::vector<std::unique_ptr<ModelObject>> objects;
+        objects.push_back(std::move(alert));
+        return render(objects, 1);
+    };
+    QCOMPARE(drawn(QStringLiteral("Leave\\nnow?")), drawn(QStringLiteral("Leave\nnow?")));
 }
 
 QTEST_MAIN(tst_StagePainter)

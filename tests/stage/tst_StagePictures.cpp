@@ -1,7 +1,7 @@
 #include "clsDisplay.h"
 #include "Golden.h"
 #include "PictureLibrary.h"
-#include "StagePainter.h"
+#include "StageView.h"
 #include "TestPictures.h"
 
 #include <QPainter>
@@ -24,6 +24,7 @@ void tst_StagePictures::drawn_data()
     QTest::addColumn<QRectF>("bounds");
     QTest::addColumn<QColor>("edge"); // halfway down the left edge
     QTest::addColumn<QString>("toolTip");
+    QTest::addColumn<QSize>("device");
     const QStringList calls{"newImage", "newImageRect"};
     const QStringList references = QString("TopLeft TopCenter TopRight CenterLeft Center CenterRight "
                                            "BottomLeft BottomCenter BottomRight")
@@ -33,7 +34,9 @@ void tst_StagePictures::drawn_data()
         QTest::newRow(qPrintable(row[0]))
             << (row[1] == "1") << int(calls.indexOf(row[2])) << row[4] << int(references.indexOf(row[3]))
             << QRectF(b[0].toDouble(), b[1].toDouble(), b[2].toDouble(), b[3].toDouble()) << QColor(row[6])
-            << row[7];
+            << row[7]
+            << (row.size() > 8 ? QSize(row[8].section(' ', 0, 0).toInt(), row[8].section(' ', 1).toInt())
+                               : QSize(640, 1136));
     }
 }
 
@@ -44,6 +47,7 @@ void tst_StagePictures::drawn()
     QFETCH(QString, file);
     QFETCH(int, reference);
     QFETCH(QRectF, bounds);
+    QFETCH(QSize, device);
     QTemporaryDir dir;
     savePicture(dir.filePath(QStringLiteral("logo.png")), QSize(40, 20), Qt::blue);
     savePicture(dir.filePath(QStringLiteral("wide.png")), QSize(3000, 600), Qt::blue);
@@ -53,7 +57,7 @@ void tst_StagePictures::drawn()
     ProjectContext project = gameAt(tied ? dir.path() : QString());
     project.scaling = true;
     project.contentScale = 2.34;
-    project.devicePixels = QSize(640, 1136);
+    project.devicePixels = device;
     project.imageSuffixes = {{QStringLiteral("@2x"), 2}};
     library.setProject(project);
     clsDisplay object;
@@ -64,13 +68,12 @@ void tst_StagePictures::drawn()
     object.setY(100);
     object.setSWidth(100);
     object.setSHeight(100);
-    StagePainter stage;
-    stage.setPictures(&library);
-    stage.setObjects({&object});
+    StageView view; // follows the decoding of its pictures
+    view.setPictures(&library);
+    view.setObjects({&object});
+    const StagePainter& stage = view.stagePainter();
+    QTRY_COMPARE(stage.itemAt(1)->bounds, bounds);
     library.cache().waitForDone();
-    stage.refreshPictures();
-
-    QCOMPARE(stage.itemAt(1)->bounds, bounds);
     QTEST(stage.itemAt(1)->toolTip, "toolTip");
     QImage canvas(700, 500, QImage::Format_RGB32);
     QPainter painter(&canvas);

@@ -2,6 +2,7 @@
 #include "Golden.h"
 #include "StageView.h"
 
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void arrowsNudge_data();
     void arrowsNudge();
     void selectionKeptWhileItsObjectStays();
+    void fitBringsTheScreenBack();
 
 private:
     void mouse(QEvent::Type type, QPointF content); // the left button, at a point of the content
@@ -180,6 +182,30 @@ void tst_StageView::selectionKeptWhileItsObjectStays()
     QCOMPARE(m_view->selectedPosition(), qsizetype(3));
     m_view->setObjects(list.mid(0, 2));
     QCOMPARE(m_view->selectedPosition(), qsizetype(0));
+}
+
+// Fit, and at the fitting zoom another screen, shows the whole device screen however far the
+// view was scrolled; a zoom of the user's own outlives another screen.
+void tst_StageView::fitBringsTheScreenBack()
+{
+    const auto far = display(clsDisplay::Rect, 1500, 2000, 50, 50);
+    m_view->setObjects({far.get()});
+    const auto screenShownAfter = [this](const std::function<void()>& step) {
+        m_view->horizontalScrollBar()->setValue(m_view->horizontalScrollBar()->maximum());
+        m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+        step();
+        const QRectF screen = m_view->stagePainter().screen();
+        return QRectF(m_view->viewport()->rect())
+            .contains(QRectF(pixel(screen.topLeft()), pixel(screen.bottomRight())));
+    };
+    QVERIFY(!screenShownAfter([] {}));
+    QVERIFY(screenShownAfter([this] { m_view->fit(); }));
+    ProjectContext tablet;
+    tablet.screenInContent = QRectF(0, 0, 768, 1024);
+    QVERIFY(screenShownAfter([&] { m_view->setProject(tablet); }));
+    m_view->setZoom(3);
+    m_view->setProject(ProjectContext());
+    QCOMPARE(m_view->zoom(), 3.0);
 }
 
 QTEST_MAIN(tst_StageView)

@@ -77,6 +77,9 @@ void tst_Pictures::checksShown()
     window.findChild<QAction*>(QStringLiteral("mnuCopyAll"))->trigger();
     const QString note = window.findChild<QLabel*>(QStringLiteral("lblNote"))->text();
     QCOMPARE(note.endsWith("; 1 object names a picture that is not in the project"), severity == "error");
+    // The mark goes once the picture is there.
+    savePicture(dir.filePath(file));
+    QTRY_VERIFY(node->icon(0).isNull() && node->toolTip(0).isEmpty());
 }
 
 QTEST_MAIN(tst_Pictures)

@@ -2,6 +2,7 @@
 #include "FileDialog.h"
 #include "frmMain.h"
 #include "MessageBox.h"
+#include "ProjectFolder.h"
 #include "TestSettings.h"
 #include "Ui.h"
 #include "WorkspaceDocument.h"
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void foundFromSavedWorkspace();
     void chosenAndClearedUndoably();
     void goneFolderKeptInFile();
+    void foundUpToSevenFoldersUp();
 
 private:
     QString write(const QString& name, const QByteArray& bytes) const;
@@ -86,6 +88,8 @@ void tst_ProjectFolder::chosenAndClearedUndoably()
     QVERIFY(window.openFile(file));
     const QString found = QDir(m_dir->path()).dirName() + QStringLiteral(": content 320 × 480, no scaling");
     QTRY_VERIFY2(project(window).startsWith(found), qPrintable(project(window)));
+    // No config.lua, so nothing to set the target from.
+    QVERIFY(!Ui::find<QLabel>(&window, "lblNote")->text().contains(QLatin1String("config.lua")));
     auto* document = window.findChild<WorkspaceDocument*>();
 
     fileDialog()->setNextFileName(game);
@@ -128,6 +132,13 @@ void tst_ProjectFolder::goneFolderKeptInFile()
     QFile saved(copy);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QVERIFY(saved.readAll().contains("\"project\": \"../game\""));
+}
+
+void tst_ProjectFolder::foundUpToSevenFoldersUp()
+{
+    const QString game = QFileInfo(write(QStringLiteral("game/main.lua"), "")).absolutePath();
+    QCOMPARE(ProjectFolder::findFor(write(QStringLiteral("game/1/2/3/4/5/6/7/ws.quillet"), "")), game);
+    QCOMPARE(ProjectFolder::findFor(write(QStringLiteral("game/1/2/3/4/5/6/7/8/ws.quillet"), "")), QString());
 }
 
 QTEST_MAIN(tst_ProjectFolder)

@@ -1,5 +1,7 @@
 #include "clsDisplay.h"
+#include "FileDialog.h"
 #include "frmMain.h"
+#include "ProjectSession.h"
 #include "StageView.h"
 #include "TestSettings.h"
 #include "Ui.h"
@@ -11,6 +13,8 @@
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -34,6 +38,7 @@ private Q_SLOTS:
     void stageNeverCoversThePanes();
     void noHiddenWayToDropToolbarOrStage_data();
     void noHiddenWayToDropToolbarOrStage();
+    void stageComesToRest();
 
 private:
     bool openWithStage(); // shows the window, then its stage
@@ -58,6 +63,19 @@ std::unique_ptr<clsDisplay> rect(const QString& name, int x, int y)
     object->setColour(0x0000FF);
     return object;
 }
+
+// Counts the stage's layout passes: resizes of its viewport, scroll bars shown or hidden. Past
+// the limit it swallows them, ending a loop that would never return.
+struct LayoutCounter : QObject
+{
+    static constexpr int limit = 100;
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        return (type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide) && ++count > limit;
+    }
+};
 
 void mouse(QWidget* target, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
 {
@@ -98,7 +116,7 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
     QTRY_COMPARE(tree->geometry(), designedTree);
     QCOMPARE(code->width(), designedCode);
     QVERIFY(code->geometry().right() < window->centralWidget()->width());
-    QCOMPARE(find<QLabel>("lblOutside")->text(), QStringLiteral("1 object lies outside the screen"));
+    QCOMPARE(find<QLabel>("lblOutside")->text(), QStringLiteral("1 object reaches past the screen's edge"));
     auto* screens = find<QComboBox>("cboScreen");
     screens->setCurrentIndex(6);
     emit screens->activated(6);
@@ -226,6 +244,55 @@ void tst_StageDock::noHiddenWayToDropToolbarOrStage()
     if (popup)
         popup->close();
     QVERIFY(!popup);
+}
+
+// Every resize settles, in a game folder and in one with only main.lua: the stage lays itself out
+// a few times, then the event loop goes idle.
+void tst_StageDock::stageComesToRest()
+{
+    QTemporaryDir dir;
+    for (const char* name : {"game/main.lua", "game/config.lua", "bare/main.lua"}) {
+        QDir().mkpath(QFileInfo(dir.filePath(QLatin1String(name))).path());
+        QFile file(dir.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(name).endsWith("config.lua")
+                       ? "application = { content = { width = 320, height = 480 } }"
+                       : "--");
+    }
+    window->addObject(rect(QStringLiteral("wide"), 200, 40)); // reaches past the screen's edge
+    QVERIFY(openWithStage());
+    find<QDockWidget>("stageDock")->setFloating(false);
+    auto* stage = find<StageView>("stage");
+    LayoutCounter layouts;
+    for (QWidget* watched : std::initializer_list<QWidget*>{stage->viewport(), stage->horizontalScrollBar(),
+                                                            stage->verticalScrollBar()})
+        watched->installEventFilter(&layouts);
+    const auto settle = [] {
+        for (int round = 0; round < 12; ++round)
+            QCoreApplication::processEvents();
+    };
+    for (const char* folder : {"game", "bare"}) {
+        fileDialog()->setNextFileName(dir.filePath(QLatin1String(folder)));
+        window->findChild<QAction*>(QStringLiteral("actProjectFolder"))->trigger();
+        for (int preset = 0; preset < 6; ++preset) {
+            find<QComboBox>("cboScreen")->setCurrentIndex(preset);
+            emit find<QComboBox>("cboScreen")->activated(preset);
+            QTRY_VERIFY(!window->findChild<ProjectSession*>()->isReading());
+            for (int width = 1000; width <= 1300; width += 31) {
+                for (int height = 700; height <= 900; height += 19) {
+                    layouts.count = 0;
+                    window->resize(width, height);
+                    settle();
+                    const int passes = layouts.count;
+                    settle();
+                    QVERIFY2(
+                        layouts.count == passes && passes < LayoutCounter::limit,
+                        qPrintable(
+                            QStringLiteral("%1 × %2, %3 %4").arg(width).arg(height).arg(folder).arg(preset)));
+                }
+            }
+        }
+    }
 }
 
 QTEST_MAIN(tst_StageDock)

@@ -1,3 +1,5 @@
+#include "Golden.h"
+#include "WindowPlacement.h"
 #include "WorkspaceLayout.h"
 
 #include <QtTest>
@@ -9,7 +11,19 @@ class tst_WorkspaceLayout : public QObject
 private Q_SLOTS:
     void figures_data();
     void figures();
+    void placement_data();
+    void placement();
 };
+
+namespace {
+
+QRect rect(const QString& cell)
+{
+    const QStringList n = cell.split(' ');
+    return QRect(n.value(0).toInt(), n.value(1).toInt(), n.value(2).toInt(), n.value(3).toInt());
+}
+
+} // namespace
 
 void tst_WorkspaceLayout::figures_data()
 {
@@ -17,17 +31,9 @@ void tst_WorkspaceLayout::figures_data()
     QTest::addColumn<int>("toolbar");
     QTest::addColumn<QRect>("tree");
     QTest::addColumn<QRect>("code");
-    QTest::newRow("initial") << QSize(11535, 7140) << 810 << QRect(120, 840, 4455, 5775)
-                             << QRect(4680, 840, 6735, 5775);
-    QTest::newRow("below minimum") << QSize(300, 200) << 810 << QRect(120, 840, 4455, 1655)
-                                   << QRect(4680, 840, 6735, 1655);
-    QTest::newRow("taller toolbar, made up for")
-        << QSize(11535, 7290) << 960 << QRect(120, 990, 4455, 5775) << QRect(4680, 990, 6735, 5775);
-    // Growing adds to the code pane's width and to both heights, one to one.
-    QTest::newRow("grown") << QSize(11535 + 1500, 7140 + 2250) << 810 << QRect(120, 840, 4455, 5775 + 2250)
-                           << QRect(4680, 840, 6735 + 1500, 5775 + 2250);
-    QTest::newRow("narrow but tall") << QSize(9000, 8000) << 810 << QRect(120, 840, 4455, 6635)
-                                     << QRect(4680, 840, 6735, 6635);
+    for (const QStringList& row : Golden::rows("workspace/golden/Layout.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << rect("0 0 " + row.value(1)).size() << row.value(2).toInt()
+                                                << rect(row.value(3)) << rect(row.value(4));
 }
 
 void tst_WorkspaceLayout::figures()
@@ -41,6 +47,23 @@ void tst_WorkspaceLayout::figures()
     QCOMPARE(layout.code, code);
     // Twips become whole pixels to the nearest, not cut short.
     QCOMPARE(WorkspaceLayout::toPixels(toolbar + 8), toolbar / 15 + 1);
+}
+
+void tst_WorkspaceLayout::placement_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<bool>("restored");
+    for (const QStringList& row : Golden::rows("workspace/golden/Placement.txt"))
+        QTest::newRow(qPrintable(row.value(0))) << rect(row.value(1)) << (row.value(2) == "1");
+}
+
+void tst_WorkspaceLayout::placement()
+{
+    QFETCH(QRect, frame);
+    QByteArray saved; // as QWidget::saveGeometry writes it
+    QDataStream out(&saved, QIODevice::WriteOnly);
+    out << quint32(0x1D9D0CB) << quint16(3) << quint16(0) << frame << frame;
+    QTEST(WindowPlacement::fits(saved, {QRect(0, 0, 1920, 1040)}), "restored");
 }
 
 QTEST_APPLESS_MAIN(tst_WorkspaceLayout)

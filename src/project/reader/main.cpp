@@ -365,9 +365,11 @@ int main(int argc, char** argv)
     device.platform = argv[4];
     device.model = argv[5];
     const std::string folder = argv[1];
-    // Each file gets a fresh state: build.settings sees nothing config.lua left behind.
-    for (const auto& [name, describe] : {std::pair<const char*, lua_CFunction>{"config.lua", describeConfig},
-                                         {"build.settings", describeBuild}}) {
+    // Each file gets a fresh state: config.lua sees nothing build.settings left behind. The
+    // shorter file goes first, so that its answer is out before a config.lua that never ends.
+    for (const auto& [name, describe] :
+         {std::pair<const char*, lua_CFunction>{"build.settings", describeBuild},
+          {"config.lua", describeConfig}}) {
         used = 0;
         lua_State* L = lua_newstate(limitedAlloc, nullptr);
         if (!L)

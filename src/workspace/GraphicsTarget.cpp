@@ -6,8 +6,8 @@ namespace {
 
 const QString settingsKey = QStringLiteral("target");
 
-// Stored as the API's number, so that a value from a later version that knows more APIs,
-// or one edited by hand, falls back to the first API instead of failing.
+// Stored as the API's number; anything but 1 (nothing stored yet, a later version's API, a
+// hand-edited value) means today's engine.
 int storedNumber(GraphicsApi api)
 {
     return api == GraphicsApi::V2 ? 2 : 1;
@@ -18,7 +18,7 @@ int storedNumber(GraphicsApi api)
 GraphicsTarget::GraphicsTarget(QObject* parent) : QObject(parent)
 {
     const QSettings settings;
-    m_api = settings.value(settingsKey).toInt() == 2 ? GraphicsApi::V2 : GraphicsApi::V1;
+    m_api = settings.value(settingsKey).toInt() == 1 ? GraphicsApi::V1 : GraphicsApi::V2;
 }
 
 void GraphicsTarget::setApi(GraphicsApi api)

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // The graphics API that every snippet of the window is written for, remembered across runs
-// in the settings of Quillet/Quillet. The first start writes for Graphics 1.0.
+// in the settings of Quillet/Quillet. The first start writes for Graphics 2.0.
 class GraphicsTarget : public QObject
 {
     Q_OBJECT
@@ -27,5 +27,5 @@ Q_SIGNALS:
     void apiChanged(GraphicsApi api);
 
 private:
-    GraphicsApi m_api = GraphicsApi::V1;
+    GraphicsApi m_api = GraphicsApi::V2;
 };

@@ -209,7 +209,7 @@ bool WorkspaceFiles::maySetAside()
         return save();
     case MessageBox::Answer::Discard:
         return true;
-    case MessageBox::Answer::Cancel:
+    default: // Cancel
         break;
     }
     return false;

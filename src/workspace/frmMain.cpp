@@ -1,7 +1,9 @@
 #include "frmMain.h"
 
+#include "ApiDocs.h"
 #include "BuildInfo.h"
 #include "clsDisplay.h"
+#include "CodeText.h"
 #include "Editors.h"
 #include "ElidedLabel.h"
 #include "GraphicsTarget.h"
@@ -559,6 +561,7 @@ void frmMain::Form_Load()
     const QString restored = m_recovery->restore();
     if (!restored.isEmpty())
         showNote(restored);
+    m_startNote = restored;
 }
 
 void frmMain::restoreWindow()
@@ -713,6 +716,8 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
     const SnippetAdvisor::Report report =
         SnippetAdvisor::review(object, snippet, m_document->objects().objects(), currentApi());
     QStringList pictureErrors;
+    if (report.fault)
+        pictureErrors << report.fault->message();
     QStringList warnings = report.warnings;
     for (const PictureChecks::Problem& problem : PictureMarks::problemsOf(object, m_pictures))
         (problem.error ? pictureErrors : warnings) << problem.text;
@@ -782,7 +787,10 @@ void frmMain::clearCheck()
 
 void frmMain::showNote(const QString& text)
 {
-    lblNote->setText(text);
+    // What the start had to say (work recovered) stays beside the next note while it shows.
+    const bool join = !m_startNote.isEmpty() && !lblNote->isHidden() && lblNote->text() == m_startNote;
+    lblNote->setText(join ? m_startNote + QStringLiteral("; ") + text : text);
+    m_startNote.clear();
     lblNote->show();
     m_noteTimer->start();
 }
@@ -828,8 +836,21 @@ void frmMain::editObjectAt(qsizetype position)
         return;
     // The step selects the edited node and shows its new snippet; a cancelled edit leaves
     // everything as it was.
-    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object, m_project.folder))
+    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object, m_project.folder)) {
         m_document->replaceObject(position, std::move(changed), QStringLiteral("Edit"));
+        tv1->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMain::afterEditor(qsizetype countBefore)
+{
+    setDeleteEnabled(false);
+    RefreshTree();
+    // The new object is the selected one, so that Copy takes its code and not another's.
+    if (m_document->objects().count() > countBefore) {
+        selectObject(m_document->objects().count());
+        tv1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmMain::Toolbar1_ButtonClick(const QAction* button)
@@ -843,6 +864,7 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
     // So does showing or hiding the stage; the action's own handler does that.
     if (key == QLatin1String("stageToggle"))
         return;
+    const qsizetype countBefore = m_document->objects().count();
     if (key == QLatin1String("display"))
         Editors::openDisplayFor(this, this, m_project.folder);
     else if (key == QLatin1String("alert"))
@@ -853,29 +875,28 @@ void frmMain::Toolbar1_ButtonClick(const QAction* button)
         DeleteSelectedObject();
     else if (key == QLatin1String("about"))
         Editors::openAbout(this);
-    setDeleteEnabled(false);
-    RefreshTree();
+    afterEditor(countBefore);
 }
 
 void frmMain::mnuDisp_Click()
 {
+    const qsizetype countBefore = m_document->objects().count();
     Editors::openDisplayFor(this, this, m_project.folder);
-    setDeleteEnabled(false);
-    RefreshTree();
+    afterEditor(countBefore);
 }
 
 void frmMain::mnuAlert_Click()
 {
+    const qsizetype countBefore = m_document->objects().count();
     Editors::openAlert(this, this);
-    setDeleteEnabled(false);
-    RefreshTree();
+    afterEditor(countBefore);
 }
 
 void frmMain::mnuTrans_Click()
 {
+    const qsizetype countBefore = m_document->objects().count();
     Editors::openTransition(this, this);
-    setDeleteEnabled(false);
-    RefreshTree();
+    afterEditor(countBefore);
 }
 
 void frmMain::mnuAbout_Click()
@@ -899,6 +920,11 @@ void frmMain::CopySnippet()
     const QString text = txtCode->text();
     if (text.isEmpty())
         return;
+    const ModelObject* object = m_document->objects().at(ObjectTree::objectPositionFor(selectedNode()));
+    if (const std::optional<CodeText::Fault> fault = object ? CodeText::faultOf(*object) : std::nullopt) {
+        showNote(SnippetCollector::leftOutNote({fault->leftOutReason()}));
+        return;
+    }
     QGuiApplication::clipboard()->setText(text);
     showNote(QStringLiteral("Snippet copied"));
 }
@@ -906,6 +932,13 @@ void frmMain::CopySnippet()
 bool frmMain::txtCode_KeyPress(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F1) {
+        int line = 0;
+        int index = 0;
+        txtCode->getCursorPosition(&line, &index);
+        Shell::instance()->openUrl(ApiDocs::pageFor(ApiDocs::wordAt(txtCode->text(line), index)));
+        return true;
+    }
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
         tv1->setFocus(Qt::ShortcutFocusReason);
         return true;
@@ -947,6 +980,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtCode && event->type() == QEvent::KeyPress)
         return txtCode_KeyPress(static_cast<QKeyEvent*>(event));
+    // F1 in the pane opens the page of the word at the cursor, not About.
+    if (watched == txtCode && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         Form_Resize();
         return false;

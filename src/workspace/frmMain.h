@@ -106,6 +106,8 @@ private:
     void DeleteSelectedObject();
     void EditSelectedObject();
     void editObjectAt(qsizetype position);
+    // After an editor closed: the tree again, with the object it added selected.
+    void afterEditor(qsizetype countBefore);
     void Toolbar1_ButtonClick(const QAction* button);
     void mnuDisp_Click();
     void mnuAlert_Click();
@@ -130,6 +132,7 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     ElidedLabel* lblNote = nullptr; // brief confirmations, beside the status bar's panels
     QTimer* m_noteTimer = nullptr;
+    QString m_startNote;        // the note shown at the start, until another joins it
     QLabel* lblCheck = nullptr; // what Lua says about the snippet in the pane
     QMenu* mnuContext = nullptr;
     WorkspaceFiles* m_files = nullptr;

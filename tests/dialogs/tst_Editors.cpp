@@ -73,6 +73,8 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
         Ui::fill(modal, entries);
         for (const QString& pair : pairs) // "key" or "key=value"
             Ui::enterPair(modal, pair.section('=', 0, 0), pair.contains('=') ? pair.section('=', 1) : "1");
+        modal->activateWindow(); // again, after a pair's own dialog
+        QTRY_VERIFY(modal->isActiveWindow());
         modal->findChild<QLineEdit*>("txtVarName")->setFocus();
         Ui::end(modal, ending);
         if (modal->isVisible()) { // refused: note where the focus went, then leave

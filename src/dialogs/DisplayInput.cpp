@@ -1,6 +1,7 @@
 #include "DisplayInput.h"
 
 #include "clsDisplay.h"
+#include "CodeText.h"
 #include "DisplayKindLayout.h"
 #include "NumberReader.h"
 
@@ -58,6 +59,11 @@ std::optional<InputProblem> DisplayInput::validate() const
         return missing("The height is out of range", "txtHeight");
     if (layout->rounding.shown && !leadingInRange(rounding))
         return missing("The rounding is out of range", "txtRounding");
+    // Written into the Lua as code, so they must be what they claim to be.
+    if (const auto fault = CodeText::checkParentGroup(parentGroup))
+        return InputProblem{fault->message(), QStringLiteral("txtParentGroup")};
+    if (const auto fault = kind == clsDisplay::Text ? CodeText::checkFont(width) : std::nullopt)
+        return InputProblem{fault->message(), QStringLiteral("txtWidth")};
     return std::nullopt;
 }
 

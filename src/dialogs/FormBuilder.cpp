@@ -1,5 +1,7 @@
 #include "FormBuilder.h"
 
+#include "TextLimits.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QFrame>
@@ -84,6 +86,12 @@ QLineEdit* FormBuilder::textField(QWidget* parent, const QString& name, const QR
 {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
+    // The limits the workspace files hold, so that every object saved opens again. The width
+    // field holds a text label's font.
+    static const QStringList names{QStringLiteral("txtVarName"), QStringLiteral("txtParentGroup"),
+                                   QStringLiteral("txtWidth"), QStringLiteral("txtOnStart"),
+                                   QStringLiteral("txtOnComplete")};
+    field->setMaxLength(int(names.contains(name) ? TextLimits::name : TextLimits::text));
     field->setGeometry(rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return field;
 }

@@ -82,6 +82,7 @@ void PairListEditor::cmdAdd_Click()
 {
     {
         frmData data(m_dialog);
+        data.setKeyLimit(m_target.keyLimit);
         data.exec();
         if (!data.isCancelled())
             m_target.add(data.valueText(), data.keyText());

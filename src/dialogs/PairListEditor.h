@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clsData.h"
+#include "TextLimits.h"
 
 #include <QList>
 #include <QObject>
@@ -30,6 +31,7 @@ public:
         std::function<void(const QString& value, const QString& key)> add;
         std::function<void(qsizetype position)> remove;
         std::function<void()> clear;
+        qsizetype keyLimit = TextLimits::text; // the longest key the user may type
     };
     struct Preset
     {

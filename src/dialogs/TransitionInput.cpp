@@ -1,6 +1,7 @@
 #include "TransitionInput.h"
 
 #include "clsTransition.h"
+#include "CodeText.h"
 #include "NumberReader.h"
 
 std::optional<InputProblem> TransitionInput::validate() const
@@ -16,6 +17,10 @@ std::optional<InputProblem> TransitionInput::validate() const
         return InputProblem{QStringLiteral("The duration is out of range"), QStringLiteral("txtDuration")};
     if (!NumberReader::toInt32(NumberReader::leadingDecimal(delay)))
         return InputProblem{QStringLiteral("The delay is out of range"), QStringLiteral("txtDelay")};
+    if (const auto fault = CodeText::checkListener(QStringLiteral("onStart"), onStart))
+        return InputProblem{fault->message(), QStringLiteral("txtOnStart")};
+    if (const auto fault = CodeText::checkListener(QStringLiteral("onComplete"), onComplete))
+        return InputProblem{fault->message(), QStringLiteral("txtOnComplete")};
     return std::nullopt;
 }
 

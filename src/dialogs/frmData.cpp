@@ -46,6 +46,11 @@ QString frmData::keyText() const
     return m_txtKey->text();
 }
 
+void frmData::setKeyLimit(qsizetype characters)
+{
+    m_txtKey->setMaxLength(int(characters));
+}
+
 QString frmData::valueText() const
 {
     return m_txtValue->text();

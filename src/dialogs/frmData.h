@@ -16,6 +16,7 @@ public:
     bool isCancelled() const { return m_cancelled; }
     QString keyText() const;
     QString valueText() const;
+    void setKeyLimit(qsizetype characters);
 
     void reject() override;
 

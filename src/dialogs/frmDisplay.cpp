@@ -7,6 +7,7 @@
 #include "FileDialog.h"
 #include "FormBuilder.h"
 #include "mdlBrowsePath.h"
+#include "MessageBox.h"
 #include "ObjectSink.h"
 #include "PictureLocator.h"
 
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -238,11 +240,49 @@ void frmDisplay::Command1_Click()
         }
         const QString path =
             fileDialog()->getOpenFileName(this, QStringLiteral("Choose the filename"), folder, filter);
-        if (!path.isEmpty())
+        if (path.isEmpty())
+            return;
+        if (m_projectFolder.isEmpty() || PictureLocator::relativeInside(m_projectFolder, path)) {
             m_txtFilename->setText(pictureName(path, false));
+            return;
+        }
+        const QString name = QFileInfo(path).fileName();
+        switch (MessageBox::askCopyUseAnywayCancel(
+            this, windowTitle(),
+            QStringLiteral("%1 is outside the game folder. Copy it into the game?").arg(name))) {
+        case MessageBox::Answer::Copy:
+            if (const QString copied = copyIntoGame(path, folder, filter); !copied.isEmpty())
+                m_txtFilename->setText(pictureName(copied, false));
+            break;
+        case MessageBox::Answer::UseAnyway:
+            m_txtFilename->setText(pictureName(path, false));
+            break;
+        default: // Cancel
+            break;
+        }
     } catch (...) {
         // A failing file dialog leaves the field as it was.
     }
+}
+
+QString frmDisplay::copyIntoGame(const QString& path, const QString& folder, const QString& filter)
+{
+    QString target = QDir(folder).filePath(QFileInfo(path).fileName());
+    // A name already taken is never overwritten: the user names another, inside the game.
+    while (QFileInfo::exists(target) || !PictureLocator::relativeInside(m_projectFolder, target)) {
+        target = fileDialog()->getSaveFileName(this, QStringLiteral("The name is taken: copy the picture as"),
+                                               target, filter, QStringLiteral("png"));
+        if (target.isEmpty())
+            return QString();
+    }
+    QFile source(path);
+    if (!source.copy(target)) {
+        MessageBox::critical(
+            this, windowTitle(),
+            QStringLiteral("Cannot copy %1: %2").arg(QFileInfo(path).fileName(), source.errorString()));
+        return QString();
+    }
+    return target;
 }
 
 void frmDisplay::Command2_Click()

@@ -61,6 +61,8 @@ private:
 
     // The text the filename field gets for a picture chosen at path.
     QString pictureName(const QString& path, bool dropped) const;
+    // Copies a picture from outside the game into folder; the copy's path, "" when none was made.
+    QString copyIntoGame(const QString& path, const QString& folder, const QString& filter);
 
     ObjectSink* m_sink;
     QString m_projectFolder;

@@ -2,6 +2,7 @@
 
 #include "ClearTextBoxes.h"
 #include "clsTransition.h"
+#include "CodeText.h"
 #include "FormBuilder.h"
 #include "ObjectSink.h"
 #include "PairListEditor.h"
@@ -76,6 +77,7 @@ frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(si
     target.add = [this](const QString& value, const QString& key) { m_transition->addProperty(value, key); };
     target.remove = [this](qsizetype position) { m_transition->removeProperty(position); };
     target.clear = [this] { m_transition->clearProperties(); };
+    target.keyLimit = TextLimits::name;
     m_pairs = new PairListEditor(
         this, list, add, rem, std::move(target),
         {{QStringLiteral("mnuPos"), QStringLiteral("Position"), {changeThis("x"), changeThis("y")}},
@@ -146,6 +148,20 @@ void frmTrans::cmdOK_Click()
     if (const std::optional<InputProblem> problem = input.validate()) {
         problem->report(this);
         return;
+    }
+    // The first pair whose name or value is code, selected so that the user sees which.
+    qsizetype row = 0;
+    for (const clsData& p : m_transition->properties()) {
+        std::optional<CodeText::Fault> fault = CodeText::checkPropertyName(p.clsKey());
+        if (!fault)
+            fault = CodeText::checkPropertyValue(p.clsKey(), p.clsValue());
+        if (fault) {
+            auto* list = findChild<QTreeWidget*>(QStringLiteral("lv1"));
+            list->setCurrentItem(list->topLevelItem(int(row)));
+            InputProblem{fault->message(), list->objectName()}.report(this);
+            return;
+        }
+        ++row;
     }
     input.fillInto(*m_transition);
     if (m_sink)

@@ -3,6 +3,7 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "TextLimits.h"
 #include "WorkspaceWriter.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ public:
         }
     }
 
-    QString text(const QString& key) const
+    QString text(const QString& key, qsizetype limit = TextLimits::text) const
     {
         const QJsonValue value = m_object.value(key);
         if (!value.isString())
@@ -68,7 +69,14 @@ public:
         // An escaped lone surrogate cannot be written back as UTF-8.
         if (!QStringView(text).isValidUtf16())
             fail(key + QStringLiteral(" is not valid Unicode text"));
+        checkLength(key, text, limit);
         return text;
+    }
+
+    void checkLength(const QString& what, const QString& text, qsizetype limit) const
+    {
+        if (text.size() > limit)
+            fail(what + QStringLiteral(" is longer than %1 characters").arg(limit));
     }
 
     qint32 whole(const QString& key, qint64 min = int32Min, qint64 max = int32Max) const
@@ -88,8 +96,9 @@ public:
     }
 
     // Each pair goes to add(key, value); a key taken in another letter case is refused.
+    // keyLimit: the longest pair key; a value may hold any text.
     template <typename Add, typename Contains>
-    void pairs(const QString& key, Contains contains, Add add) const
+    void pairs(const QString& key, qsizetype keyLimit, Contains contains, Add add) const
     {
         const QJsonValue value = m_object.value(key);
         if (!value.isArray())
@@ -105,6 +114,8 @@ public:
             const QString pairValue = pair.at(1).toString();
             if (!QStringView(pairKey).isValidUtf16() || !QStringView(pairValue).isValidUtf16())
                 fail(where + QStringLiteral(" is not valid Unicode text"));
+            checkLength(where + QStringLiteral(" key"), pairKey, keyLimit);
+            checkLength(where + QStringLiteral(" value"), pairValue, TextLimits::text);
             if (contains(pairKey))
                 fail(where + QStringLiteral(": the key ") + quoted(pairKey) +
                      QStringLiteral(" is already in use (letter case does not count)"));
@@ -135,9 +146,9 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
     static const QStringList keys3 = keys + displayVersion3Keys();
     e.requireExactly(version >= 3 ? keys3 : keys);
     auto d = std::make_unique<clsDisplay>();
-    d->setVarName(e.text(QStringLiteral("varName")));
+    d->setVarName(e.text(QStringLiteral("varName"), TextLimits::name));
     d->setDObjType(qint16(e.whole(QStringLiteral("dObjType"), 0, clsDisplay::kindCount - 1)));
-    d->setParGroup(e.text(QStringLiteral("parGroup")));
+    d->setParGroup(e.text(QStringLiteral("parGroup"), TextLimits::name));
     d->setEventHandling(e.whole(QStringLiteral("eventHandling")));
     d->setX(e.whole(QStringLiteral("x")));
     d->setY(e.whole(QStringLiteral("y")));
@@ -148,7 +159,7 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
     d->setReference(e.whole(QStringLiteral("reference"), -1, clsDisplay::referencePointCount - 1));
     d->setFilename(e.text(QStringLiteral("filename")));
     d->setColour(e.whole(QStringLiteral("Colour")));
-    d->setSFontName(e.text(QStringLiteral("sFontName")));
+    d->setSFontName(e.text(QStringLiteral("sFontName"), TextLimits::name));
     if (version >= 3)
         readDisplayVersion3(e, *d);
     return d;
@@ -168,15 +179,15 @@ std::unique_ptr<ModelObject> readTransition(const Entry& e, int version)
     static const QStringList keys3 = keys + transitionVersion3Keys();
     e.requireExactly(version >= 3 ? keys3 : keys);
     auto t = std::make_unique<clsTransition>();
-    t->setVarName(e.text(QStringLiteral("varName")));
+    t->setVarName(e.text(QStringLiteral("varName"), TextLimits::name));
     t->setDuration(e.whole(QStringLiteral("duration")));
     t->setDelay(e.whole(QStringLiteral("delay")));
-    t->setOnStart(e.text(QStringLiteral("onStart")));
-    t->setOnComplete(e.text(QStringLiteral("onComplete")));
+    t->setOnStart(e.text(QStringLiteral("onStart"), TextLimits::name));
+    t->setOnComplete(e.text(QStringLiteral("onComplete"), TextLimits::name));
     t->setTransitionDirection(qint16(e.whole(QStringLiteral("transitionDirection"), 0, 1)));
     clsTransition* raw = t.get();
     e.pairs(
-        QStringLiteral("properties"),
+        QStringLiteral("properties"), TextLimits::name,
         [raw](const QString& key) { return raw->properties().containsKey(key); },
         [raw](const QString& key, const QString& value) { raw->addProperty(value, key); });
     return t;
@@ -187,12 +198,13 @@ std::unique_ptr<ModelObject> readAlert(const Entry& e)
     static const QStringList keys{"kind", "varName", "title", "message", "buttons"};
     e.requireExactly(keys);
     auto a = std::make_unique<clsAlert>();
-    a->setVarName(e.text(QStringLiteral("varName")));
+    a->setVarName(e.text(QStringLiteral("varName"), TextLimits::name));
     a->setTitle(e.text(QStringLiteral("title")));
     a->setMessage(e.text(QStringLiteral("message")));
     clsAlert* raw = a.get();
     e.pairs(
-        QStringLiteral("buttons"), [raw](const QString& key) { return raw->buttons().containsKey(key); },
+        QStringLiteral("buttons"), TextLimits::text,
+        [raw](const QString& key) { return raw->buttons().containsKey(key); },
         [raw](const QString& key, const QString& value) { raw->addButton(value, key); });
     return a;
 }

@@ -1,5 +1,6 @@
 #include "SnippetCollector.h"
 
+#include "CodeText.h"
 #include "LuaCompiler.h"
 #include "ModelObject.h"
 
@@ -17,6 +18,16 @@ int treeRank(const ModelObject* object)
 
 } // namespace
 
+QString SnippetCollector::leftOutNote(const QStringList& reasons)
+{
+    if (reasons.size() == 1)
+        return QStringLiteral("1 object left out: ") + reasons.first();
+    if (reasons.size() > 1)
+        return QStringLiteral("%1 objects left out: fields of theirs are code, not what they claim to be")
+            .arg(reasons.size());
+    return QString();
+}
+
 SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject*>& objects, GraphicsApi api)
 {
     QList<const ModelObject*> ordered = objects;
@@ -24,6 +35,10 @@ SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject
                      [](const ModelObject* a, const ModelObject* b) { return treeRank(a) < treeRank(b); });
     Result result;
     for (const ModelObject* object : ordered) {
+        if (const std::optional<CodeText::Fault> fault = CodeText::faultOf(*object)) {
+            result.leftOut << fault->leftOutReason();
+            continue;
+        }
         const std::optional<QString> snippet = object->codeSnippet(api);
         if (!snippet) {
             ++result.skipped;
@@ -51,6 +66,8 @@ QString SnippetCollector::note(const Result& result, const QString& done, const 
         parts << QStringLiteral("1 object has no snippet and was skipped");
     else if (result.skipped > 1)
         parts << QStringLiteral("%1 objects have no snippet and were skipped").arg(result.skipped);
+    parts << leftOutNote(result.leftOut);
+    parts.removeAll(QString());
     if (!result.failing.isEmpty())
         parts << QStringLiteral("%1 %2 not compile in Lua (%3)")
                      .arg(result.failing.size())
@@ -74,4 +91,10 @@ QString SnippetCollector::exportNote(const Result& result, const QString& fileNa
     const QString done = result.copied == 1 ? QStringLiteral("Exported 1 snippet")
                                             : QStringLiteral("Exported %1 snippets").arg(result.copied);
     return note(result, done + QStringLiteral(" to ") + fileName);
+}
+
+QString SnippetCollector::leftOutNoteFor(const ModelObject* object)
+{
+    const std::optional<CodeText::Fault> fault = object ? CodeText::faultOf(*object) : std::nullopt;
+    return fault ? leftOutNote({fault->leftOutReason()}) : QString();
 }

@@ -1,6 +1,7 @@
 #include "MessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 bool g_recording = false;
@@ -59,6 +60,24 @@ MessageBox::Answer MessageBox::askSaveDiscardCancel(QWidget* parent, const QStri
     default:
         return Answer::Cancel;
     }
+}
+
+MessageBox::Answer MessageBox::askCopyUseAnywayCancel(QWidget* parent, const QString& caption,
+                                                      const QString& text)
+{
+    if (g_recording) {
+        recorded().append({Icon::None, caption, text, parent});
+        return answers().isEmpty() ? Answer::Cancel : answers().takeFirst();
+    }
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* copy = box.addButton(QStringLiteral("&Copy"), QMessageBox::AcceptRole);
+    QPushButton* useAnyway = box.addButton(QStringLiteral("&Use Anyway"), QMessageBox::DestructiveRole);
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.setDefaultButton(copy);
+    box.exec();
+    return box.clickedButton() == copy        ? Answer::Copy
+           : box.clickedButton() == useAnyway ? Answer::UseAnyway
+                                              : Answer::Cancel;
 }
 
 void MessageBox::setRecording(bool on)

@@ -22,7 +22,9 @@ public:
     {
         Save,
         Discard,
-        Cancel
+        Cancel,
+        Copy,
+        UseAnyway
     };
     struct Shown
     {
@@ -40,6 +42,9 @@ public:
 
     // A warning with Save, Discard and Cancel; Escape and the close box answer Cancel.
     static Answer askSaveDiscardCancel(QWidget* parent, const QString& caption, const QString& text);
+
+    // A question with Copy, Use Anyway and Cancel; Escape and the close box answer Cancel.
+    static Answer askCopyUseAnywayCancel(QWidget* parent, const QString& caption, const QString& text);
 
     // For tests: while recording, boxes are stored, not shown.
     static void setRecording(bool on);

@@ -17,6 +17,8 @@ CheckLine CheckLine::compose(const SnippetAdvisor::Report& report,
                              const QList<PictureChecks::Problem>& pictures)
 {
     QStringList pictureErrors;
+    if (report.fault)
+        pictureErrors << report.fault->message();
     QStringList warnings = report.warnings;
     for (const PictureChecks::Problem& problem : pictures)
         (problem.error ? pictureErrors : warnings) << problem.text;

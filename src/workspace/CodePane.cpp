@@ -1,5 +1,8 @@
 #include "CodePane.h"
 
+#include "ApiDocs.h"
+#include "Shell.h"
+
 #include "CheckLine.h"
 #include "LuaLexer.h"
 #include "PreferredFont.h"
@@ -149,6 +152,13 @@ void CodePane::clearCheck()
 bool CodePane::txtCode_KeyPress(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (event->key() == Qt::Key_F1) {
+        int line = 0;
+        int index = 0;
+        txtCode->getCursorPosition(&line, &index);
+        Shell::instance()->openUrl(ApiDocs::pageFor(ApiDocs::wordAt(txtCode->text(line), index)));
+        return true;
+    }
     if (event->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
         emit escapePressed();
         return true;
@@ -165,5 +175,11 @@ bool CodePane::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtCode && event->type() == QEvent::KeyPress)
         return txtCode_KeyPress(static_cast<QKeyEvent*>(event));
+    // F1 in the pane opens the page of the word at the cursor, not About.
+    if (watched == txtCode && event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        event->accept();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -3,6 +3,7 @@
 #include "LuaTarget.h"
 #include "LuaTargets.h"
 
+#include <QComboBox>
 #include <QSettings>
 
 namespace {
@@ -14,10 +15,9 @@ const QString settingsKey = QStringLiteral("target");
 GraphicsTarget::GraphicsTarget(QObject* parent) : QObject(parent)
 {
     const QSettings settings;
-    // A value from a later version that knows more targets, or one edited by hand, falls
-    // back to the first target instead of failing.
+    // Nothing stored yet, a later version's target or a hand-edited value: today's engine.
     const LuaTarget* stored = LuaTargets::findKey(settings.value(settingsKey).toInt());
-    m_api = stored ? stored->api() : LuaTargets::all().constFirst()->api();
+    m_api = stored ? stored->api() : LuaTargets::forCompatibility(0).api();
 }
 
 void GraphicsTarget::setApi(GraphicsApi api)
@@ -58,4 +58,15 @@ QString GraphicsTarget::toolTip()
 {
     return QStringLiteral("Solar2D (Graphics 2.0) for projects made today; Corona (Graphics 1.0) only for "
                           "old projects that keep graphicsCompatibility = 1 in config.lua");
+}
+
+QComboBox* GraphicsTarget::createChooser()
+{
+    auto* chooser = new QComboBox;
+    chooser->setObjectName(QStringLiteral("cboTarget"));
+    chooser->addItems(captions());
+    chooser->setCurrentIndex(indexOf(m_api));
+    chooser->setToolTip(toolTip());
+    connect(chooser, &QComboBox::currentIndexChanged, this, [this](int index) { setApi(apiAt(index)); });
+    return chooser;
 }

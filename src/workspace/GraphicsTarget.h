@@ -3,10 +3,12 @@
 #include "GraphicsApi.h"
 
 #include <QObject>
+
+class QComboBox;
 #include <QStringList>
 
 // The graphics API that every snippet of the window is written for, remembered across runs
-// in the settings of Quillet/Quillet. The first start writes for Graphics 1.0.
+// in the settings of Quillet/Quillet. The first start writes for Graphics 2.0.
 class GraphicsTarget : public QObject
 {
     Q_OBJECT
@@ -22,10 +24,12 @@ public:
     static int indexOf(GraphicsApi api);
     static GraphicsApi apiAt(int index);
     static QString toolTip();
+    // The toolbar's drop-down: the table's captions, the current choice, and choosing through it.
+    QComboBox* createChooser();
 
 Q_SIGNALS:
     void apiChanged(GraphicsApi api);
 
 private:
-    GraphicsApi m_api = GraphicsApi::V1;
+    GraphicsApi m_api = GraphicsApi::V2;
 };

@@ -10,7 +10,7 @@
 class WorkspaceDocument;
 
 // Keeps a recovery copy of a document while it holds changes that no file has: written at
-// most two seconds after a change, from a snapshot, on a thread of its own so that the window
+// most two seconds (the delay) after a change, from a snapshot, on a thread of its own so that the window
 // never waits for the disk; removed once the changes are saved or dropped.
 class RecoveryKeeper : public QObject
 {
@@ -30,6 +30,9 @@ public:
     void closing();
     // Whether the document holds changes that are in no file.
     bool wantsCopy() const;
+    // How long after a change the copy is written; tests shorten it.
+    void setDelay(int milliseconds) { m_timer.setInterval(milliseconds); }
+    int delay() const { return m_timer.interval(); }
     // Blocks until every write and removal asked for so far is done (the close; tests).
     void flush();
 

@@ -165,6 +165,7 @@ SnippetAdvisor::Report SnippetAdvisor::review(const ModelObject& object, const Q
 {
     Report report;
     report.error = LuaCompiler::compile(snippet);
+    report.fault = CodeText::faultOf(object);
     if (report.error)
         report.hints = hints(object);
     report.warnings = warnings(object, workspace, api);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CodeText.h"
 #include "GraphicsApi.h"
 #include "LuaCompiler.h"
 
@@ -19,9 +20,10 @@ public:
     struct Report
     {
         std::optional<LuaCompiler::Error> error;
-        QStringList hints;    // causes visible in the object; only given with an error
-        QStringList warnings; // valid Lua that will not do what the user expects
-        QStringList notes;    // worth knowing, though the user's own code may make it right
+        std::optional<CodeText::Fault> fault; // a field that holds code it should not
+        QStringList hints;                    // causes visible in the object; only given with an error
+        QStringList warnings;                 // valid Lua that will not do what the user expects
+        QStringList notes;                    // worth knowing, though the user's own code may make it right
 
         bool compiles() const { return !error.has_value(); }
         // "Lua cannot compile this snippet: line 6: ..." and its hints; "" when it compiles.

@@ -38,6 +38,18 @@ WorkspaceFiles::WorkspaceFiles(WorkspaceDocument* document, QWidget* window)
 {
 }
 
+void WorkspaceFiles::keepWindowTitle()
+{
+    const auto update = [this] {
+        const QString fileName = m_document->fileName();
+        m_window->setWindowTitle(windowTitle(fileName));
+        // Without a file the caption has no place for the mark.
+        m_window->setWindowModified(!fileName.isEmpty() && m_document->isModified());
+    };
+    connect(m_document, &WorkspaceDocument::fileNameChanged, this, update);
+    connect(m_document, &WorkspaceDocument::modifiedChanged, this, update);
+}
+
 QString WorkspaceFiles::windowTitle(const QString& fileName)
 {
     if (fileName.isEmpty())
@@ -223,7 +235,7 @@ bool WorkspaceFiles::maySetAside()
         return save();
     case MessageBox::Answer::Discard:
         return true;
-    case MessageBox::Answer::Cancel:
+    default: // Cancel
         break;
     }
     return false;

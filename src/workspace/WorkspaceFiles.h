@@ -48,6 +48,8 @@ public:
     QStringList recentFiles() const;
     void clearRecentFiles();
 
+    // From now on the window's title names the document's file and marks unsaved changes.
+    void keepWindowTitle();
     // "hero.quillet[*] - Quillet"; "Quillet" for a workspace that belongs to no file.
     static QString windowTitle(const QString& fileName);
     // Writes bytes to path atomically: on failure the old file is left whole and the reason

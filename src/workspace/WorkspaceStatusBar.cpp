@@ -46,9 +46,18 @@ QString WorkspaceStatusBar::makerNotice()
 
 void WorkspaceStatusBar::showNote(const QString& text)
 {
-    lblNote->setText(text);
+    // What the start had to say (work recovered) stays beside the next note while it shows.
+    const bool join = !m_startNote.isEmpty() && !lblNote->isHidden() && lblNote->text() == m_startNote;
+    lblNote->setText(join ? m_startNote + QStringLiteral("; ") + text : text);
+    m_startNote.clear();
     lblNote->show();
     m_noteTimer->start();
+}
+
+void WorkspaceStatusBar::showStartNote(const QString& text)
+{
+    showNote(text);
+    m_startNote = text;
 }
 
 QLabel* WorkspaceStatusBar::addPanel(const QString& name, const QString& text, int stretch)

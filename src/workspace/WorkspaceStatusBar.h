@@ -18,6 +18,8 @@ public:
     static QString makerNotice();
     // Shows a confirmation for a few seconds.
     void showNote(const QString& text);
+    // A note from the start that the next note joins instead of replacing while it shows.
+    void showStartNote(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,4 +30,5 @@ private:
 
     ElidedLabel* lblNote = nullptr; // brief confirmations, beside the panels
     QTimer* m_noteTimer = nullptr;
+    QString m_startNote;
 };

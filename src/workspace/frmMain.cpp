@@ -32,12 +32,14 @@
 #include "WorkspaceTree.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QScopedValueRollback>
+
+#include <utility>
 
 // Resources of a static library are only linked in when something asks for them.
 static void initWorkspaceResources()
@@ -123,14 +125,8 @@ void frmMain::createTarget()
 {
     // After Copy, so that the buttons keep their positions.
     m_target = new GraphicsTarget(this);
-    cboTarget = new QComboBox;
-    cboTarget->setObjectName(QStringLiteral("cboTarget"));
-    cboTarget->addItems(GraphicsTarget::captions());
-    cboTarget->setCurrentIndex(GraphicsTarget::indexOf(m_target->api()));
-    cboTarget->setToolTip(GraphicsTarget::toolTip());
+    cboTarget = m_target->createChooser();
     Toolbar1->addCaptioned(cboTarget, QStringLiteral("Target"), QStringLiteral("targetBox"));
-    connect(cboTarget, &QComboBox::currentIndexChanged, m_target,
-            [this](int index) { m_target->setApi(GraphicsTarget::apiAt(index)); });
     // The pane and its check follow the target.
     connect(m_target, &GraphicsTarget::apiChanged, this, [this] { tv1_Click(); });
 }
@@ -214,8 +210,7 @@ void frmMain::createMenuBar()
 
     m_files = new WorkspaceFiles(m_document, this);
     connect(m_files, &WorkspaceFiles::noteRequested, StatusBar1, &WorkspaceStatusBar::showNote);
-    connect(m_document, &WorkspaceDocument::fileNameChanged, this, &frmMain::updateTitle);
-    connect(m_document, &WorkspaceDocument::modifiedChanged, this, &frmMain::updateTitle);
+    m_files->keepWindowTitle();
     auto* fileMenu = new FileMenu(m_files, this);
     connect(fileMenu, &FileMenu::exportRequested, this, [this](const DocumentWriter* writer) {
         m_files->exportDocument(*writer, currentApi(),
@@ -232,14 +227,6 @@ void frmMain::createMenuBar()
     updateEditEnabled();
 }
 
-void frmMain::updateTitle()
-{
-    const QString fileName = m_document->fileName();
-    setWindowTitle(WorkspaceFiles::windowTitle(fileName));
-    // Without a file the caption has no place for the mark.
-    setWindowModified(!fileName.isEmpty() && m_document->isModified());
-}
-
 bool frmMain::openFile(const QString& path)
 {
     return m_files->openFile(path);
@@ -250,13 +237,13 @@ void frmMain::Form_Load()
     m_document->reset();
     m_codePane->clear();
     RefreshTree();
-    setDeleteEnabled(false);
+    m_deleteButton->setEnabled(false);
     // Work the last run left unsaved comes back, whoever makes the window.
     m_recovery = new RecoveryKeeper(m_document, RecoveryStore::defaultFolder(), this);
     connect(m_recovery, &RecoveryKeeper::noteRequested, StatusBar1, &WorkspaceStatusBar::showNote);
     const QString restored = m_recovery->restore();
     if (!restored.isEmpty())
-        StatusBar1->showNote(restored);
+        StatusBar1->showStartNote(restored);
 }
 
 void frmMain::Form_Resize()
@@ -274,6 +261,9 @@ void frmMain::Form_Resize()
 void frmMain::addObject(std::unique_ptr<ModelObject> object)
 {
     m_document->addObject(std::move(object));
+    // Only what an open editor confirms is selected after it closes.
+    if (QApplication::activeModalWidget())
+        m_lastAdded = m_document->objects().count();
 }
 
 void frmMain::RefreshTree()
@@ -291,18 +281,13 @@ GraphicsApi frmMain::currentApi() const
     return m_target->api();
 }
 
-void frmMain::setDeleteEnabled(bool enabled)
-{
-    m_deleteButton->setEnabled(enabled);
-}
-
 void frmMain::selectObject(qsizetype position)
 {
     QTreeWidgetItem* node = ObjectTree::nodeFor(tv1, position);
     if (!node) {
         tv1->clearSelection();
         m_codePane->clear();
-        setDeleteEnabled(false);
+        m_deleteButton->setEnabled(false);
         return;
     }
     {
@@ -346,7 +331,7 @@ void frmMain::showCheck(const ModelObject& object, const QString& snippet)
 
 void frmMain::tv1_NodeClick(QTreeWidgetItem* node)
 {
-    setDeleteEnabled(ObjectTree::deleteEnabledFor(node));
+    m_deleteButton->setEnabled(ObjectTree::deleteEnabledFor(node));
 }
 
 void frmMain::tv1_SelectionChanged()
@@ -380,14 +365,21 @@ void frmMain::editObjectAt(qsizetype position)
         return;
     // The step selects the edited node and shows its new snippet; a cancelled edit leaves
     // everything as it was.
-    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object, m_project.folder))
+    if (std::unique_ptr<ModelObject> changed = Editors::editObject(this, *object, m_project.folder)) {
         m_document->replaceObject(position, std::move(changed), QStringLiteral("Edit"));
+        tv1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmMain::commandDone()
 {
-    setDeleteEnabled(false);
+    m_deleteButton->setEnabled(false);
     RefreshTree();
+    // The new object is the selected one, so that Copy takes its code and not another's.
+    if (const qsizetype added = std::exchange(m_lastAdded, 0); added > 0) {
+        selectObject(added);
+        tv1->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void frmMain::mnuDisp_Click()
@@ -419,13 +411,17 @@ void frmMain::mnuCopyAll_Click()
         SnippetCollector::collect(m_document->objects().objects(), currentApi());
     // With nothing to copy, whatever the user had on the clipboard stays there.
     if (result.copied > 0)
-        QGuiApplication::clipboard()->setText(result.text);
+        QApplication::clipboard()->setText(result.text);
     StatusBar1->showNote(SnippetCollector::confirmation(result) +
                          PictureMarks::missingNote(m_document->objects().objects(), m_pictures));
 }
 
 void frmMain::CopySnippet()
 {
+    if (const QString leftOut =
+            SnippetCollector::leftOutNoteFor(m_document->objects().at(tv1->selectedPosition()));
+        !leftOut.isEmpty())
+        return StatusBar1->showNote(leftOut);
     if (m_codePane->copy())
         StatusBar1->showNote(QStringLiteral("Snippet copied"));
 }

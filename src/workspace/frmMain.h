@@ -50,7 +50,6 @@ private:
 
     void connectDocument();
     void createMenuBar();
-    void updateTitle();
     void createStage();
     void createTarget();
     void project_Tied(int graphicsCompatibility);
@@ -62,7 +61,6 @@ private:
     void Form_Load();
     void Form_Resize();
     void RefreshTree();
-    void setDeleteEnabled(bool enabled);
     void selectObject(qsizetype position);
     void updateEditEnabled();
     void showCheck(const ModelObject& object, const QString& snippet);
@@ -75,7 +73,8 @@ private:
     void DeleteSelectedObject();
     void EditSelectedObject();
     void editObjectAt(qsizetype position);
-    // What the toolbar's commands end with: the tree built anew, nothing selected, Delete off.
+    // What the toolbar's commands end with: the tree built anew, Delete off, and the last
+    // object an editor added selected.
     void commandDone();
     void mnuDisp_Click();
     void mnuAlert_Click();
@@ -102,4 +101,5 @@ private:
     StageDock* m_stageDock = nullptr;
     RecoveryKeeper* m_recovery = nullptr;
     bool m_rebuilding = false;
+    qsizetype m_lastAdded = 0; // the position of the object an editor added last; 0 for none
 };

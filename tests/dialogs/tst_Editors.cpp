@@ -71,8 +71,10 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
         if (auto* list = modal->findChild<QTreeWidget*>("lv1"); list && list->topLevelItemCount())
             seen.leftovers << "lv1";
         Ui::fill(modal, entries);
-        for (const QString& key : pairs)
-            Ui::enterPair(modal, key, "1");
+        for (const QString& pair : pairs) // "key" or "key=value"
+            Ui::enterPair(modal, pair.section('=', 0, 0), pair.contains('=') ? pair.section('=', 1) : "1");
+        modal->activateWindow(); // again, after a pair's own dialog
+        QTRY_VERIFY(modal->isActiveWindow());
         modal->findChild<QLineEdit*>("txtVarName")->setFocus();
         Ui::end(modal, ending);
         if (modal->isVisible()) { // refused: note where the focus went, then leave
@@ -158,7 +160,10 @@ void tst_Editors::checks()
     QWidget owner;
     owner.show();
     RecordingSink sink;
-    const Outcome seen = run(open, &owner, &sink, entries, "cmdOK");
+    // "pair:key=value" entries go through the pair list's own dialog.
+    const QStringList pairs = entries.filter(QRegularExpression("^pair:")).replaceInStrings("pair:", "");
+    entries.removeIf([](const QString& entry) { return entry.startsWith("pair:"); });
+    const Outcome seen = run(open, &owner, &sink, entries, "cmdOK", pairs);
     const QList<MessageBox::Shown> shown = MessageBox::takeShown();
     QCOMPARE(sink.objects.size(), size_t(message.isEmpty()));
     QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);

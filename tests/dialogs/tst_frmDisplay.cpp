@@ -73,6 +73,14 @@ void tst_frmDisplay::kindTable()
     QCOMPARE(child("Command2")->isEnabled(), !picture);
     for (const char* fixed : {"txtVarName", "txtParentGroup", "txtX", "txtY", "picColor"})
         QVERIFY(child(fixed)->isVisible());
+    // Tab stops only where the user sees a control.
+    child("txtVarName")->setFocus();
+    QTRY_VERIFY(child("txtVarName")->hasFocus());
+    for (const QString& name : Ui::focusWalk(Qt::Key_Tab)) {
+        const QWidget* stop = child(qPrintable(name));
+        QVERIFY2(stop && stop->isVisible() && !stop->visibleRegion().isEmpty() && stop->isEnabled(),
+                 qPrintable(name));
+    }
 }
 
 void tst_frmDisplay::stored_data()
@@ -86,7 +94,7 @@ void tst_frmDisplay::stored_data()
     QTest::newRow("13.5, 6.5, only ended") << QStringList{"cboObject=2", "txtWidth=13.5", "txtX=6.5", "chkEnded"} << 14 << 6 << 4 << "";
     QTest::newRow("40px, all four")        << QStringList{"cboObject=2", "txtWidth=40px", "txtX=-1", "chkBegan", "chkMoved", "chkEnded", "chkCancelled"} << 40 << -1 << 15 << "";
     QTest::newRow("hidden width too big")  << QStringList{"cboObject=0", "txtWidth=3e9", "txtX=1"} << 0 << 1 << 0 << "";
-    QTest::newRow("Text keeps font name")  << QStringList{"cboObject=6", "txtWidth= 12 Arial ", "txtX=1"} << 0 << 1 << 0 << " 12 Arial ";
+    QTest::newRow("Text keeps font name")  << QStringList{"cboObject=6", "txtWidth= Arial ", "txtX=1"} << 0 << 1 << 0 << " Arial ";
     // clang-format on
 }
 
@@ -169,25 +177,51 @@ void tst_frmDisplay::projectPicture_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("startIn");
+    QTest::addColumn<QString>("answer");
     for (const QStringList& row : Golden::rows("dialogs/golden/ProjectPictures.txt"))
-        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4];
+        QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3] << row[4] << row.value(5);
 }
 
 void tst_frmDisplay::projectPicture()
 {
     QFETCH(QString, chosen);
     QFETCH(QString, startIn);
+    QFETCH(QString, answer); // to the question for a picture from outside; "copy as" names the copy
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkpath("game/images") && QDir(dir.path()).mkpath("other"));
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    write("other/hero.png", "new");
+    write("game/images/hero.png", "old");
     dialog->setProjectFolder(dir.filePath("game"));
     auto* field = child<QLineEdit>("txtFilename");
     QFETCH(QString, current);
     field->setText(current);
     fileDialog()->setNextFileName(dir.filePath(chosen));
+    const QHash<QString, MessageBox::Answer> answers{{"copy", MessageBox::Answer::Copy},
+                                                     {"use", MessageBox::Answer::UseAnyway},
+                                                     {"cancel", MessageBox::Answer::Cancel}};
+    if (!answer.isEmpty())
+        MessageBox::setNextAnswer(answers.value(answer.section(' ', 0, 0)));
+    for (const QString& name : answer.section(' ', 2).split(' ', Qt::SkipEmptyParts))
+        fileDialog()->setNextFileName(name == "-" ? QString() : dir.filePath("game/" + name));
     Ui::press(dialog.get(), "Command1");
     QCOMPARE(fileDialog()->lastDir(), dir.filePath(startIn));
     QCOMPARE(fileDialog()->lastFilter(), QStringLiteral("Images (*.png *.jpg)"));
     QTEST(field->text(), "expected");
+    const QList<MessageBox::Shown> asked = MessageBox::takeShown();
+    QCOMPARE(asked.size(), answer.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QCOMPARE(asked[0].text,
+                 QStringLiteral("hero.png is outside the game folder. Copy it into the game?"));
+    QCOMPARE(fileDialog()->pendingFileNames(), 0);
+    QFile copy(dir.filePath("game/" + field->text()));
+    QVERIFY(!answer.startsWith("copy") || answer.endsWith("-") || (copy.open(QIODevice::ReadOnly) && copy.readAll() == "new"));
+    QFile kept(dir.filePath("game/images/hero.png"));
+    QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "old"); // never overwritten
+    MessageBox::setRecording(true);                                     // no answer left over
 }
 
 void tst_frmDisplay::colour_data()

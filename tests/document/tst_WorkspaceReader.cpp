@@ -69,6 +69,8 @@ void tst_WorkspaceReader::refuses_data()
     }
     QTest::newRow("lone surrogate") << "objects/2/title" << QJsonValue(QString(QChar(0xD800)))
                                     << "object 3: title is not valid Unicode text";
+    QTest::newRow("long message") << "objects/2/message" << QJsonValue(QString(65537, QChar('m')))
+                                  << "object 3: message is longer than 65536 characters";
 }
 
 void tst_WorkspaceReader::refuses()
@@ -132,12 +134,12 @@ void tst_WorkspaceReader::roundTripKeepsEveryField()
     t->setDuration(-7);
     t->setDelay(8);
     t->setOnStart(text);
-    t->setOnComplete(QStringLiteral("done"));
+    t->setOnComplete(QString(255, QLatin1Char('n'))); // the longest name
     t->setTransitionDirection(1);
     t->addProperty(QStringLiteral("0.5"), text);
     auto a = std::make_unique<clsAlert>();
     a->setTitle(text);
-    a->setMessage(QStringLiteral("m"));
+    a->setMessage(QString(65536, QLatin1Char('m'))); // the longest text
     a->addButton(QStringLiteral("2"), text);
     Objects objects;
     objects.push_back(std::move(d));

@@ -30,8 +30,10 @@ private Q_SLOTS:
     void init();
     void copyFollowsTheWork_data();
     void copyFollowsTheWork();
+    void startNoteJoinsTheNext();
     void onlyOrphansAreTaken();
     void fullDiskIsReportedOnce();
+    void steadyEditsStillGetACopy();
     void hotExit();
     void killedProcessLosesNothing();
     void placement_data();
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void windowComesBackAsLeft();
 
 private:
+    static constexpr int shortDelay = 200;
     static QStringList copies(const QString& folder)
     {
         return QDir(folder).entryList({"*.quillet-recovery"});
@@ -101,11 +104,12 @@ void tst_Recovery::copyFollowsTheWork()
     }
     {
         RecoveryKeeper keeper(&document, m_dir->path());
+        keeper.setDelay(shortDelay);
         QElapsedTimer clock;
         clock.start();
         fill(document);
-        QTRY_COMPARE_WITH_TIMEOUT(copies(m_dir->path()).size(), 1, 2 * RecoveryKeeper::delayMilliseconds);
-        QVERIFY(clock.elapsed() < RecoveryKeeper::delayMilliseconds + 500);
+        QTRY_COMPARE_WITH_TIMEOUT(copies(m_dir->path()).size(), 1, 10 * shortDelay);
+        QVERIFY(clock.elapsed() < shortDelay + 500);
         for (int i = 0; i < 3; ++i) {
             if (after == QLatin1String("remove"))
                 document.removeObject(1);
@@ -147,6 +151,30 @@ void tst_Recovery::copyFollowsTheWork()
     QCOMPARE(next.undoStack()->count(), 0);
 }
 
+// The start's note and the one that follows it are read together.
+void tst_Recovery::startNoteJoinsTheNext()
+{
+    const QString game = m_dir->filePath(QStringLiteral("game"));
+    QVERIFY(QDir().mkpath(game));
+    QVERIFY(WorkspaceFiles::writeFile(game + "/main.lua", "-- the game").isEmpty());
+    QVERIFY(WorkspaceFiles::writeFile(game + "/config.lua",
+                                      "application = { content = { graphicsCompatibility = 1 } }")
+                .isEmpty());
+    {
+        WorkspaceDocument document;
+        RecoveryKeeper keeper(&document, RecoveryStore::defaultFolder());
+        keeper.setDelay(shortDelay);
+        document.setProjectLink({ProjectLink::Choice::Folder, game});
+        fill(document);
+        QTRY_COMPARE(copies(RecoveryStore::defaultFolder()).size(), 1);
+        keeper.flush();
+    }
+    frmMain window;
+    QTRY_COMPARE(note(window),
+                 QStringLiteral("Recovered 3 objects after Quillet stopped unexpectedly; Target "
+                                "set from config.lua: Corona (Graphics 1.0)"));
+}
+
 void tst_Recovery::onlyOrphansAreTaken()
 {
     const QString folder = m_dir->path();
@@ -179,33 +207,52 @@ void tst_Recovery::fullDiskIsReportedOnce()
     const QString folder = m_dir->path();
     WorkspaceDocument document;
     RecoveryKeeper keeper(&document, folder);
+    keeper.setDelay(shortDelay);
     QSignalSpy notes(&keeper, &RecoveryKeeper::noteRequested);
     fill(document);
-    QTRY_COMPARE_WITH_TIMEOUT(copies(folder).size(), 1, 2 * RecoveryKeeper::delayMilliseconds);
+    QTRY_COMPARE_WITH_TIMEOUT(copies(folder).size(), 1, 10 * shortDelay);
     keeper.flush();
     const QString path = QDir(folder).filePath(copies(folder).first());
-    const QByteArray before = bytes(path);
+    const rlim_t full = rlim_t(bytes(path).size());
+    // A second full disk after a good write is news again.
+    for (int episode = 1; episode <= 2; ++episode) {
+        const QByteArray before = bytes(path);
+        // The process's file size limit makes the disk look full.
+        struct rlimit old;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = full;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        fill(document);
+        QTRY_COMPARE_WITH_TIMEOUT(notes.size(), episode, 10 * shortDelay);
+        document.removeObject(1);
+        QTest::qWait(shortDelay + 300);
+        keeper.flush();
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QCOMPARE(notes.size(), episode); // once, not at every try
+        QVERIFY(notes.last().first().toString().startsWith(QStringLiteral("Cannot keep a recovery copy: ")));
+        QCOMPARE(bytes(path), before); // the last good copy stays whole
 
-    // The process's file size limit makes the disk look full.
-    struct rlimit old;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = rlim_t(before.size());
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    fill(document);
-    QTRY_COMPARE_WITH_TIMEOUT(notes.size(), 1, 2 * RecoveryKeeper::delayMilliseconds);
-    document.removeObject(1);
-    QTest::qWait(RecoveryKeeper::delayMilliseconds + 300);
-    keeper.flush();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    QCOMPARE(notes.size(), 1); // once, not at every try
-    QVERIFY(notes.first().first().toString().startsWith(QStringLiteral("Cannot keep a recovery copy: ")));
-    QCOMPARE(bytes(path), before); // the last good copy stays whole
+        document.removeObject(1); // the next change tries again
+        QTRY_VERIFY_WITH_TIMEOUT(bytes(path) != before, 10 * shortDelay);
+    }
+}
 
-    document.removeObject(1); // the next change tries again
-    QTRY_VERIFY_WITH_TIMEOUT(bytes(path) != before, 2 * RecoveryKeeper::delayMilliseconds);
+// Changes that keep coming do not hold the copy back.
+void tst_Recovery::steadyEditsStillGetACopy()
+{
+    WorkspaceDocument document;
+    RecoveryKeeper keeper(&document, m_dir->path());
+    keeper.setDelay(700);
+    QElapsedTimer clock;
+    clock.start();
+    while (copies(m_dir->path()).isEmpty() && clock.elapsed() < 4000) {
+        fill(document);
+        QTest::qWait(300);
+    }
+    QVERIFY2(clock.elapsed() < keeper.delay() + 1000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void tst_Recovery::hotExit()

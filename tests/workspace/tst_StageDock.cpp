@@ -31,6 +31,7 @@ private Q_SLOTS:
     void init()
     {
         QSettings().clear();
+        QSettings().setValue("target", 1); // the snippets compared are Graphics 1.0's
         window = std::make_unique<frmMain>();
     }
     void hiddenAtFirstStartThenRemembered();

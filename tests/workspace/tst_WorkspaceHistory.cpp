@@ -46,7 +46,11 @@ class tst_WorkspaceHistory : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { useTestSettings(); }
+    void initTestCase()
+    {
+        useTestSettings();
+        QSettings().setValue("target", 1); // the snippets compared are Graphics 1.0's
+    }
     void init();
     void undoRedoFromTheTree();
     void editTriggers_data();

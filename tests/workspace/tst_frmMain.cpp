@@ -8,6 +8,7 @@
 #include "StageView.h"
 #include "TestSettings.h"
 #include "Ui.h"
+#include "WorkspaceDocument.h"
 
 #include <Qsci/qsciscintilla.h>
 
@@ -31,15 +32,19 @@
 namespace {
 
 // "D hero" makes a Rect display named hero; "I name" a display of no known kind, which has
-// no snippet; "T name" a transition; "A name" an alert.
+// no snippet; "F name" a text label whose font is code; "T name" a transition; "A name" an alert.
 std::unique_ptr<ModelObject> makeObject(const QString& descriptor)
 {
     const QChar kind = descriptor.at(0);
     std::unique_ptr<ModelObject> object;
-    if (kind == 'D' || kind == 'I') {
+    if (kind == 'D' || kind == 'I' || kind == 'F') {
         auto display = std::make_unique<clsDisplay>();
         display->init();
-        display->setDObjType(qint16(kind == 'D' ? clsDisplay::Rect : clsDisplay::kindCount));
+        display->setDObjType(qint16(kind == 'D'   ? clsDisplay::Rect
+                                    : kind == 'F' ? clsDisplay::Text
+                                                  : clsDisplay::kindCount));
+        if (kind == 'F')
+            display->setSFontName("native.systemFont ) os.exit() --");
         object = std::move(display);
     } else if (kind == 'T') {
         object = std::make_unique<clsTransition>();
@@ -110,6 +115,8 @@ private Q_SLOTS:
     void tabWalk();
     void viewMenu();
     void graphicsTarget();
+    void editorOkSelectsItsObject();
+    void f1OpensTheWordsPage();
 
 private:
     template <typename T = QWidget> T* find(const QString& name) const
@@ -132,8 +139,9 @@ private:
 
 void tst_frmMain::init()
 {
-    QSettings().clear(); // every window starts as on the very first run
-    main.reset();        // the old window and shell go before the new shell takes over
+    QSettings().clear();               // every window starts as on the very first run,
+    QSettings().setValue("target", 1); // but for Graphics 1.0, which most tables here are written for
+    main.reset();                      // the old window and shell go before the new shell takes over
     shell.reset();
     shell = std::make_unique<FakeShell>();
     main = std::make_unique<frmMain>();
@@ -594,11 +602,66 @@ void tst_frmMain::graphicsTarget()
     action("mnuCopyAll")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
              snippetOf("D end", GraphicsApi::V2) + "\r\n" + snippetOf("A ask", GraphicsApi::V2));
-    QCOMPARE(Ui::find<QComboBox>(std::make_unique<frmMain>().get(), "cboTarget")->currentIndex(), 1);
+    {
+        frmMain restarted;
+        QCOMPARE(Ui::find<QComboBox>(&restarted, "cboTarget")->currentIndex(), 1);
+        QVERIFY(Ui::find<QAction>(&restarted, "actTargetV2")->isChecked());
+    }
     combo->setCurrentIndex(0);
     QVERIFY(action("actTargetV1")->isChecked() && !action("actTargetV2")->isChecked());
     QCOMPARE(pane(), snippetOf("D end"));
     QCOMPARE(frmMain().currentApi(), GraphicsApi::V1);
+}
+
+// The object an editor added or changed is the one selected, shown, outlined and copied.
+void tst_frmMain::editorOkSelectsItsObject()
+{
+    activate();
+    apply("D hero;F sign;T fade");
+    const auto* document = main->findChild<WorkspaceDocument*>();
+    const auto check = [&](qsizetype position) {
+        const ModelObject* object = document->objects().at(position);
+        QCOMPARE(tree()->selectedItems().value(0), ObjectTree::nodeFor(tree(), position));
+        QCOMPARE(pane(), object->codeSnippet(main->currentApi()).value());
+        QCOMPARE(find<StageView>("stage")->selectedPosition(), position);
+        QCOMPARE(main->focusWidget(), tree()); // where the focus is once the window is active again
+        Ui::press(main.get(), "copy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), pane());
+    };
+    Ui::whenModal([](QWidget* modal) {
+        Ui::fill(modal, {"txtVarName=ask", "txtMsg=m", "mnuOKButton"});
+        Ui::end(modal, "cmdOK");
+    });
+    Ui::press(main.get(), "alert");
+    check(4);
+    click("D-1");
+    code()->setFocus();
+    Ui::whenModal([](QWidget* modal) {
+        Ui::fill(modal, {"txtX=50"});
+        Ui::end(modal, "cmdOK");
+    });
+    action("actEdit")->trigger();
+    check(1);
+    // A field that is code keeps its place, and the check line says what is wrong.
+    click("D-2");
+    QVERIFY(find<QLabel>("lblCheck")
+                ->text()
+                .contains("The font is not a font name: native.systemFont ) os.exit() --"));
+}
+
+// F1 in the pane opens the page of the word at the cursor.
+void tst_frmMain::f1OpensTheWordsPage()
+{
+    activate();
+    apply("D hero");
+    click("D-1");
+    const int line = int(pane().left(pane().indexOf("display.newRect")).count('\n'));
+    code()->setFocus();
+    code()->setCursorPosition(line, code()->text(line).indexOf("newRect"));
+    QTRY_VERIFY(code()->hasFocus());
+    Ui::keys(QKeySequence(Qt::Key_F1));
+    QCOMPARE(shell->openedUrls,
+             QList<QUrl>{QUrl("https://docs.coronalabs.com/api/library/display/newRect.html")});
 }
 
 QTEST_MAIN(tst_frmMain)

@@ -1,5 +1,6 @@
 #include "SnippetAdvisor.h"
 
+#include "CodeText.h"
 #include "LuaTarget.h"
 #include "LuaTargets.h"
 
@@ -7,7 +8,6 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 
-#include <QSet>
 
 #include <algorithm>
 
@@ -58,29 +58,12 @@ bool declaresName(const ModelObject* object)
 
 bool SnippetAdvisor::isLuaKeyword(const QString& text)
 {
-    static const QSet<QString> keywords = {
-        QStringLiteral("and"),    QStringLiteral("break"),  QStringLiteral("do"),
-        QStringLiteral("else"),   QStringLiteral("elseif"), QStringLiteral("end"),
-        QStringLiteral("false"),  QStringLiteral("for"),    QStringLiteral("function"),
-        QStringLiteral("if"),     QStringLiteral("in"),     QStringLiteral("local"),
-        QStringLiteral("nil"),    QStringLiteral("not"),    QStringLiteral("or"),
-        QStringLiteral("repeat"), QStringLiteral("return"), QStringLiteral("then"),
-        QStringLiteral("true"),   QStringLiteral("until"),  QStringLiteral("while")};
-    return keywords.contains(text);
+    return CodeText::isLuaKeyword(text);
 }
 
 bool SnippetAdvisor::isLuaName(const QString& text)
 {
-    if (text.isEmpty() || isLuaKeyword(text))
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        const bool letter = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c == u'_';
-        const bool digit = c >= u'0' && c <= u'9';
-        if (!letter && !(digit && i > 0))
-            return false;
-    }
-    return true;
+    return CodeText::isLuaName(text);
 }
 
 QString SnippetAdvisor::noSnippetReason(const ModelObject& object)

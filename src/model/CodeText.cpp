@@ -212,24 +212,30 @@ std::optional<CodeText::Fault> CodeText::checkPropertyValue(const QString& name,
 
 std::optional<CodeText::Fault> CodeText::faultOf(const ModelObject& object)
 {
-    if (const auto* d = dynamic_cast<const clsDisplay*>(&object)) {
-        if (auto fault = checkParentGroup(d->parGroup()))
+    switch (object.kind()) {
+    case ObjectKind::Display: {
+        const auto& d = static_cast<const clsDisplay&>(object);
+        if (auto fault = checkParentGroup(d.parGroup()))
             return fault;
         // Only a text label writes its font.
-        return d->dObjType() == clsDisplay::Text ? checkFont(d->sFontName()) : std::nullopt;
+        return d.dObjType() == clsDisplay::Text ? checkFont(d.sFontName()) : std::nullopt;
     }
-    const auto* t = dynamic_cast<const clsTransition*>(&object);
-    if (!t)
+    case ObjectKind::Transition: {
+        const auto& t = static_cast<const clsTransition&>(object);
+        if (auto fault = checkListener(QStringLiteral("onStart"), t.onStart()))
+            return fault;
+        if (auto fault = checkListener(QStringLiteral("onComplete"), t.onComplete()))
+            return fault;
+        for (const clsData& p : t.properties()) {
+            if (auto fault = checkPropertyName(p.clsKey()))
+                return fault;
+            if (auto fault = checkPropertyValue(p.clsKey(), p.clsValue()))
+                return fault;
+        }
         return std::nullopt;
-    if (auto fault = checkListener(QStringLiteral("onStart"), t->onStart()))
-        return fault;
-    if (auto fault = checkListener(QStringLiteral("onComplete"), t->onComplete()))
-        return fault;
-    for (const clsData& p : t->properties()) {
-        if (auto fault = checkPropertyName(p.clsKey()))
-            return fault;
-        if (auto fault = checkPropertyValue(p.clsKey(), p.clsValue()))
-            return fault;
+    }
+    case ObjectKind::Alert:
+        break;
     }
     return std::nullopt;
 }

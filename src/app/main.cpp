@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "CommandLineExport.h"
 #include "ErrorBox.h"
 #include "frmMain.h"
 
@@ -26,8 +27,12 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     CommandLine::Result command = CommandLine::parse(arguments);
-    if (!command.run && command.exitCode == 0)
+    if (!command.run && (command.exitCode == 0 || command.exitCode == CommandLine::usageError))
         return print(command);
+    if (!command.exportFile.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        return CommandLineExport::run(command);
+    }
 
     QApplication app(argc, argv);
     command = CommandLine::parse(QCoreApplication::arguments());

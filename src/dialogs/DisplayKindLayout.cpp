@@ -47,6 +47,8 @@ std::optional<DisplayKindLayout> DisplayKindLayout::forKind(int kind)
     case clsDisplay::Text:
         return DisplayKindLayout{
             shown("Fontname :"), shown("Fontsize :"), hidden, shown("Text :"), hidden, false, true};
+    case clsDisplay::Group: // a place and a parent only
+        return DisplayKindLayout{hidden, hidden, hidden, hidden, hidden, false, false};
     default:
         return std::nullopt;
     }

@@ -25,7 +25,7 @@ public:
     bool browseShown = true;   // the ".." button
     bool selectEnabled = true; // the "Select" colour button
 
-    // Nothing for an index outside 0-6 (no kind picked).
+    // Nothing for an index outside 0-7 (no kind picked).
     static std::optional<DisplayKindLayout> forKind(int kind);
     // The layout before any kind is picked.
     static DisplayKindLayout initial();

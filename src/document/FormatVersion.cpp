@@ -1,11 +1,14 @@
 #include "FormatVersion.h"
 
+#include "clsDisplay.h"
 #include "ModelObject.h"
 
 #include <algorithm>
 
-int FormatVersion::objectNeeds(const ModelObject&)
+int FormatVersion::objectNeeds(const ModelObject& object)
 {
+    if (const clsDisplay* d = clsDisplay::from(&object); d && d->isGroup())
+        return 3;
     return 1;
 }
 

@@ -147,7 +147,9 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
     e.requireExactly(version >= 3 ? keys3 : keys);
     auto d = std::make_unique<clsDisplay>();
     d->setVarName(e.text(QStringLiteral("varName"), TextLimits::name));
-    d->setDObjType(qint16(e.whole(QStringLiteral("dObjType"), 0, clsDisplay::kindCount - 1)));
+    // Groups came with version 3.
+    d->setDObjType(qint16(e.whole(QStringLiteral("dObjType"), 0,
+                                  version >= 3 ? clsDisplay::kindCount - 1 : clsDisplay::Group - 1)));
     d->setParGroup(e.text(QStringLiteral("parGroup"), TextLimits::name));
     d->setEventHandling(e.whole(QStringLiteral("eventHandling")));
     d->setX(e.whole(QStringLiteral("x")));

@@ -26,6 +26,16 @@ QJsonArray pairs(const PairList& list)
 // The keys version 3 adds to every display object.
 void addVersion3Keys(QJsonObject&, const clsDisplay&) {}
 
+// A group has no size, picture, colour or font: those keys hold 0, -1 or "".
+void blankGroupKeys(QJsonObject& entry)
+{
+    for (const char* key : {"sWidth", "sHeight", "sRounding", "Colour"})
+        entry.insert(QLatin1String(key), 0);
+    entry.insert(QStringLiteral("reference"), -1);
+    entry.insert(QStringLiteral("filename"), QString());
+    entry.insert(QStringLiteral("sFontName"), QString());
+}
+
 QJsonObject display(const clsDisplay& d, int version)
 {
     QJsonObject entry{
@@ -42,6 +52,8 @@ QJsonObject display(const clsDisplay& d, int version)
         {QStringLiteral("Colour"), d.Colour()},
         {QStringLiteral("sFontName"), d.sFontName()},
     };
+    if (d.isGroup())
+        blankGroupKeys(entry);
     if (version >= 3)
         addVersion3Keys(entry, d);
     return entry;

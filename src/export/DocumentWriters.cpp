@@ -1,6 +1,7 @@
 #include "DocumentWriters.h"
 
 #include "LuaSnippetsFile.h"
+#include "SceneFile.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<DocumentWriter>>& table()
     static std::vector<std::unique_ptr<DocumentWriter>> rows = [] {
         std::vector<std::unique_ptr<DocumentWriter>> built;
         built.push_back(std::make_unique<LuaSnippetsFile>());
+        built.push_back(std::make_unique<SceneFile>());
         return built;
     }();
     return rows;

@@ -1,6 +1,8 @@
 #include "SnippetCollector.h"
 
+#include "clsDisplay.h"
 #include "CodeText.h"
+#include "GroupTree.h"
 #include "LuaCompiler.h"
 #include "ModelObject.h"
 
@@ -30,9 +32,19 @@ QString SnippetCollector::leftOutNote(const QStringList& reasons)
 
 SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject*>& objects, GraphicsApi api)
 {
-    QList<const ModelObject*> ordered = objects;
-    std::stable_sort(ordered.begin(), ordered.end(),
+    QList<const ModelObject*> others;
+    for (const ModelObject* object : objects) {
+        if (object->kind() != ObjectKind::Display)
+            others << object;
+    }
+    std::stable_sort(others.begin(), others.end(),
                      [](const ModelObject* a, const ModelObject* b) { return treeRank(a) < treeRank(b); });
+    // Groups are made before what goes into them.
+    QList<const ModelObject*> ordered;
+    const GroupTree tree(objects);
+    for (const clsDisplay* d : tree.engineOrder())
+        ordered << d;
+    ordered << others;
     Result result;
     for (const ModelObject* object : ordered) {
         if (const std::optional<CodeText::Fault> fault = CodeText::faultOf(*object)) {
@@ -75,7 +87,7 @@ QString SnippetCollector::note(const Result& result, const QString& done, const 
                           result.failing.join(QStringLiteral(", ")));
     else if (!result.wholeFileError.isEmpty())
         parts << QStringLiteral("the whole file does not compile in Lua: ") + result.wholeFileError;
-    return (parts + extraParts).join(QStringLiteral("; "));
+    return (parts + result.notes + extraParts).join(QStringLiteral("; "));
 }
 
 QString SnippetCollector::confirmation(const Result& result)

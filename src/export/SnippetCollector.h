@@ -21,6 +21,7 @@ public:
         QStringList leftOut;    // why each object whose fields hold code was left out
         QStringList failing;    // names of the objects whose snippet Lua cannot compile
         QString wholeFileError; // Lua's words when only the joined text does not compile
+        QStringList notes;      // what else the note says, as the file's writer saw it
     };
 
     // Displays, then alerts, then transitions, each kind in the order made.

@@ -19,6 +19,9 @@ QStringList DisplayCall::arguments(const clsDisplay& d)
     const QString font = d.sFontName().isEmpty() ? QStringLiteral("native.systemFont") : d.sFontName();
     const qint16 kind = d.dObjType();
     QStringList args;
+    // display.newGroup takes no parent: the parent inserts it.
+    if (kind == clsDisplay::Group)
+        return args;
     if (!d.parGroup().isEmpty())
         args << d.parGroup();
     if (!d.filename().isEmpty() &&
@@ -61,4 +64,15 @@ QList<DisplayCall::Phase> DisplayCall::phases(const clsDisplay& object)
             wanted.append(p);
     }
     return wanted;
+}
+
+void DisplayCall::placeGroup(LineWriter& w, const clsDisplay& group)
+{
+    const QString V = group.varName();
+    if (group.x() != 0)
+        w(V, ".x = ", QString::number(group.x()));
+    if (group.y() != 0)
+        w(V, ".y = ", QString::number(group.y()));
+    if (!group.parGroup().trimmed().isEmpty())
+        w(group.parGroup().trimmed(), ":insert( ", V, " )");
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "clsDisplay.h"
+#include "LineWriter.h"
 
 #include <QList>
 #include <QString>
@@ -24,4 +25,6 @@ public:
     static QStringList arguments(const clsDisplay& object);
     // The phases ticked, in the order they are written (not the order of their bits).
     static QList<Phase> phases(const clsDisplay& object);
+    // A group's place: x and y when not 0, then its insertion into its parent group.
+    static void placeGroup(LineWriter& w, const clsDisplay& group);
 };

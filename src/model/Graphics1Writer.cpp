@@ -63,7 +63,9 @@ std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const Write
     w.blank();
     w("-- CREATE the display object");
     w(V, " = display.new", typeName, "( ", call, ") ");
-    if (d.isImage()) {
+    if (d.isGroup()) {
+        DisplayCall::placeGroup(w, d);
+    } else if (d.isImage()) {
         // Without a reference point the engine's default, the centre, stays.
         const QString refName = clsDisplay::referencePointName(d.reference());
         if (!refName.isEmpty())
@@ -105,7 +107,7 @@ std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const Write
     return w.text();
 }
 
-QString Graphics1Writer::transition(const clsTransition& t, const WriteContext&) const
+QString Graphics1Writer::transition(const clsTransition& t, const WriteContext& context) const
 {
     // The listener blocks declare Corona table listeners: Corona calls the method named
     // after the event on the table passed as onStart / onComplete.
@@ -132,6 +134,8 @@ QString Graphics1Writer::transition(const clsTransition& t, const WriteContext&)
     QString table = QStringLiteral("{ time=") + QString::number(t.duration());
     if (t.delay() != 0)
         table += QStringLiteral(", delay=") + QString::number(t.delay());
+    if (context.scene)
+        table += QStringLiteral(", tag=") + QuoteText(context.sceneName);
     for (const clsData& p : t.properties())
         table += QStringLiteral(", ") + p.clsKey() + QStringLiteral("=") + p.clsValue();
     if (!t.onStart().isEmpty())
@@ -145,7 +149,7 @@ QString Graphics1Writer::transition(const clsTransition& t, const WriteContext&)
     return w.text();
 }
 
-QString Graphics1Writer::alert(const clsAlert& a, const WriteContext&) const
+QString Graphics1Writer::alert(const clsAlert& a, const WriteContext& context) const
 {
     const QString V = a.varName();
     const bool hasButtons = !a.buttons().isEmpty();
@@ -172,8 +176,13 @@ QString Graphics1Writer::alert(const clsAlert& a, const WriteContext&) const
     w("--END of Handling Function for AlertWindow");
     w.blank();
     w("--START of Showing AlertWindow");
-    w.part(QStringLiteral("local ") + V + QStringLiteral(" = native.showAlert ( ") + QuoteText(a.title()) +
-           QStringLiteral(", ") + QuoteText(a.message()) + QStringLiteral(", "));
+    if (context.scene) {
+        w("--Call show_", V, "() from a listener to show this alert");
+        w("local function show_", V, " ( )");
+    }
+    w.part((context.scene ? QStringLiteral("\t") : QStringLiteral("local ")) + V +
+           QStringLiteral(" = native.showAlert ( ") + QuoteText(a.title()) + QStringLiteral(", ") +
+           QuoteText(a.message()) + QStringLiteral(", "));
     QStringList captions;
     for (const clsData& b : a.buttons())
         captions.append(QuoteText(b.clsKey()));
@@ -181,6 +190,8 @@ QString Graphics1Writer::alert(const clsAlert& a, const WriteContext&) const
     w(hasButtons ? QStringLiteral("{ ") + captions.join(QStringLiteral(", ")) + QStringLiteral(" }")
                  : QStringLiteral("{ }"));
     w(", onMy_", V, " )");
+    if (context.scene)
+        w("end");
     w("--END of Showing AlertWindow");
     w.blank();
     w("--END of AlertWindow");

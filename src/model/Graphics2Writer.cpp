@@ -60,7 +60,9 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
     w("local ", V, " = display.new", typeName, call);
     // Explicit anchors keep x, y where the user meant them, whatever a project's
     // display.setDefault says.
-    if (d.isImage()) {
+    if (d.isGroup()) {
+        DisplayCall::placeGroup(w, d);
+    } else if (d.isImage()) {
         // Without a reference point, the engine's default: the centre.
         const bool known = !clsDisplay::referencePointName(d.reference()).isEmpty();
         w(V, ".anchorX = ", anchorText(known ? d.reference() % 3 : 1));
@@ -101,7 +103,7 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
     return w.text();
 }
 
-QString Graphics2Writer::transition(const clsTransition& t, const WriteContext&) const
+QString Graphics2Writer::transition(const clsTransition& t, const WriteContext& context) const
 {
     // Function listeners: one name for both events is one function, called twice.
     const QString S = t.onStart().trimmed(), C = t.onComplete().trimmed();
@@ -120,6 +122,8 @@ QString Graphics2Writer::transition(const clsTransition& t, const WriteContext&)
     w.line(1, "time = ", QString::number(t.duration()), ",");
     if (t.delay() != 0)
         w.line(1, "delay = ", QString::number(t.delay()), ",");
+    if (context.scene) // scene:hide cancels the scene's own transitions by this tag
+        w.line(1, "tag = ", QuoteText(context.sceneName), ",");
     for (const clsData& p : t.properties())
         w.line(1, p.clsKey(), " = ", p.clsValue(), ",");
     if (!S.isEmpty())
@@ -130,7 +134,7 @@ QString Graphics2Writer::transition(const clsTransition& t, const WriteContext&)
     return w.text();
 }
 
-QString Graphics2Writer::alert(const clsAlert& a, const WriteContext&) const
+QString Graphics2Writer::alert(const clsAlert& a, const WriteContext& context) const
 {
     const QString V = a.varName();
     LineWriter w;
@@ -160,7 +164,15 @@ QString Graphics2Writer::alert(const clsAlert& a, const WriteContext&) const
     const QString list = captions.isEmpty()
                              ? QStringLiteral("{}")
                              : QStringLiteral("{ ") + captions.join(QStringLiteral(", ")) + " }";
-    w("native.showAlert( ", QuoteText(a.title()), ", ", QuoteText(a.message()), ", ", list, ", onMy_", V,
-      " )");
+    const QString show = QStringLiteral("native.showAlert( ") + QuoteText(a.title()) + QStringLiteral(", ") +
+                         QuoteText(a.message()) + QStringLiteral(", ") + list + QStringLiteral(", onMy_") +
+                         V + QStringLiteral(" )");
+    if (!context.scene)
+        return w(show).text();
+    // The scene keeps the handle in a local of its own, so that scene:hide can cancel it.
+    w("-- Call show_", V, "() from a listener to show this alert.");
+    w("local function show_", V, "() -- luacheck: ignore 211/show_", V);
+    w.line(1, V, " = ", show);
+    w("end");
     return w.text();
 }

@@ -16,6 +16,8 @@ class clsTransition;
 struct WriteContext
 {
     bool scene = false;
+    // The scene's name: the tag of its transitions.
+    QString sceneName;
 };
 
 // One graphics target: how each kind of object is written for it, and what only it warns of.

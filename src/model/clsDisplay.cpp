@@ -19,7 +19,7 @@ void clsDisplay::init()
 QString clsDisplay::displayTypeName(qint32 type)
 {
     static const char* const names[] = {"Image",  "ImageRect", "Rect", "RoundedRect",
-                                        "Circle", "Line",      "Text"};
+                                        "Circle", "Line",      "Text", "Group"};
     return type >= 0 && type < kindCount ? QString::fromLatin1(names[type]) : QString();
 }
 

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-// One Corona display object: an image, image rect, rect, rounded rect, circle, line or text.
+// One Corona display object: an image, image rect, rect, rounded rect, circle, line, text or group.
 class clsDisplay : public ModelObject
 {
 public:
@@ -18,7 +18,8 @@ public:
         RoundedRect,
         Circle,
         Line,
-        Text
+        Text,
+        Group
     };
     enum ReferencePoint : qint32
     {
@@ -81,12 +82,13 @@ public:
     void setSFontName(const QString& v) { m_sFontName = v; }
 
     // The kind and reference point names the generator and the editor share.
-    static QString displayTypeName(qint32 type);     // "" outside 0-6
+    static QString displayTypeName(qint32 type);     // "" outside 0-7
     static QString referencePointName(qint32 point); // "" outside 0-8
-    static constexpr int kindCount = 7;
+    static constexpr int kindCount = 8;
     static constexpr int referencePointCount = 9;
 
     bool isImage() const { return m_dObjType == Image || m_dObjType == ImageRect; }
+    bool isGroup() const { return m_dObjType == Group; }
     // Index 1 red, 2 green, 3 blue; 0 for any other index.
     int colourComponent(int index) const;
 

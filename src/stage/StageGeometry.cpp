@@ -139,6 +139,11 @@ StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QS
         item.anchor = item.bounds.center();
         break;
     }
+    case clsDisplay::Group:
+        item.shape = StageItem::Shape::Group;
+        item.bounds = QRectF(x, y, 0, 0);
+        item.anchor = QPointF(x, y);
+        break;
     default: // Rect, and kinds the generator refuses, drawn as what they most likely meant
         item.shape = StageItem::Shape::Rect;
         item.bounds = QRectF(x, y, w, h).normalized();

@@ -17,13 +17,15 @@ struct StageItem
         Circle,
         Line,
         Text,
-        Image
+        Image,
+        Group // draws nothing; its bounds are its children's
     };
 
     // What painting thousands of rects reads comes first, in one cache line's reach.
     qsizetype position = 0; // in the collection, from 1
     Shape shape = Shape::Rect;
     bool grouped = false; // lives in a parent group whose position is unknown here
+    qsizetype group = 0;  // position of the workspace's group it is drawn in, 0 for none
     QRectF bounds;        // normalised: what the object covers
     QColor colour;
     QLineF line;      // Line: first point to second point

@@ -2,6 +2,7 @@
 
 #include "clsAlert.h"
 #include "clsDisplay.h"
+#include "GroupTree.h"
 #include "StageGeometry.h"
 
 #include <QFontMetricsF>
@@ -70,19 +71,39 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     m_looks.clear();
     m_looks.reserve(objects.size());
     m_itemIndex.assign(objects.size() + 1, -1);
-    for (qsizetype i = 0; i < objects.size(); ++i) {
-        const auto* display = clsDisplay::from(objects.at(i));
-        if (!display)
-            continue;
-        m_itemIndex[i + 1] = qsizetype(m_items.size());
+    // Drawn as the engine draws: each group's children at its place, moved by its position.
+    const GroupTree tree(objects);
+    std::unordered_map<const ModelObject*, qsizetype> positions;
+    positions.reserve(objects.size());
+    for (qsizetype i = 0; i < objects.size(); ++i)
+        positions.emplace(objects.at(i), i + 1);
+    for (const clsDisplay* display : tree.engineOrder()) {
+        const qsizetype position = positions.at(display);
+        m_itemIndex[position] = qsizetype(m_items.size());
+        const QPoint offset = tree.offsetOf(display);
+        const clsDisplay look = offset.isNull() ? *display
+                                                : *StageGeometry::movedTo(*display, display->x() + offset.x(),
+                                                                          display->y() + offset.y());
         const auto old = previous.find(display);
-        if (old != previous.end() && sameLook(oldLooks[old->second], *display)) {
+        if (old != previous.end() && sameLook(oldLooks[old->second], look)) {
             m_items.push_back(std::move(oldItems[old->second]));
-            m_items.back().position = i + 1;
+            m_items.back().position = position;
         } else {
-            m_items.push_back(makeItem(*display, i + 1));
+            m_items.push_back(makeItem(look, position));
         }
-        m_looks.push_back(*display);
+        const clsDisplay* parent = tree.parentOf(display);
+        m_items.back().group = parent ? positions.at(parent) : 0;
+        m_items.back().grouped = !parent && !display->parGroup().isEmpty();
+        m_looks.push_back(look);
+    }
+    // A group covers its children: the last child first, so that nested groups are known.
+    for (StageItem& item : m_items) {
+        if (item.shape == StageItem::Shape::Group)
+            item.bounds = QRectF(item.anchor, QSizeF());
+    }
+    for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
+        if (it->group != 0)
+            m_items[m_itemIndex[it->group]].bounds |= it->bounds;
     }
     if (m_selected > objects.size())
         m_selected = 0;
@@ -129,13 +150,23 @@ void StagePainter::setDragOffset(qsizetype position, const QPointF& offset)
     m_dragOffset = offset;
 }
 
+bool StagePainter::isDragged(const StageItem& item) const
+{
+    // A dragged group takes everything in it along.
+    for (const StageItem* at = &item; at; at = itemAt(at->group)) {
+        if (at->position == m_dragged)
+            return true;
+    }
+    return false;
+}
+
 void StagePainter::recount()
 {
     const QRectF screen = this->screen();
     m_outside = 0;
     m_reaching = 0;
     for (const StageItem& item : m_items) {
-        if (StageGeometry::isWhollyInside(item, screen))
+        if (item.shape == StageItem::Shape::Group || StageGeometry::isWhollyInside(item, screen))
             continue;
         ++(StageGeometry::reachesInto(item, screen) ? m_reaching : m_outside);
     }
@@ -170,7 +201,7 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
     const qreal slack = 8 * pixel;
     const QRectF visible = area.adjusted(-slack, -slack, slack, slack);
     for (const StageItem& item : m_items) {
-        if (item.position == m_dragged) {
+        if (m_dragged != 0 && isDragged(item)) {
             painter.save();
             painter.translate(m_dragOffset);
             paintItem(painter, item, pixel);
@@ -207,7 +238,7 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
 
     if (const StageItem* selected = itemAt(m_selected)) {
         painter.save();
-        if (selected->position == m_dragged)
+        if (isDragged(*selected))
             painter.translate(m_dragOffset);
         paintOutline(painter, *selected, pixel);
         painter.restore();
@@ -254,6 +285,8 @@ void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pix
         painter.setRenderHint(QPainter::Antialiasing, false);
         break;
     }
+    case StageItem::Shape::Group:
+        break;
     case StageItem::Shape::Text:
         painter.setFont(item.font);
         painter.setPen(item.colour);
@@ -315,9 +348,10 @@ void StagePainter::paintOutline(QPainter& painter, const StageItem& item, qreal 
     painter.setBrush(Qt::NoBrush);
     const qreal gap = 2 * pixel;
     const QRectF frame = item.bounds.adjusted(-gap, -gap, gap, gap);
-    painter.setPen(cosmeticPen(QColor(0, 0, 0, 160), 4));
+    const bool group = item.shape == StageItem::Shape::Group;
+    painter.setPen(cosmeticPen(QColor(0, 0, 0, 160), 4, group ? Qt::DashLine : Qt::SolidLine));
     painter.drawRect(frame);
-    painter.setPen(cosmeticPen(selectionColour, 2));
+    painter.setPen(cosmeticPen(selectionColour, 2, group ? Qt::DashLine : Qt::SolidLine));
     painter.drawRect(frame);
     // A real picture carries no reference mark of its own; the selected one shows it.
     if (item.markAnchor && !item.picture.isEmpty()) {

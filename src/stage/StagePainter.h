@@ -68,6 +68,7 @@ private:
     void paintGhost(QPainter& painter, qreal pixel) const;
     void paintAlert(QPainter& painter) const;
     void recount();
+    bool isDragged(const StageItem& item) const;
     StageItem makeItem(const clsDisplay& display, qsizetype position) const;
 
     QList<const ModelObject*> m_objects;

@@ -19,6 +19,8 @@ CheckLine CheckLine::compose(const SnippetAdvisor::Report& report,
     QStringList pictureErrors;
     if (report.fault)
         pictureErrors << report.fault->message();
+    if (!report.groupLoop.isEmpty())
+        pictureErrors << report.groupLoop;
     QStringList warnings = report.warnings;
     for (const PictureChecks::Problem& problem : pictures)
         (problem.error ? pictureErrors : warnings) << problem.text;

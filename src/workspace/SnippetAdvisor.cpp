@@ -1,13 +1,13 @@
 #include "SnippetAdvisor.h"
 
 #include "CodeText.h"
+#include "GroupTree.h"
 #include "LuaTarget.h"
 #include "LuaTargets.h"
 
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
-
 
 #include <algorithm>
 
@@ -149,6 +149,8 @@ SnippetAdvisor::Report SnippetAdvisor::review(const ModelObject& object, const Q
     Report report;
     report.error = LuaCompiler::compile(snippet);
     report.fault = CodeText::faultOf(object);
+    if (const clsDisplay* d = clsDisplay::from(&object); d && d->isGroup())
+        report.groupLoop = GroupTree(workspace).cycleOf(d);
     if (report.error)
         report.hints = hints(object);
     report.warnings = warnings(object, workspace, api);

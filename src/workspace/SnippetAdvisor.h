@@ -21,6 +21,7 @@ public:
     {
         std::optional<LuaCompiler::Error> error;
         std::optional<CodeText::Fault> fault; // a field that holds code it should not
+        QString groupLoop;                    // the loop of groups it is part of
         QStringList hints;                    // causes visible in the object; only given with an error
         QStringList warnings;                 // valid Lua that will not do what the user expects
         QStringList notes;                    // worth knowing, though the user's own code may make it right

@@ -22,6 +22,8 @@ private Q_SLOTS:
     void outsideDimmedAndCounted_data();
     void outsideDimmedAndCounted();
     void selectionAndGroupMarked();
+    void groupsPlaceTheirChildren_data();
+    void groupsPlaceTheirChildren();
     void textFont_data();
     void textFont();
     void ghost_data();
@@ -230,6 +232,47 @@ void tst_StagePainter::selectionAndGroupMarked()
     QCOMPARE(image.pixelColor(QPoint(51, 51)), QColor(255, 160, 0));
     QCOMPARE(image.pixelColor(QPoint(151, 51)), QColor(255, 0, 0));
     QCOMPARE(image.pixelColor(QPoint(70, 70)), QColor(255, 0, 0));
+}
+
+void tst_StagePainter::groupsPlaceTheirChildren_data()
+{
+    QTest::addColumn<QStringList>("objects");
+    QTest::addColumn<QRectF>("bounds");
+    QTest::addColumn<bool>("flagged");
+    for (const QStringList& row : Golden::rows("stage/golden/Groups.txt")) {
+        const QStringList b = row.value(2).split(' ');
+        QTest::newRow(qPrintable(row.value(0)))
+            << row.value(1).split(QStringLiteral(" ; "))
+            << QRectF(b.value(0).toInt(), b.value(1).toInt(), b.value(2).toInt(), b.value(3).toInt())
+            << (row.value(3) == QLatin1String("1"));
+    }
+}
+
+void tst_StagePainter::groupsPlaceTheirChildren()
+{
+    QFETCH(QStringList, objects);
+    QFETCH(QRectF, bounds);
+    QFETCH(bool, flagged);
+    std::vector<std::unique_ptr<ModelObject>> made;
+    qsizetype last = 0;
+    for (const QString& spec : objects) {
+        const QStringList f = spec.split(' ');
+        if (f.size() == 1) { // a name alone: the item looked at
+            for (qsizetype i = 0; i < qsizetype(made.size()); ++i)
+                last = made[size_t(i)]->varName() == f.first() ? i + 1 : last;
+            continue;
+        }
+        auto d = display(qint16(f.value(1).toInt()), f.value(2).toInt(), f.value(3).toInt(), 10, 10);
+        d->setVarName(f.first());
+        d->setParGroup(f.value(4));
+        made.push_back(std::move(d));
+        last = qsizetype(made.size());
+    }
+    StagePainter stage;
+    stage.setObjects(view(made));
+    QVERIFY(stage.itemAt(last));
+    QCOMPARE(stage.itemAt(last)->bounds, bounds);
+    QCOMPARE(stage.itemAt(last)->grouped, flagged);
 }
 
 void tst_StagePainter::textFont_data()

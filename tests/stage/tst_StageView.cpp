@@ -56,6 +56,12 @@ void tst_StageView::init()
     m_objects.push_back(display(clsDisplay::Rect, 20, 20, 100, 100));  // 1
     m_objects.push_back(display(clsDisplay::Circle, 110, 110, 30, 0)); // 2, over the rect's corner
     m_objects.push_back(display(clsDisplay::Line, 20, 300, 220, 300)); // 3
+    m_objects.push_back(display(clsDisplay::Group, 200, 380, 0, 0));   // 4, around 5 and 6
+    m_objects.push_back(display(clsDisplay::Rect, 10, 10, 20, 20));    // 5
+    m_objects.push_back(display(clsDisplay::Rect, 60, 10, 20, 20));    // 6
+    m_objects[3]->setVarName(QStringLiteral("g"));
+    for (size_t child : {4, 5})
+        static_cast<clsDisplay*>(m_objects[child].get())->setParGroup(QStringLiteral("g"));
     QList<const ModelObject*> list;
     for (const auto& object : m_objects)
         list.append(object.get());

@@ -26,8 +26,9 @@ void tst_CommandLine::parses()
     QFETCH(QString, outcome);
     QFETCH(QString, text);
     const CommandLine::Result result = CommandLine::parse(arguments);
-    QCOMPARE(result.run, outcome == "run");
+    QCOMPARE(result.run, outcome == "run" || outcome == "export");
     QCOMPARE(result.fileName, result.run ? text : QString());
+    QCOMPARE(result.exportFile.isEmpty(), outcome != "export");
     if (!result.run) {
         QCOMPARE(QString::number(result.exitCode), outcome);
         QCOMPARE(result.toStdErr, result.exitCode != 0);

@@ -1,0 +1,3 @@
+local hud = display.newGroup()
+hud.x = 10
+hud.y = -20

@@ -99,7 +99,7 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     // A group covers its children: the last child first, so that nested groups are known.
     for (StageItem& item : m_items) {
         if (item.shape == StageItem::Shape::Group)
-            item.bounds = QRectF(item.anchor, QSizeF());
+            item.bounds = QRectF(item.anchor, QSizeF(0, 0));
     }
     for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
         if (it->group != 0)

@@ -62,7 +62,8 @@ QList<std::pair<QString, ObjectPtr>> placedInputs()
                                    {160, 240, 200, 120, 0x0080FF},
                                    {-5, 7, 1, 255, 0x7F01C8}};
     QList<std::pair<QString, ObjectPtr>> inputs;
-    for (int kind = 0; kind < clsDisplay::kindCount; ++kind) {
+    // Groups show nothing of their own; the scene runs place what is in them.
+    for (int kind = 0; kind < clsDisplay::Group; ++kind) {
         // -1: no reference point, which images take as their centre.
         for (int reference = -1; reference < clsDisplay::referencePointCount; ++reference) {
             for (int i = 0; i < values.size(); ++i) {

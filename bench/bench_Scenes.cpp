@@ -4,6 +4,7 @@
 //     QT_QPA_PLATFORM=offscreen build/bench/bench_Scenes
 #include "BenchObjects.h"
 #include "LuaCompiler.h"
+#include "LuaTarget.h"
 #include "LuaTargets.h"
 #include "SceneFile.h"
 #include "StagePainter.h"
@@ -74,6 +75,7 @@ int main(int argc, char* argv[])
         QString text;
         for (int r = 0; r < 5; ++r)
             times.push_back(time([&] { text = SceneFile().write(groupedList, *target, "level1.lua").text; }));
+        std::printf("compile alone:                %.1f ms\n", time([&] { LuaCompiler::compile(text); }));
         std::printf("scene file, graphics%d:        %.1f ms (median of 5), %lld bytes, %s\n", target->key(),
                     bench::median(times), static_cast<long long>(text.size()),
                     LuaCompiler::compile(text) ? "does not compile" : "compiles");

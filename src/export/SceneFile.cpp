@@ -11,7 +11,6 @@
 #include "mdlBrowsePath.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 
 using mdlBrowsePath::QuoteText;
 
@@ -19,25 +18,36 @@ namespace {
 
 const QString objectsTable = QStringLiteral("objects");
 
+// Declarations at the start of a line: what a function's text adds to its locals, or more.
 qsizetype localsIn(const QString& text)
 {
-    static const QRegularExpression declaration(QStringLiteral("^\\s*local "),
-                                                QRegularExpression::MultilineOption);
-    return text.count(declaration);
+    qsizetype count = 0;
+    for (qsizetype at = text.indexOf(u"local "); at >= 0; at = text.indexOf(u"local ", at + 6)) {
+        qsizetype start = at;
+        while (start > 0 && (text.at(start - 1) == u'\t' || text.at(start - 1) == u' '))
+            --start;
+        count += start == 0 || text.at(start - 1) == u'\n';
+    }
+    return count;
 }
 
 // Writes `text` (lines ending in CR LF) indented by `tabs`, leaving empty lines empty.
 void indented(LineWriter& w, int tabs, const QString& text)
 {
-    QList<QStringView> lines = QStringView(text).split(u"\r\n");
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (const QStringView line : std::as_const(lines)) {
-        if (line.isEmpty())
-            w.blank();
-        else
-            w.line(tabs, line.toString());
+    const QString indent(tabs, QLatin1Char('\t'));
+    QString out;
+    out.reserve(text.size() + text.size() / 4);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf(u"\r\n", start);
+        if (end < 0)
+            end = text.size();
+        if (end > start)
+            out += indent;
+        out += QStringView(text).mid(start, end - start);
+        out += QLatin1String("\r\n");
+        start = end + 2;
     }
+    w.part(out);
 }
 
 // The texts a function runs: in a small scene the function's own lines; past the limits,
@@ -45,6 +55,9 @@ void indented(LineWriter& w, int tabs, const QString& text)
 struct Body
 {
     QList<QString> texts;
+    // In parts only: a block's first and last lines, which fetch its group from the objects
+    // table and keep what later blocks need there.
+    QList<QString> openings, closings;
     bool inParts() const
     {
         qsizetype locals = 0;
@@ -62,7 +75,7 @@ void writeParts(LineWriter& w, const QString& table, const QString& parameter, c
         w(table, "[", QString::number(first / SceneFile::partSize + 1), "] = function(", parameter, ")");
         for (qsizetype i = first; i < std::min(body.texts.size(), first + SceneFile::partSize); ++i) {
             w.line(1, "do");
-            indented(w, 2, body.texts.at(i));
+            indented(w, 2, body.openings.value(i) + body.texts.at(i) + body.closings.value(i));
             w.line(1, "end");
         }
         w("end");
@@ -108,54 +121,48 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
             alerts << a;
         }
     }
-    const auto written = [&](const ModelObject& object) -> std::optional<QString> {
-        std::optional<QString> text = target.write(object, context);
+    // Each object's own text, by name: compiled one by one only when the whole file fails.
+    QList<std::pair<QString, QString>> pieces;
+    const auto written = [&](const ModelObject& object, const ModelObject& placed) -> std::optional<QString> {
+        std::optional<QString> text = target.write(placed, context);
         if (!text) {
             ++result.skipped;
         } else {
             ++result.copied;
-            if (LuaCompiler::compile(*text))
-                result.failing << object.varName();
+            pieces.append({object.varName(), *text});
         }
         return text;
     };
 
-    // First as a small scene writes them, to know whether they fit in one function.
-    const auto createTexts = [&](bool large) {
-        Body body;
-        int strays = 0;
-        for (const clsDisplay* d : tree.engineOrder()) {
-            clsDisplay placed = *d;
-            const clsDisplay* parent = tree.parentOf(d);
-            if (!parent && !d->parGroup().trimmed().isEmpty())
-                ++strays;
-            placed.setParGroup(!parent ? QStringLiteral("sceneGroup")
-                                       : (large ? objectsTable + QLatin1Char('.') : QString()) +
-                                             parent->varName());
-            const std::optional<QString> text = target.write(placed, context);
-            if (!text)
-                continue;
-            QString all = *text;
-            if (moved.contains(d->varName()) || (large && d->isGroup()))
-                all += objectsTable + QLatin1Char('.') + d->varName() + QStringLiteral(" = ") + d->varName() +
-                       QStringLiteral("\r\n");
-            body.texts << all;
-        }
-        return std::make_pair(body, strays);
+    Body create;
+    int strays = 0;
+    const auto keep = [&](const QString& name) {
+        return objectsTable + QLatin1Char('.') + name + QStringLiteral(" = ") + name + QStringLiteral("\r\n");
     };
-    auto [create, strays] = createTexts(false);
+    for (const clsDisplay* d : tree.engineOrder()) {
+        clsDisplay placed = *d;
+        const clsDisplay* parent = tree.parentOf(d);
+        if (!parent && !d->parGroup().trimmed().isEmpty())
+            ++strays;
+        placed.setParGroup(parent ? parent->varName() : QStringLiteral("sceneGroup"));
+        const std::optional<QString> text = written(*d, placed);
+        if (!text)
+            continue;
+        create.texts << (moved.contains(d->varName()) ? *text + keep(d->varName()) : *text);
+        create.openings << (parent ? QStringLiteral("local ") + parent->varName() + QStringLiteral(" = ") +
+                                         objectsTable + QLatin1Char('.') + parent->varName() +
+                                         QStringLiteral("\r\n")
+                                   : QString());
+        create.closings << (d->isGroup() && !moved.contains(d->varName()) ? keep(d->varName()) : QString());
+    }
     const bool createInParts = create.inParts();
-    if (createInParts)
-        create = createTexts(true).first;
-    for (const clsDisplay* d : tree.engineOrder())
-        written(*d);
     Body show;
     for (const clsTransition* t : std::as_const(transitions)) {
         clsTransition placed = *t;
         if (moved.contains(t->varName().trimmed()))
             placed.setVarName(objectsTable + QLatin1Char('.') + t->varName().trimmed());
-        if (written(*t))
-            show.texts << *target.write(placed, context);
+        if (const std::optional<QString> text = written(*t, placed))
+            show.texts << *text;
     }
     const bool showInParts = show.inParts();
 
@@ -165,12 +172,13 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     w("local scene = composer.newScene()");
     w.blank();
     if (!moved.isEmpty() || createInParts) {
-        w("-- The scene's objects that scene:show moves, by name.");
+        w(createInParts ? "-- The scene's groups, and the objects that scene:show moves, by name."
+                        : "-- The scene's objects that scene:show moves, by name.");
         w("local ", objectsTable, " = {}");
         w.blank();
     }
     for (const clsAlert* a : std::as_const(alerts)) {
-        if (const std::optional<QString> text = written(*a)) {
+        if (const std::optional<QString> text = written(*a, *a)) {
             w("local ", a->varName(), " -- the alert while shown, for scene:hide");
             w.blank();
             w.part(*text);
@@ -241,8 +249,12 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     w.blank();
     w("return scene");
     result.text = w.text();
-    if (result.failing.isEmpty()) {
-        if (const std::optional<LuaCompiler::Error> error = LuaCompiler::compile(result.text))
+    if (const std::optional<LuaCompiler::Error> error = LuaCompiler::compile(result.text)) {
+        for (const auto& [name, text] : std::as_const(pieces)) {
+            if (LuaCompiler::compile(text))
+                result.failing << name;
+        }
+        if (result.failing.isEmpty())
             result.wholeFileError = error->message;
     }
     if (strays == 1)

@@ -1,4 +1,6 @@
 #include "CommandLine.h"
+#include "CommandLineExport.h"
+#include "ExpectedText.h"
 #include "Golden.h"
 
 #include <QtTest>
@@ -9,6 +11,7 @@ class tst_CommandLine : public QObject
 private Q_SLOTS:
     void parses_data();
     void parses();
+    void exports();
 };
 
 void tst_CommandLine::parses_data()
@@ -34,6 +37,29 @@ void tst_CommandLine::parses()
         QCOMPARE(result.toStdErr, result.exitCode != 0);
         QVERIFY2(result.output.startsWith(text), qPrintable(result.output));
     }
+}
+
+// What the menu writes, the game's target by default; a refused workspace or an unwritable OUT
+// ends with 1 and leaves no file.
+void tst_CommandLine::exports()
+{
+    QTemporaryDir dir;
+    const QString scene = QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/scenes/scene.quillet");
+    const QString out = dir.filePath(QStringLiteral("level1.lua"));
+    QCOMPARE(CommandLineExport::run(CommandLine::parse({"quillet", "--export-scene", out, scene})), 0);
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(written.readAll()),
+             ExpectedText::golden(QStringLiteral("scenes/graphics2.lua")));
+    QFile refused(dir.filePath(QStringLiteral("refused.quillet")));
+    QVERIFY(refused.open(QIODevice::WriteOnly) && refused.write("{}") == 2);
+    refused.close();
+    const QString other = dir.filePath(QStringLiteral("other.lua"));
+    QCOMPARE(
+        CommandLineExport::run(CommandLine::parse({"quillet", "--export-lua", other, refused.fileName()})),
+        1);
+    QCOMPARE(CommandLineExport::run(CommandLine::parse({"quillet", "--export-lua", dir.path(), scene})), 1);
+    QVERIFY(!QFile::exists(other));
 }
 
 QTEST_APPLESS_MAIN(tst_CommandLine)

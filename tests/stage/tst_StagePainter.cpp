@@ -255,8 +255,8 @@ void tst_StagePainter::groupsPlaceTheirChildren()
     QFETCH(bool, flagged);
     std::vector<std::unique_ptr<ModelObject>> made;
     qsizetype last = 0;
-    for (const QString& spec : objects) {
-        const QStringList f = spec.split(' ');
+    for (const QString& entry : objects) {
+        const QStringList f = entry.split(' ');
         if (f.size() == 1) { // a name alone: the item looked at
             for (qsizetype i = 0; i < qsizetype(made.size()); ++i)
                 last = made[size_t(i)]->varName() == f.first() ? i + 1 : last;

@@ -14,6 +14,10 @@ GroupTree::GroupTree(const QList<const ModelObject*>& objects)
                 m_groups.insert(d->varName(), d);
         }
     }
+    if (m_groups.isEmpty()) { // the common case, kept cheap for the stage's every change
+        m_order = displays;
+        return;
+    }
     // A group whose chain of parents comes back to it would put the engine in a loop.
     QSet<const clsDisplay*> inCycle;
     QSet<const clsDisplay*> settled;

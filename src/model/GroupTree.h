@@ -31,6 +31,7 @@ public:
     const QStringList& cycles() const { return m_cycles; }
     // The loop the group is part of, as cycles() words it; "" for none.
     QString cycleOf(const clsDisplay* group) const { return m_cycleOf.value(group); }
+    bool hasGroups() const { return !m_groups.isEmpty(); }
     // A group of this workspace by its name; the first made when names repeat.
     const clsDisplay* group(const QString& name) const { return m_groups.value(name); }
 

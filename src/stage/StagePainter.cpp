@@ -74,11 +74,22 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     // Drawn as the engine draws: each group's children at its place, moved by its position.
     const GroupTree tree(objects);
     std::unordered_map<const ModelObject*, qsizetype> positions;
-    positions.reserve(objects.size());
-    for (qsizetype i = 0; i < objects.size(); ++i)
-        positions.emplace(objects.at(i), i + 1);
+    if (tree.hasGroups()) {
+        positions.reserve(objects.size());
+        for (qsizetype i = 0; i < objects.size(); ++i)
+            positions.emplace(objects.at(i), i + 1);
+    }
+    // Without groups the engine's order is the workspace's.
+    qsizetype next = 0;
+    const auto positionOf = [&](const ModelObject* object) {
+        if (!positions.empty())
+            return positions.at(object);
+        while (objects.at(next) != object)
+            ++next;
+        return ++next;
+    };
     for (const clsDisplay* display : tree.engineOrder()) {
-        const qsizetype position = positions.at(display);
+        const qsizetype position = positionOf(display);
         m_itemIndex[position] = qsizetype(m_items.size());
         const QPoint offset = tree.offsetOf(display);
         const clsDisplay look = offset.isNull() ? *display
@@ -92,7 +103,7 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
             m_items.push_back(makeItem(look, position));
         }
         const clsDisplay* parent = tree.parentOf(display);
-        m_items.back().group = parent ? positions.at(parent) : 0;
+        m_items.back().group = parent ? positionOf(parent) : 0;
         m_items.back().grouped = !parent && !display->parGroup().isEmpty();
         m_looks.push_back(look);
     }

@@ -113,6 +113,7 @@ const QHash<QString, QString>& members()
         add("ShapeObject", {"fill", "setFillColor", "setStrokeColor", "stroke", "strokeWidth"});
         add("EventDispatcher", {"addEventListener", "dispatchEvent", "removeEventListener"});
         add("TextObject", {"size", "text"});
+        add("GroupObject", {"insert", "numChildren"});
         // Graphics 1.0 calls with no page left: the page of what replaced each.
         t.insert(QStringLiteral("setReferencePoint"), t.value(QStringLiteral("anchorX")));
         t.insert(QStringLiteral("setTextColor"), t.value(QStringLiteral("setFillColor")));

@@ -2,8 +2,8 @@
 #include "Golden.h"
 
 #include <QDir>
-#include <QRegularExpression>
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QtTest>
 
 // The documentation pages behind the words of the generated Lua.
@@ -56,7 +56,9 @@ void tst_ApiDocs::everyApiWordOfTheExamplesHasAPage()
                 continue;
             const QString word =
                 match.captured().section(QLatin1Char('('), 0, 0).section(QLatin1Char('='), 0, 0);
-            seen.insert(word.trimmed());
+            // The scene file's own table of objects is no API.
+            if (!word.startsWith(QLatin1String("objects.")))
+                seen.insert(word.trimmed());
         }
     }
     QVERIFY(seen.size() > 30);

@@ -91,8 +91,8 @@ void tst_frmMainFiles::fileMenuComesFirst()
     for (QAction* entry : menus.at(0)->menu()->actions())
         entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     QCOMPARE(entries, (QStringList{"&New", "&Open...", "Open &Recent", "-", "&Save", "Save &As...", "-",
-                                   "&Project Folder...", "C&lear Project Folder", "-", "&Export Lua...", "-",
-                                   "&Quit"}));
+                                   "&Project Folder...", "C&lear Project Folder", "-", "&Export Lua...",
+                                   "Export &Scene...", "-", "&Quit"}));
 }
 
 void tst_frmMainFiles::shortcuts_data()

@@ -177,13 +177,38 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
         w("local ", objectsTable, " = {}");
         w.blank();
     }
+    // Each alert's handle is a local of the module, as long as scene:hide can reach them all.
+    const bool alertsInParts = alerts.size() > SceneFile::namedAlerts;
+    Body shows;
     for (const clsAlert* a : std::as_const(alerts)) {
-        if (const std::optional<QString> text = written(*a, *a)) {
-            w("local ", a->varName(), " -- the alert while shown, for scene:hide");
+        const std::optional<QString> text = written(*a, *a);
+        const QString V = a->varName();
+        if (!alertsInParts) {
+            w("local ", V, " -- the alert while shown, for scene:hide");
             w.blank();
             w.part(*text);
             w.blank();
+            continue;
         }
+        LineWriter close;
+        close("scene.show_", V, " = show_", V);
+        close("cancels[#cancels + 1] = function()");
+        close.line(1, "if ", V, " then");
+        close.line(2, "native.cancelAlert( ", V, " )");
+        close.line(2, V, " = nil");
+        close.line(1, "end");
+        close("end");
+        shows.texts << *text;
+        shows.openings << QStringLiteral("local ") + V + QStringLiteral(" -- the alert while shown\r\n");
+        shows.closings << close.text();
+    }
+    if (alertsInParts) {
+        w("-- So many alerts are made in parts: scene.show_quit() shows the alert quit, and");
+        w("-- scene:hide cancels those shown.");
+        w("local cancels = {}");
+        writeParts(w, QStringLiteral("alertParts"), QString(), shows);
+        callParts(w, 0, QStringLiteral("alertParts"), QString());
+        w.blank();
     }
     if (createInParts) {
         w("-- A scene this large is made in parts: Lua allows a function 200 locals.");
@@ -231,7 +256,9 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
         // Only this scene's transitions: a bare transition.cancel() would stop every scene's.
         if (!show.texts.isEmpty())
             w.line(2, "transition.cancel( ", QuoteText(context.sceneName), " )");
-        for (const clsAlert* a : std::as_const(alerts)) {
+        if (alertsInParts)
+            callParts(w, 2, QStringLiteral("cancels"), QString());
+        for (const clsAlert* a : alertsInParts ? QList<const clsAlert*>() : alerts) {
             w.line(2, "if ", a->varName(), " then");
             w.line(3, "native.cancelAlert( ", a->varName(), " )");
             w.line(3, a->varName(), " = nil");

@@ -22,4 +22,6 @@ public:
     // Lua 5.1 allows 200 active locals and 32,767 declared ones in a function.
     static constexpr int smallLocals = 150;
     static constexpr int partSize = 1000;
+    // Past this many alerts their handles go into parts too: Lua allows a function 60 upvalues.
+    static constexpr int namedAlerts = 50;
 };

@@ -1,3 +1,4 @@
+#include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "ExpectedText.h"
@@ -59,8 +60,8 @@ QString lint(const QString& text)
     return luacheck.exitCode() == 0 ? QString() : QString::fromUtf8(luacheck.readAll());
 }
 
-// n objects, every tenth a group inside the group made ten objects before it, and a
-// transition for every other object.
+// n objects, every tenth a group inside the group made ten objects before it, a transition
+// for every other object, and an alert for every tenth.
 std::vector<std::unique_ptr<ModelObject>> manyObjects(int n)
 {
     std::vector<std::unique_ptr<ModelObject>> objects;
@@ -81,6 +82,11 @@ std::vector<std::unique_ptr<ModelObject>> manyObjects(int n)
         t->setDuration(100);
         t->setOnComplete(QStringLiteral("done%1").arg(i));
         objects.push_back(std::move(t));
+    }
+    for (int i = 0; i < n / 10; ++i) {
+        auto a = std::make_unique<clsAlert>();
+        a->setVarName(QStringLiteral("a%1").arg(i));
+        objects.push_back(std::move(a));
     }
     return objects;
 }
@@ -120,6 +126,7 @@ void tst_SceneFile::large()
             SceneFile().write(pointers(objects), *target, QStringLiteral("big.lua"));
         const QStringList run = runScene(scene.text, target->api());
         QCOMPARE(run.size(), 1 + 900 + 500);
+        QCOMPARE(run.first(), QStringLiteral("alerts shown\t0"));
         QCOMPARE(run.filter(QStringLiteral("cancelled")).size(), 500);
         if (target->api() == GraphicsApi::V2)
             QCOMPARE(lint(scene.text), QString());

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void roundTripKeepsEveryField();
     void projectRoundTrip_data();
     void projectRoundTrip();
+    void groupsNeedVersion3();
 };
 
 namespace {
@@ -178,6 +179,29 @@ void tst_WorkspaceReader::projectRoundTrip()
     const WorkspaceReader::Result read = WorkspaceReader::read(bytes, QStringLiteral("/work/games/ws"));
     QVERIFY2(read.ok(), qPrintable(read.problem));
     QCOMPARE(read.project, link);
+}
+
+// Only a group makes the file version 3, with the fields a group has not stored blank.
+void tst_WorkspaceReader::groupsNeedVersion3()
+{
+    clsDisplay rect, group;
+    group.setDObjType(clsDisplay::Group);
+    group.setSWidth(5);
+    group.setFilename(QStringLiteral("a.png"));
+    const auto version = [](const QJsonObject& root) {
+        return root.value(QStringLiteral("version")).toInt();
+    };
+    QCOMPARE(version(QJsonDocument::fromJson(WorkspaceWriter::write({&rect})).object()), 1);
+    const QByteArray bytes = WorkspaceWriter::write({&rect, &group});
+    const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+    QCOMPARE(version(root), 3);
+    const QJsonObject stored = root.value(QStringLiteral("objects")).toArray().at(1).toObject();
+    QCOMPARE(stored.value(QStringLiteral("sWidth")).toInt(), 0);
+    QCOMPARE(stored.value(QStringLiteral("reference")).toInt(), -1);
+    QCOMPARE(stored.value(QStringLiteral("filename")).toString(), QString());
+    const WorkspaceReader::Result read = WorkspaceReader::read(bytes);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QVERIFY(clsDisplay::from(read.objects.at(1).get())->isGroup());
 }
 
 QTEST_APPLESS_MAIN(tst_WorkspaceReader)

@@ -6,6 +6,7 @@
 #include "DisplayKindLayout.h"
 #include "FileDialog.h"
 #include "FormBuilder.h"
+#include "GroupNames.h"
 #include "mdlBrowsePath.h"
 #include "MessageBox.h"
 #include "ObjectSink.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -82,6 +84,7 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
 
     F::label(this, QStringLiteral("Label5"), QStringLiteral("Parent Group :"), QRect(240, 3000, 1065, 195));
     m_txtParentGroup = F::textField(this, QStringLiteral("txtParentGroup"), QRect(1440, 3000, 3735, 285));
+    m_txtParentGroup->setCompleter(new QCompleter(GroupNames::current(), m_txtParentGroup));
 
     QGroupBox* frame2 = frame(this, "Frame2", QRect(1440, 3360, 3735, 2415));
     F::label(frame2, QStringLiteral("lblX"), QStringLiteral("x :"), QRect(1110, 240, 195, 195));

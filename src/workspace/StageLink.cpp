@@ -1,6 +1,7 @@
 #include "StageLink.h"
 
 #include "clsDisplay.h"
+#include "GroupNames.h"
 #include "ProjectSession.h"
 #include "StageDock.h"
 #include "StageGeometry.h"
@@ -10,11 +11,24 @@
 #include "WorkspaceFiles.h"
 #include "WorkspaceTree.h"
 
+#include <QPointer>
+
 StageLink::StageLink(StageDock* dock, WorkspaceDocument* document, WorkspaceFiles* files, WorkspaceTree* tree,
                      QObject* parent)
     : QObject(parent), m_dock(dock), m_document(document), m_tree(tree)
 {
     StageView* stage = dock->view();
+    // The display editor's parent group field completes this workspace's groups.
+    GroupNames::setSource([document = QPointer<WorkspaceDocument>(document)] {
+        QStringList names;
+        for (const ModelObject* object :
+             document ? document->objects().objects() : QList<const ModelObject*>()) {
+            if (const clsDisplay* d = clsDisplay::from(object);
+                d && d->isGroup() && !names.contains(d->varName()))
+                names << d->varName();
+        }
+        return names;
+    });
     connect(dock, &StageDock::objectsWanted, this, &StageLink::updateStage);
     connect(document, &WorkspaceDocument::objectsChanged, this, &StageLink::updateStage);
     connect(tree, &QTreeWidget::itemSelectionChanged, stage,

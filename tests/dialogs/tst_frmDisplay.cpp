@@ -3,14 +3,17 @@
 #include "FileDialog.h"
 #include "frmDisplay.h"
 #include "Golden.h"
+#include "GroupNames.h"
 #include "MessageBox.h"
 #include "RecordingSink.h"
 #include "Ui.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QStringListModel>
 #include <QtTest>
 
 class tst_frmDisplay : public QObject
@@ -30,6 +33,7 @@ private Q_SLOTS:
     void projectPicture();
     void colour_data();
     void colour();
+    void parentGroupCompletesGroups();
 
 private:
     RecordingSink sink;
@@ -70,7 +74,7 @@ void tst_frmDisplay::kindTable()
     // Only pictures are browsed for, and only drawn kinds have colours.
     const bool picture = captions[3] == "Filename :";
     QCOMPARE(child("Command1")->isVisibleTo(dialog.get()), picture);
-    QCOMPARE(child("Command2")->isEnabled(), !picture);
+    QCOMPARE(child("Command2")->isEnabled(), !picture && kind != clsDisplay::Group);
     for (const char* fixed : {"txtVarName", "txtParentGroup", "txtX", "txtY", "picColor"})
         QVERIFY(child(fixed)->isVisible());
     // Tab stops only where the user sees a control.
@@ -218,7 +222,8 @@ void tst_frmDisplay::projectPicture()
                  QStringLiteral("hero.png is outside the game folder. Copy it into the game?"));
     QCOMPARE(fileDialog()->pendingFileNames(), 0);
     QFile copy(dir.filePath("game/" + field->text()));
-    QVERIFY(!answer.startsWith("copy") || answer.endsWith("-") || (copy.open(QIODevice::ReadOnly) && copy.readAll() == "new"));
+    QVERIFY(!answer.startsWith("copy") || answer.endsWith("-") ||
+            (copy.open(QIODevice::ReadOnly) && copy.readAll() == "new"));
     QFile kept(dir.filePath("game/images/hero.png"));
     QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "old"); // never overwritten
     MessageBox::setRecording(true);                                     // no answer left over
@@ -245,6 +250,17 @@ void tst_frmDisplay::colour()
     QCOMPARE(child("picColor")->palette().color(QPalette::Window), DisplayInput::fromWindowsColour(stored));
     Ui::press(dialog.get(), "cmdOK");
     QCOMPARE(sink.last<clsDisplay>()->Colour(), stored);
+}
+
+void tst_frmDisplay::parentGroupCompletesGroups()
+{
+    GroupNames::setSource([] { return QStringList{"hud", "panel"}; });
+    dialog = std::make_unique<frmDisplay>(nullptr, &sink);
+    GroupNames::setSource({});
+    const QCompleter* completer = child<QLineEdit>("txtParentGroup")->completer();
+    QVERIFY(completer);
+    QCOMPARE(qobject_cast<QStringListModel*>(completer->model())->stringList(),
+             QStringList({"hud", "panel"}));
 }
 
 QTEST_MAIN(tst_frmDisplay)

@@ -24,6 +24,8 @@ public:
     Field reference;
     bool browseShown = true;   // the ".." button
     bool selectEnabled = true; // the "Select" colour button
+    // The colour row: a group, which neither browses nor selects, has no colour.
+    bool colourShown() const { return selectEnabled || browseShown; }
 
     // Nothing for an index outside 0-7 (no kind picked).
     static std::optional<DisplayKindLayout> forKind(int kind);

@@ -207,6 +207,9 @@ void frmDisplay::applyLayout(const DisplayKindLayout& layout)
     }
     m_command1->setVisible(layout.browseShown);
     m_command2->setEnabled(layout.selectEnabled);
+    for (QWidget* colour : std::initializer_list<QWidget*>{findChild<QWidget*>(QStringLiteral("Label14")),
+                                                           m_picColor, m_command2})
+        colour->setVisible(layout.colourShown());
 }
 
 QString frmDisplay::startFolder()

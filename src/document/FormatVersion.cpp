@@ -1,11 +1,14 @@
 #include "FormatVersion.h"
 
 #include "ModelObject.h"
+#include "PhysicsCode.h"
 
 #include <algorithm>
 
-int FormatVersion::objectNeeds(const ModelObject&)
+int FormatVersion::objectNeeds(const ModelObject& object)
 {
+    if (PhysicsCode::needed(object))
+        return 3;
     return 1;
 }
 

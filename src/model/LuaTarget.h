@@ -16,6 +16,8 @@ class clsTransition;
 struct WriteContext
 {
     bool scene = false;
+    // The text around already loads and starts physics (Copy All, an export).
+    bool physicsStarted = false;
 };
 
 // One graphics target: how each kind of object is written for it, and what only it warns of.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelObject.h"
+#include "PhysicsBody.h"
 
 #include <QList>
 #include <QString>
@@ -86,6 +87,12 @@ public:
     static constexpr int kindCount = 7;
     static constexpr int referencePointCount = 9;
 
+    const PhysicsBody& body() const { return m_body; }
+    void setBody(const PhysicsBody& v) { m_body = v; }
+    // A line has no area for a body.
+    static bool takesBody(qint32 kind) { return kind >= 0 && kind < kindCount && kind != Line; }
+    bool hasBody() const { return m_body.exists() && takesBody(m_dObjType); }
+
     bool isImage() const { return m_dObjType == Image || m_dObjType == ImageRect; }
     // Index 1 red, 2 green, 3 blue; 0 for any other index.
     int colourComponent(int index) const;
@@ -103,4 +110,5 @@ private:
     QString m_filename;
     qint32 m_colour = 0;
     QString m_sFontName;
+    PhysicsBody m_body;
 };

@@ -23,6 +23,7 @@ private Q_SLOTS:
     void stored_data();
     void stored();
     void hiddenFieldsKeepTheirValues();
+    void body();
     void fileButton();
     void drop_data();
     void drop();
@@ -127,6 +128,31 @@ void tst_frmDisplay::hiddenFieldsKeepTheirValues()
     QCOMPARE(d->dObjType(), qint16(clsDisplay::Rect));
 }
 
+// The body goes into the object and back into a new editor; a line's section is closed.
+void tst_frmDisplay::body()
+{
+    for (const auto& [name, shown] :
+         {std::pair{"txtDensity", "1"}, {"txtFriction", "0.3"}, {"txtBounce", "0.2"}})
+        QCOMPARE(child<QLineEdit>(name)->text(), QString(shown));
+    QCOMPARE(child<QComboBox>("cboBody")->currentText() + child<QComboBox>("cboShape")->currentText(),
+             "NoneBox");
+    Ui::fill(dialog.get(), {"txtVarName=crate", "cboObject=5", "txtX=1", "txtY=2"});
+    QVERIFY(!child("PhysicsSection")->isEnabled());
+    QCOMPARE(child("PhysicsSection")->toolTip(), QStringLiteral("A line takes no physics body."));
+    Ui::fill(dialog.get(), {"cboObject=4", "cboBody=3", "txtDensity=2.5", "txtFriction= 0 ", "txtBounce=0.1",
+                            "chkSensor", "cboShape=1"});
+    Ui::press(dialog.get(), "cmdOK");
+    auto* d = sink.last<clsDisplay>();
+    QVERIFY(d);
+    const PhysicsBody expected{PhysicsBody::Kinematic, 2.5, 0, 0.1, true, PhysicsBody::Circle};
+    QVERIFY(d->body() == expected);
+    frmDisplay again(nullptr, nullptr);
+    again.loadObject(*d);
+    again.show();
+    Ui::press(&again, "cmdOK");
+    QVERIFY(static_cast<clsDisplay*>(again.takeObject().get())->body() == expected);
+}
+
 void tst_frmDisplay::fileButton()
 {
     auto* field = child<QLineEdit>("txtFilename");
@@ -218,7 +244,8 @@ void tst_frmDisplay::projectPicture()
                  QStringLiteral("hero.png is outside the game folder. Copy it into the game?"));
     QCOMPARE(fileDialog()->pendingFileNames(), 0);
     QFile copy(dir.filePath("game/" + field->text()));
-    QVERIFY(!answer.startsWith("copy") || answer.endsWith("-") || (copy.open(QIODevice::ReadOnly) && copy.readAll() == "new"));
+    QVERIFY(!answer.startsWith("copy") || answer.endsWith("-") ||
+            (copy.open(QIODevice::ReadOnly) && copy.readAll() == "new"));
     QFile kept(dir.filePath("game/images/hero.png"));
     QVERIFY(kept.open(QIODevice::ReadOnly) && kept.readAll() == "old"); // never overwritten
     MessageBox::setRecording(true);                                     // no answer left over

@@ -10,6 +10,7 @@
 #include "mdlBrowsePath.h"
 #include "MessageBox.h"
 #include "ObjectSink.h"
+#include "PhysicsSection.h"
 #include "PictureLocator.h"
 
 #include <QCheckBox>
@@ -60,7 +61,7 @@ QComboBox* dropDown(QWidget* parent, const char* name, const QRect& twips)
 frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(sink)
 {
     using F = FormBuilder;
-    F::setupDialog(this, QStringLiteral("frmDisplay"), QStringLiteral("Display Object"), 5280, 7815);
+    F::setupDialog(this, QStringLiteral("frmDisplay"), QStringLiteral("Display Object"), 8520, 7815);
     F::banner(this, QStringLiteral("Label15"), QStringLiteral("  Add new Display Object"));
     F::label(this, QStringLiteral("Label1"), QStringLiteral("Variable Name : "), QRect(240, 720, 1170, 195));
     m_txtVarName = F::textField(this, QStringLiteral("txtVarName"), QRect(1440, 720, 3735, 285));
@@ -152,6 +153,8 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
                                 ok};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    m_physics = new PhysicsSection(this);
+    m_physics->setGeometry(F::rect(5400, 1080, 2940, 3300));
 
     connect(m_cboObject, &QComboBox::currentIndexChanged, this, &frmDisplay::cboObject_Click);
     connect(m_command1, &QPushButton::clicked, this, &frmDisplay::Command1_Click);
@@ -168,6 +171,7 @@ void frmDisplay::Form_Load()
     // A bare object: empty texts and zeros, not the defaults of init().
     m_display = std::make_unique<clsDisplay>();
     ClearTextBoxes(this);
+    m_physics->showBody(PhysicsBody());
     {
         // Filling a list selects its first entry; nothing is picked until the user picks.
         const QSignalBlocker blockKinds(m_cboObject);
@@ -189,6 +193,7 @@ void frmDisplay::cboObject_Click(int index)
 {
     if (const std::optional<DisplayKindLayout> layout = DisplayKindLayout::forKind(index))
         applyLayout(*layout);
+    m_physics->setKind(index);
 }
 
 void frmDisplay::applyLayout(const DisplayKindLayout& layout)
@@ -378,6 +383,7 @@ void frmDisplay::loadObject(const clsDisplay& object)
     setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
     findChild<QLabel*>(QStringLiteral("Label15"))->setText(QStringLiteral("  Edit Display Object"));
     showInput(DisplayInput::fromObject(object));
+    m_physics->showBody(object.body());
 }
 
 std::unique_ptr<ModelObject> frmDisplay::takeObject()
@@ -412,11 +418,15 @@ void frmDisplay::cmdOK_Click()
     if (!m_display)
         return;
     const DisplayInput input = readInput();
-    if (const std::optional<InputProblem> problem = input.validate()) {
+    std::optional<InputProblem> problem = input.validate();
+    if (!problem)
+        problem = m_physics->validate();
+    if (problem) {
         problem->report(this);
         return;
     }
     input.fillInto(*m_display);
+    m_display->setBody(m_physics->body());
     if (m_sink)
         m_sink->addObject(std::move(m_display));
     accept();

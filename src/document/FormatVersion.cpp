@@ -2,12 +2,15 @@
 
 #include "clsDisplay.h"
 #include "ModelObject.h"
+#include "PhysicsCode.h"
 
 #include <algorithm>
 
 int FormatVersion::objectNeeds(const ModelObject& object)
 {
     if (const clsDisplay* d = clsDisplay::from(&object); d && d->isGroup())
+        return 3;
+    if (PhysicsCode::needed(object))
         return 3;
     return 1;
 }

@@ -12,8 +12,8 @@ namespace {
 auto values(const clsDisplay& d)
 {
     return std::make_tuple(d.dObjType(), d.parGroup(), d.eventHandling(), d.x(), d.y(), d.sWidth(),
-                           d.sHeight(), d.sRounding(), d.reference(), d.filename(), d.Colour(),
-                           d.sFontName());
+                           d.sHeight(), d.sRounding(), d.reference(), d.filename(), d.Colour(), d.sFontName(),
+                           d.body());
 }
 
 auto values(const clsTransition& t)

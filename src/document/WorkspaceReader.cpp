@@ -1,5 +1,6 @@
 #include "WorkspaceReader.h"
 
+#include "BodyJson.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -39,6 +40,8 @@ class Entry
 public:
     // number: the object's place in the file, from 1; 0 for the top level.
     Entry(const QJsonObject& object, qsizetype number) : m_object(object), m_number(number) {}
+
+    QJsonValue value(const QString& key) const { return m_object.value(key); }
 
     [[noreturn]] void fail(const QString& text) const
     {
@@ -131,11 +134,26 @@ private:
 // The keys version 3 adds to every display object, and their reading.
 const QStringList& displayVersion3Keys()
 {
-    static const QStringList keys;
+    static const QStringList keys{"body"};
     return keys;
 }
 
-void readDisplayVersion3(const Entry&, clsDisplay&) {}
+void readBody(const Entry& e, const QJsonValue& value, clsDisplay& d)
+{
+    const std::variant<PhysicsBody, QString> body = BodyJson::read(value);
+    if (const QString* problem = std::get_if<QString>(&body))
+        e.fail(*problem);
+    const PhysicsBody& b = std::get<PhysicsBody>(body);
+    if (b.exists() && !clsDisplay::takesBody(d.dObjType()))
+        e.fail(d.isGroup() ? QStringLiteral("a group takes no physics body")
+                           : QStringLiteral("a line takes no physics body"));
+    d.setBody(b);
+}
+
+void readDisplayVersion3(const Entry& e, clsDisplay& d)
+{
+    readBody(e, e.value(QStringLiteral("body")), d);
+}
 
 std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
 {

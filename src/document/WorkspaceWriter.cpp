@@ -1,5 +1,6 @@
 #include "WorkspaceWriter.h"
 
+#include "BodyJson.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -24,7 +25,10 @@ QJsonArray pairs(const PairList& list)
 }
 
 // The keys version 3 adds to every display object.
-void addVersion3Keys(QJsonObject&, const clsDisplay&) {}
+void addVersion3Keys(QJsonObject& entry, const clsDisplay& d)
+{
+    entry.insert(QStringLiteral("body"), BodyJson::write(d.hasBody() ? d.body() : PhysicsBody()));
+}
 
 // A group has no size, picture, colour or font: those keys hold 0, -1 or "".
 void blankGroupKeys(QJsonObject& entry)

@@ -3,8 +3,11 @@
 #include "clsDisplay.h"
 #include "CodeText.h"
 #include "GroupTree.h"
+#include "LineWriter.h"
 #include "LuaCompiler.h"
+#include "LuaTarget.h"
 #include "ModelObject.h"
+#include "PhysicsCode.h"
 
 #include <algorithm>
 
@@ -46,22 +49,30 @@ SnippetCollector::Result SnippetCollector::collect(const QList<const ModelObject
         ordered << d;
     ordered << others;
     Result result;
+    bool physics = false;
     for (const ModelObject* object : ordered) {
         if (const std::optional<CodeText::Fault> fault = CodeText::faultOf(*object)) {
             result.leftOut << fault->leftOutReason();
             continue;
         }
-        const std::optional<QString> snippet = object->codeSnippet(api);
+        // The whole text starts physics once, at its top.
+        const std::optional<QString> snippet = object->codeSnippet(api, WriteContext{.physicsStarted = true});
         if (!snippet) {
             ++result.skipped;
             continue;
         }
+        physics = physics || PhysicsCode::needed(*object);
         if (LuaCompiler::compile(*snippet))
             result.failing << object->varName();
         if (result.copied > 0)
             result.text += QLatin1String("\r\n");
         result.text += *snippet;
         ++result.copied;
+    }
+    if (physics) {
+        LineWriter start;
+        PhysicsCode::writeStart(start);
+        result.text.prepend(start.text());
     }
     // Lua's limits on a whole chunk, such as 200 locals, show in no single snippet.
     if (result.failing.isEmpty() && result.copied > 1) {

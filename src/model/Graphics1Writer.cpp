@@ -6,6 +6,7 @@
 #include "DisplayCall.h"
 #include "LineWriter.h"
 #include "mdlBrowsePath.h"
+#include "PhysicsCode.h"
 
 using mdlBrowsePath::QuoteText;
 
@@ -42,7 +43,7 @@ QStringList Graphics1Writer::warnings(const ModelObject& object) const
                 .arg(t.onStart())};
 }
 
-std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const WriteContext&) const
+std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const WriteContext& context) const
 {
     const QString typeName = DisplayCall::typeName(d);
     if (typeName.isEmpty())
@@ -55,6 +56,7 @@ std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const Write
     if (d.dObjType() == clsDisplay::Image && !d.parGroup().isEmpty() && d.filename().isEmpty())
         call += QStringLiteral(", ");
     LineWriter w;
+    PhysicsCode::writeStartFor(w, d, context);
     w("-- START the display object Declaration");
     w("local ", V, "={}");
     w("local ", V, "_touch={}");
@@ -104,6 +106,7 @@ std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const Write
     w("--Start declaring the event listener");
     w(V, ":addEventListener ( ", QuoteText(QStringLiteral("touch")), ", ", V, "_touch )");
     w("--end declaring the event listener");
+    PhysicsCode::writeBody(w, d);
     return w.text();
 }
 

@@ -6,6 +6,7 @@
 #include "DisplayCall.h"
 #include "LineWriter.h"
 #include "mdlBrowsePath.h"
+#include "PhysicsCode.h"
 
 using mdlBrowsePath::QuoteText;
 
@@ -46,7 +47,7 @@ int Graphics2Writer::graphicsCompatibility() const
     return 0;
 }
 
-std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const WriteContext&) const
+std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const WriteContext& context) const
 {
     const QString typeName = DisplayCall::typeName(d);
     if (typeName.isEmpty())
@@ -57,6 +58,7 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
     const QString call =
         args.isEmpty() ? QStringLiteral("()") : QStringLiteral("( ") + args.join(QStringLiteral(", ")) + " )";
     LineWriter w;
+    PhysicsCode::writeStartFor(w, d, context);
     w("local ", V, " = display.new", typeName, call);
     // Explicit anchors keep x, y where the user meant them, whatever a project's
     // display.setDefault says.
@@ -83,8 +85,10 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
         w(V, colour, unitComponent(d.colourComponent(1)), ", ", unitComponent(d.colourComponent(2)), ", ",
           unitComponent(d.colourComponent(3)), " )");
     }
-    if (wanted.isEmpty())
+    if (wanted.isEmpty()) {
+        PhysicsCode::writeBody(w, d);
         return w.text();
+    }
     // Returning true stops the touch here, as the engine's guides advise, so it does not
     // also reach the objects below.
     w.blank();
@@ -100,6 +104,7 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
     w.line(1, "return true");
     w("end");
     w(V, ":addEventListener( ", QuoteText(QStringLiteral("touch")), ", ", V, "_touch )");
+    PhysicsCode::writeBody(w, d);
     return w.text();
 }
 

@@ -18,6 +18,8 @@ struct WriteContext
     bool scene = false;
     // The scene's name: the tag of its transitions.
     QString sceneName;
+    // The text around already loads and starts physics (Copy All, an export).
+    bool physicsStarted = false;
 };
 
 // One graphics target: how each kind of object is written for it, and what only it warns of.

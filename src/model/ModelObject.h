@@ -9,6 +9,8 @@
 #include <optional>
 
 // What every object of the workspace offers: its kind, its Lua name and its snippet.
+struct WriteContext;
+
 class ModelObject
 {
 public:
@@ -26,6 +28,8 @@ public:
     // The generated Lua for the given graphics API, CR LF after every line, as that target's
     // writer writes it; nothing when it cannot be produced.
     std::optional<QString> codeSnippet(GraphicsApi api) const;
+    // The same for a place that context describes.
+    std::optional<QString> codeSnippet(GraphicsApi api, const WriteContext& context) const;
     // The snippet for Corona's first graphics API.
     std::optional<QString> codeSnippet() const { return codeSnippet(GraphicsApi::V1); }
 

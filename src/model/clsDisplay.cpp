@@ -14,6 +14,7 @@ void clsDisplay::init()
     m_reference = TopCenter;
     m_filename = QStringLiteral("unitled.png");
     m_colour = 0;
+    m_body = PhysicsBody();
 }
 
 QString clsDisplay::displayTypeName(qint32 type)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModelObject.h"
+#include "PhysicsBody.h"
 
 #include <QList>
 #include <QString>
@@ -87,6 +88,15 @@ public:
     static constexpr int kindCount = 8;
     static constexpr int referencePointCount = 9;
 
+    const PhysicsBody& body() const { return m_body; }
+    void setBody(const PhysicsBody& v) { m_body = v; }
+    // A line has no area for a body.
+    static bool takesBody(qint32 kind)
+    {
+        return kind >= 0 && kind < kindCount && kind != Line && kind != Group;
+    }
+    bool hasBody() const { return m_body.exists() && takesBody(m_dObjType); }
+
     bool isImage() const { return m_dObjType == Image || m_dObjType == ImageRect; }
     bool isGroup() const { return m_dObjType == Group; }
     // Index 1 red, 2 green, 3 blue; 0 for any other index.
@@ -105,4 +115,5 @@ private:
     QString m_filename;
     qint32 m_colour = 0;
     QString m_sFontName;
+    PhysicsBody m_body;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhysicsBody.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLineF>
@@ -45,4 +47,8 @@ struct StageItem
     QString picture;
     bool missing = false;
     QString toolTip;
+    // The physics body the code gives the object; None for none.
+    PhysicsBody::Type body = PhysicsBody::None;
+    bool bodyCircle = false;
+    bool bodySensor = false;
 };

@@ -1,5 +1,6 @@
 #include "StagePainter.h"
 
+#include "BodyOutline.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "GroupTree.h"
@@ -129,6 +130,7 @@ StageItem StagePainter::makeItem(const clsDisplay& display, qsizetype position) 
 {
     StageItem item = StageGeometry::itemFor(display, position, m_pictures.imageSize(display));
     m_pictures.dress(item, display);
+    BodyOutline::dress(item, display);
     return item;
 }
 
@@ -224,6 +226,16 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
             if (item.grouped)
                 paintGroupMark(painter, item, pixel);
         }
+    }
+
+    for (const StageItem& item : m_items) {
+        if (!m_showBodies || item.body == PhysicsBody::None)
+            continue;
+        painter.save();
+        if (item.position == m_dragged)
+            painter.translate(m_dragOffset);
+        BodyOutline::paint(painter, item, pixel);
+        painter.restore();
     }
 
     // Dim what lies around the screen, objects included, so the screen's edge reads at once.

@@ -49,6 +49,10 @@ public:
     // Draws the object at position shifted by offset: the live preview of a drag.
     void setDragOffset(qsizetype position, const QPointF& offset);
 
+    // Whether physics bodies are outlined over their objects.
+    void setShowBodies(bool shown) { m_showBodies = shown; }
+    bool showBodies() const { return m_showBodies; }
+
     // Display objects wholly outside the device screen, and those partly in it.
     int outsideCount() const { return m_outside; }
     int reachingCount() const { return m_reaching; }
@@ -84,4 +88,5 @@ private:
     int m_reaching = 0;
     QFont m_placeholderFont;
     bool m_smooth = true;
+    bool m_showBodies = true;
 };

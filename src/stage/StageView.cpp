@@ -376,3 +376,9 @@ void StageView::keyPressEvent(QKeyEvent* event)
         requestMove(m_painter.selected(), delta);
     event->accept();
 }
+
+void StageView::setShowBodies(bool shown)
+{
+    m_painter.setShowBodies(shown);
+    viewport()->update();
+}

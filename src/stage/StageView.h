@@ -24,6 +24,9 @@ public:
     void setSelectedPosition(qsizetype position);
     qsizetype selectedPosition() const { return m_painter.selected(); }
 
+    // Whether physics bodies are outlined.
+    void setShowBodies(bool shown);
+
     // Zoom relative to the size that fits the screen into the view.
     qreal zoom() const { return m_zoom; }
     void setZoom(qreal zoom);

@@ -1,5 +1,6 @@
 #include "ViewMenu.h"
 
+#include "BodiesAction.h"
 #include "GraphicsTarget.h"
 #include "StageDock.h"
 #include "StagePane.h"
@@ -22,6 +23,7 @@ ViewMenu::ViewMenu(QComboBox* target, StageDock* stage, QWidget* parent)
 {
     setObjectName(QStringLiteral("mnuViewMenu"));
     addAction(stage->toggleAction());
+    addAction(new BodiesAction(stage->view(), this));
     addSeparator();
     addTargetMenu();
     addScreenMenu();

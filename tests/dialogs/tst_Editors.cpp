@@ -59,14 +59,17 @@ Outcome run(const Opener& open, QWidget* owner, ObjectSink* sink, const QStringL
     Ui::whenModal([&](QWidget* modal) {
         seen.title = headOf(modal);
         seen.parent = modal->parentWidget();
+        // The physics section opens with its defaults, which tst_frmDisplay checks.
+        const QWidget* physics = modal->findChild<QWidget*>("PhysicsSection");
+        const auto own = [physics](const QWidget* w) { return !physics || !physics->isAncestorOf(w); };
         for (QLineEdit* field : modal->findChildren<QLineEdit*>())
-            if (!field->text().isEmpty())
+            if (!field->text().isEmpty() && own(field))
                 seen.leftovers << field->objectName();
         for (QAbstractButton* box : modal->findChildren<QAbstractButton*>())
             if (box->isChecked() && box->objectName() != "optTo")
                 seen.leftovers << box->objectName();
         for (QComboBox* list : modal->findChildren<QComboBox*>())
-            if (list->currentIndex() != -1)
+            if (list->currentIndex() != -1 && own(list))
                 seen.leftovers << list->objectName();
         if (auto* list = modal->findChild<QTreeWidget*>("lv1"); list && list->topLevelItemCount())
             seen.leftovers << "lv1";

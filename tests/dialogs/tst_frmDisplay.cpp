@@ -26,6 +26,7 @@ private Q_SLOTS:
     void stored_data();
     void stored();
     void hiddenFieldsKeepTheirValues();
+    void body();
     void fileButton();
     void drop_data();
     void drop();
@@ -130,6 +131,31 @@ void tst_frmDisplay::hiddenFieldsKeepTheirValues()
     QCOMPARE(d->filename(), QStringLiteral("ball.png"));
     QCOMPARE(d->eventHandling(), 4);
     QCOMPARE(d->dObjType(), qint16(clsDisplay::Rect));
+}
+
+// The body goes into the object and back into a new editor; a line's section is closed.
+void tst_frmDisplay::body()
+{
+    for (const auto& [name, shown] :
+         {std::pair{"txtDensity", "1"}, {"txtFriction", "0.3"}, {"txtBounce", "0.2"}})
+        QCOMPARE(child<QLineEdit>(name)->text(), QString(shown));
+    QCOMPARE(child<QComboBox>("cboBody")->currentText() + child<QComboBox>("cboShape")->currentText(),
+             "NoneBox");
+    Ui::fill(dialog.get(), {"txtVarName=crate", "cboObject=5", "txtX=1", "txtY=2"});
+    QVERIFY(!child("PhysicsSection")->isEnabled());
+    QCOMPARE(child("PhysicsSection")->toolTip(), QStringLiteral("A line takes no physics body."));
+    Ui::fill(dialog.get(), {"cboObject=4", "cboBody=3", "txtDensity=2.5", "txtFriction= 0 ", "txtBounce=0.1",
+                            "chkSensor", "cboShape=1"});
+    Ui::press(dialog.get(), "cmdOK");
+    auto* d = sink.last<clsDisplay>();
+    QVERIFY(d);
+    const PhysicsBody expected{PhysicsBody::Kinematic, 2.5, 0, 0.1, true, PhysicsBody::Circle};
+    QVERIFY(d->body() == expected);
+    frmDisplay again(nullptr, nullptr);
+    again.loadObject(*d);
+    again.show();
+    Ui::press(&again, "cmdOK");
+    QVERIFY(static_cast<clsDisplay*>(again.takeObject().get())->body() == expected);
 }
 
 void tst_frmDisplay::fileButton()

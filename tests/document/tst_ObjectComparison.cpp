@@ -1,3 +1,4 @@
+#include "BodyJson.h"
 #include "ObjectComparison.h"
 #include "SampleScene.h"
 #include "WorkspaceReader.h"
@@ -44,6 +45,8 @@ void tst_ObjectComparison::everyValueCounts()
         changed.insert(key, value.toString() + QLatin1Char('x'));
     else if (value.isArray())
         changed.insert(key, QJsonArray(value.toArray()) << QJsonArray{"extra", "1"});
+    else if (value.isNull()) // no body: a body
+        changed.insert(key, BodyJson::write({PhysicsBody::Static}));
     const WorkspaceReader::Result read =
         WorkspaceReader::readObjects(QJsonArray{original, changed}, WorkspaceWriter::version);
     QVERIFY2(read.ok(), qPrintable(read.problem));

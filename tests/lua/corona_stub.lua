@@ -78,6 +78,7 @@ function DisplayObject.__tostring(object) return rawget(object, "_").kind end
 function DisplayObject.__index(object, key)
     local s = rawget(object, "_")
     if key == "x" or key == "y" then return s[key] end
+    if key == "width" or key == "height" then return s[key == "width" and "w" or "h"] end
     if graphics == 2 and (key == "anchorX" or key == "anchorY") then return s[key == "anchorX" and "ax" or "ay"] end
     return s.methods[key]
 end
@@ -181,6 +182,20 @@ function corona.report()
         local left, top, right, bottom = corona.bounds(object)
         print(string.format("%s %.3f %.3f %.3f %.3f %s", s.kind, left, top, right, bottom, colour))
     end
+end
+
+-- Physics prints each start and each body with what addBody was given; a body before the
+-- engine started is an error, as in the engine.
+physics = { started = false }
+package.loaded.physics = physics
+function physics.start() physics.started = true print("physics started") end
+function physics.pause() print("physics paused") end
+function physics.addBody(object, bodyType, params)
+    check(physics.started, "physics.addBody before physics.start")
+    check(type(params) == "table", "physics.addBody expects a body table")
+    print(string.format("body %s %s density %s friction %s bounce %s radius %s sensor %s",
+        rawget(object, "_").kind, bodyType, tostring(params.density), tostring(params.friction),
+        tostring(params.bounce), tostring(params.radius), tostring(params.isSensor == true)))
 end
 
 transition = {}

@@ -4,6 +4,7 @@
 #include "ExpectedText.h"
 #include "Golden.h"
 #include "LuaHarness.h"
+#include "SnippetCollector.h"
 #include "WorkspaceReader.h"
 
 #include <QtTest>
@@ -22,6 +23,9 @@ class tst_CoronaRun : public QObject
 private Q_SLOTS:
     void runs_data();
     void runs();
+    void bodies_data();
+    void bodies() { runs(); }
+    void copyAllStartsPhysicsOnce();
     void placement_data();
     void placement();
     void everyColourByte();
@@ -45,10 +49,10 @@ std::shared_ptr<clsDisplay> display(int kind, const QString& group, int referenc
 // Every kind with touch phases and groups, transitions with and without listeners, alerts,
 // and one object whose text is broken. They use no global but the group grp, which is also
 // what the transitions animate.
-QList<ObjectPtr> runInputs()
+QList<ObjectPtr> runInputs(const QString& name = QStringLiteral("runs"))
 {
     WorkspaceReader::Result read =
-        WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/runs.quillet"));
+        WorkspaceReader::readFile(QStringLiteral(QUILLET_TEST_GOLDEN_DIR "/") + name + ".quillet");
     QList<ObjectPtr> objects;
     for (auto& object : read.objects)
         objects << ObjectPtr(std::move(object));
@@ -87,14 +91,15 @@ QList<std::pair<QString, ObjectPtr>> placedInputs()
 } // namespace
 
 // golden/runs.txt holds what object N of golden/runs.quillet prints when every event fires,
-// under "== N (1)" for Graphics 1.0 and "== N (2)" for Graphics 2.0.
-void tst_CoronaRun::runs_data()
+// under "== N (1)" for Graphics 1.0 and "== N (2)" for Graphics 2.0; bodies.txt the same for
+// bodies.quillet, whose objects have physics bodies.
+static void addRuns(const QString& name)
 {
     QTest::addColumn<GraphicsApi>("api");
     QTest::addColumn<QString>("snippet");
     QTest::addColumn<QStringList>("printed"); // touch phases fired in order: began, moved, cancelled, ended
-    const QList<ObjectPtr> objects = runInputs();
-    QStringList lines = ExpectedText::lines(ExpectedText::golden(QStringLiteral("runs.txt")));
+    const QList<ObjectPtr> objects = runInputs(name);
+    QStringList lines = ExpectedText::lines(ExpectedText::golden(name + ".txt"));
     if (objects.isEmpty() || lines.count(QString()) != 1)
         QTest::newRow("runs.quillet and runs.txt") << GraphicsApi::V1 << QString() << QStringList{"unread"};
     while (!lines.isEmpty() && lines.first().startsWith(QLatin1String("== "))) {
@@ -108,6 +113,33 @@ void tst_CoronaRun::runs_data()
             << api
             << objects.value(index, std::make_shared<clsTransition>())->codeSnippet(api).value_or(QString())
             << printed;
+    }
+}
+
+void tst_CoronaRun::runs_data()
+{
+    addRuns(QStringLiteral("runs"));
+}
+
+void tst_CoronaRun::bodies_data()
+{
+    addRuns(QStringLiteral("bodies"));
+}
+
+// Copy All starts physics once, before the first body, also when the first object has none.
+void tst_CoronaRun::copyAllStartsPhysicsOnce()
+{
+    QList<ObjectPtr> objects = runInputs(QStringLiteral("bodies"));
+    objects.prepend(objects.value(objects.size() - 1));
+    QList<const ModelObject*> given;
+    for (const ObjectPtr& object : objects)
+        given << object.get();
+    for (GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2}) {
+        const QString text = SnippetCollector::collect(given, api).text;
+        const QStringList printed = LuaHarness::runWithCorona({"grp = display.newGroup()", text}, api);
+        QCOMPARE(printed.value(0), QStringLiteral("physics started"));
+        QCOMPARE(printed.count(QStringLiteral("physics started")), 1);
+        QCOMPARE(printed.filter(QRegularExpression("^body ")).size(), objects.size() - 2);
     }
 }
 
@@ -221,7 +253,7 @@ void tst_CoronaRun::lintClean()
 {
     QTemporaryDir dir;
     QStringList files;
-    QList<ObjectPtr> objects = runInputs();
+    QList<ObjectPtr> objects = runInputs() + runInputs(QStringLiteral("bodies"));
     QVERIFY(!objects.isEmpty());
     for (const auto& [name, object] : placedInputs())
         objects << object;

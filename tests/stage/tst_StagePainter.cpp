@@ -1,3 +1,4 @@
+#include "BodyOutline.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
@@ -33,6 +34,9 @@ private Q_SLOTS:
     void alertStrikesButtonsPastFive_data();
     void alertStrikesButtonsPastFive();
     void alertShowsEscapes();
+    void bodyOutlines_data();
+    void bodyOutlines();
+    void bodyColoursAndToggle();
 };
 
 namespace {
@@ -441,6 +445,63 @@ void tst_StagePainter::alertShowsEscapes()
         return render(objects, 1);
     };
     QCOMPARE(drawn(QStringLiteral("Leave\\nnow?")), drawn(QStringLiteral("Leave\nnow?")));
+}
+
+void tst_StagePainter::bodyOutlines_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("geometry");
+    QTest::addColumn<bool>("circle");
+    QTest::addColumn<QRectF>("outline");
+    const auto numbers = [](const QString& cell) {
+        QList<int> values;
+        for (const QString& value : cell.split(' '))
+            values << value.toInt();
+        return values;
+    };
+    for (const QStringList& row : Golden::rows("stage/golden/Bodies.txt")) {
+        const QList<int> o = numbers(row.value(4));
+        int kind = 0;
+        while (clsDisplay::displayTypeName(kind) != row.value(1) && kind < clsDisplay::kindCount)
+            ++kind;
+        QTest::newRow(qPrintable(row.value(0)))
+            << kind << numbers(row.value(2)) << (row.value(3) == "circle") << QRectF(o[0], o[1], o[2], o[3]);
+    }
+}
+
+void tst_StagePainter::bodyOutlines()
+{
+    QFETCH(int, kind);
+    QFETCH(QList<int>, geometry);
+    QFETCH(bool, circle);
+    auto object = display(qint16(kind), geometry[0], geometry[1], geometry[2], geometry[3]);
+    object->setBody({PhysicsBody::Dynamic, 1, 0, 0, false, circle ? PhysicsBody::Circle : PhysicsBody::Box});
+    StagePainter stage;
+    stage.setObjects({object.get()});
+    QTEST(BodyOutline::path(stage.items().front()).boundingRect(), "outline");
+}
+
+// Each type in its colour: green static, orange (mostly red) dynamic, blue kinematic; none
+// once hidden.
+void tst_StagePainter::bodyColoursAndToggle()
+{
+    const QPoint edge(100, 130);
+    for (const auto& [type, channel] :
+         {std::pair{PhysicsBody::Static, 1}, {PhysicsBody::Dynamic, 0}, {PhysicsBody::Kinematic, 2}}) {
+        auto object = display(clsDisplay::Rect, 100, 100, 100, 60, 0, 0x808080);
+        object->setBody({type});
+        StagePainter stage;
+        stage.setObjects({object.get()});
+        for (bool shown : {true, false}) {
+            stage.setShowBodies(shown);
+            QImage image(canvas, QImage::Format_RGB32);
+            QPainter painter(&image);
+            stage.paint(painter, QRectF(QPointF(0, 0), QSizeF(canvas)));
+            const QColor c = image.pixelColor(edge);
+            const int rgb[] = {c.red(), c.green(), c.blue()};
+            QCOMPARE(shown, rgb[channel] > rgb[(channel + 1) % 3] && rgb[channel] > rgb[(channel + 2) % 3]);
+        }
+    }
 }
 
 QTEST_MAIN(tst_StagePainter)

@@ -122,6 +122,11 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
     screens->setCurrentIndex(6);
     emit screens->activated(6);
     find<QToolButton>("cmdLandscape")->click();
+    // Body outlines are shown until the user hides them.
+    QVERIFY(find<QAction>("actShowBodies")->isChecked() &&
+            find<StageView>("stage")->stagePainter().showBodies());
+    find<QAction>("actShowBodies")->trigger();
+    QVERIFY(!find<StageView>("stage")->stagePainter().showBodies());
 
     window.reset(); // each window starts from what the one before left
     window = std::make_unique<frmMain>();
@@ -130,6 +135,8 @@ void tst_StageDock::hiddenAtFirstStartThenRemembered()
     QVERIFY(find("stageDock")->isVisible());
     QVERIFY(find<QAction>("stageToggle")->isChecked());
     QCOMPARE(find<StageView>("stage")->screen(), StageScreen(6, true));
+    QVERIFY(!find<QAction>("actShowBodies")->isChecked() &&
+            !find<StageView>("stage")->stagePainter().showBodies());
     QTRY_COMPARE(find("tv1")->geometry(), designedTree);
     find("stageDock")->close(); // its own close button hides it for good, too
     window.reset();

@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "ObjectSink.h"
 #include "PictureLocator.h"
+#include "PropertiesSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -150,6 +151,7 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
+    m_properties = PropertiesSection::insertInto(this, 6960);
     connect(m_cboObject, &QComboBox::currentIndexChanged, this, &frmDisplay::cboObject_Click);
     connect(m_command1, &QPushButton::clicked, this, &frmDisplay::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &frmDisplay::Command2_Click);
@@ -179,11 +181,14 @@ void frmDisplay::Form_Load()
     }
     applyLayout(DisplayKindLayout::initial());
     setSwatch(DisplayInput::whiteColour);
+    m_properties->load(DisplayProperties());
+    m_properties->setKind(-1);
     m_txtVarName->setFocus();
 }
 
 void frmDisplay::cboObject_Click(int index)
 {
+    m_properties->setKind(index);
     if (const std::optional<DisplayKindLayout> layout = DisplayKindLayout::forKind(index))
         applyLayout(*layout);
 }
@@ -372,6 +377,7 @@ void frmDisplay::loadObject(const clsDisplay& object)
     setWindowTitle(FormBuilder::editCaption(windowTitle(), object.varName()));
     findChild<QLabel*>(QStringLiteral("Label15"))->setText(QStringLiteral("  Edit Display Object"));
     showInput(DisplayInput::fromObject(object));
+    m_properties->load(object.properties());
 }
 
 std::unique_ptr<ModelObject> frmDisplay::takeObject()
@@ -406,11 +412,15 @@ void frmDisplay::cmdOK_Click()
     if (!m_display)
         return;
     const DisplayInput input = readInput();
-    if (const std::optional<InputProblem> problem = input.validate()) {
+    std::optional<InputProblem> problem = input.validate();
+    if (!problem)
+        problem = m_properties->check();
+    if (problem) {
         problem->report(this);
         return;
     }
     input.fillInto(*m_display);
+    m_display->setProperties(m_properties->read());
     if (m_sink)
         m_sink->addObject(std::move(m_display));
     accept();

@@ -9,6 +9,7 @@
 
 class DisplayKindLayout;
 class ObjectSink;
+class PropertiesSection;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -91,4 +92,5 @@ private:
     QPushButton* m_command1 = nullptr;
     QLabel* m_picColor = nullptr;
     QPushButton* m_command2 = nullptr;
+    PropertiesSection* m_properties = nullptr;
 };

@@ -1,11 +1,27 @@
 #include "FormatVersion.h"
 
+#include "clsDisplay.h"
+#include "clsTransition.h"
 #include "ModelObject.h"
 
 #include <algorithm>
 
-int FormatVersion::objectNeeds(const ModelObject&)
+int FormatVersion::objectNeeds(const ModelObject& object)
 {
+    switch (object.kind()) {
+    case ObjectKind::Display: {
+        const auto& d = static_cast<const clsDisplay&>(object);
+        if (d.hasExpression() || !d.properties().isDefault())
+            return 3;
+        break;
+    }
+    case ObjectKind::Transition:
+        if (!static_cast<const clsTransition&>(object).easing().isEmpty())
+            return 3;
+        break;
+    case ObjectKind::Alert:
+        break;
+    }
     return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "DisplayCall.h"
 #include "LineWriter.h"
 #include "mdlBrowsePath.h"
+#include "PropertyLines.h"
 
 using mdlBrowsePath::QuoteText;
 
@@ -65,8 +66,8 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
         const bool known = !clsDisplay::referencePointName(d.reference()).isEmpty();
         w(V, ".anchorX = ", anchorText(known ? d.reference() % 3 : 1));
         w(V, ".anchorY = ", anchorText(known ? d.reference() / 3 : 1));
-        w(V, ".x = ", num(d.x()));
-        w(V, ".y = ", num(d.y()));
+        w(V, ".x = ", d.xText());
+        w(V, ".y = ", d.yText());
     } else {
         if (d.dObjType() == clsDisplay::Circle) {
             w(V, ".anchorX = 0.5");
@@ -81,6 +82,7 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
         w(V, colour, unitComponent(d.colourComponent(1)), ", ", unitComponent(d.colourComponent(2)), ", ",
           unitComponent(d.colourComponent(3)), " )");
     }
+    PropertyLines::write(w, d, false);
     if (wanted.isEmpty())
         return w.text();
     // Returning true stops the touch here, as the engine's guides advise, so it does not
@@ -122,6 +124,8 @@ QString Graphics2Writer::transition(const clsTransition& t, const WriteContext&)
         w.line(1, "delay = ", QString::number(t.delay()), ",");
     for (const clsData& p : t.properties())
         w.line(1, p.clsKey(), " = ", p.clsValue(), ",");
+    if (!t.easing().isEmpty())
+        w.line(1, "transition = easing.", t.easing(), ",");
     if (!S.isEmpty())
         w.line(1, "onStart = ", S, ",");
     if (!C.isEmpty())

@@ -3,6 +3,7 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "mdlBrowsePath.h"
+#include "ScreenExpression.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -222,8 +223,13 @@ std::unique_ptr<clsDisplay> movedTo(const clsDisplay& object, qint32 newX, qint3
         moved->setSWidth(shifted(object.sWidth(), qint64(newX) - object.x()));
         moved->setSHeight(shifted(object.sHeight(), qint64(newY) - object.y()));
     }
-    moved->setX(newX);
-    moved->setY(newY);
+    // An expression keeps its form: only its trailing offset changes.
+    const auto place = [](const QString& text, qint32 old, qint32 now) {
+        return text == QString::number(old) ? QString::number(now)
+                                            : ScreenExpression::nudged(text, qint64(now) - old);
+    };
+    moved->setX(place(object.xText(), object.x(), newX));
+    moved->setY(place(object.yText(), object.y(), newY));
     return moved;
 }
 

@@ -2,6 +2,8 @@
 
 #include "clsAlert.h"
 #include "clsDisplay.h"
+#include "ContentArea.h"
+#include "ScreenExpression.h"
 #include "StageGeometry.h"
 
 #include <QFontMetricsF>
@@ -47,7 +49,15 @@ bool sameLook(const clsDisplay& a, const clsDisplay& b)
     return a.dObjType() == b.dObjType() && a.x() == b.x() && a.y() == b.y() && a.sWidth() == b.sWidth() &&
            a.sHeight() == b.sHeight() && a.sRounding() == b.sRounding() && a.reference() == b.reference() &&
            a.Colour() == b.Colour() && a.parGroup().isEmpty() == b.parGroup().isEmpty() &&
-           a.filename() == b.filename() && a.sFontName() == b.sFontName();
+           a.filename() == b.filename() && a.sFontName() == b.sFontName() && a.xText() == b.xText() &&
+           a.yText() == b.yText() && a.properties() == b.properties();
+}
+
+// Where an expression puts the object on the shown screen; 0 for one that cannot be computed.
+qint32 placedAt(const QString& text, const QHash<QString, double>& values)
+{
+    const double value = ScreenExpression::evaluate(text, values).value_or(0);
+    return qint32(std::lround(std::clamp(value, -1e9, 1e9)));
 }
 
 } // namespace
@@ -95,6 +105,12 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
 
 StageItem StagePainter::makeItem(const clsDisplay& display, qsizetype position) const
 {
+    if (display.hasExpression()) {
+        clsDisplay placed(display);
+        placed.setX(placedAt(display.xText(), m_screenValues));
+        placed.setY(placedAt(display.yText(), m_screenValues));
+        return makeItem(placed, position);
+    }
     StageItem item = StageGeometry::itemFor(display, position, m_pictures.imageSize(display));
     m_pictures.dress(item, display);
     return item;
@@ -120,6 +136,12 @@ const StageItem* StagePainter::itemAt(qsizetype position) const
 void StagePainter::setProject(const ProjectContext& project)
 {
     m_project = project;
+    m_screenValues = ContentArea::screenValues(project);
+    // Objects placed by the screen's names move with it.
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_looks[i].hasExpression())
+            m_items[i] = makeItem(m_looks[i], m_items[i].position);
+    }
     recount();
 }
 

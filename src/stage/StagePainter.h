@@ -1,11 +1,13 @@
 #pragma once
 
 #include "clsDisplay.h"
+#include "ContentArea.h"
 #include "ProjectContext.h"
 #include "StageItem.h"
 #include "StagePictures.h"
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QSize>
 
@@ -75,6 +77,8 @@ private:
     std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
     ProjectContext m_project;
+    // What the screen's names read on the shown device.
+    QHash<QString, double> m_screenValues = ContentArea::screenValues(ProjectContext());
     StagePictures m_pictures;
     qsizetype m_selected = 0;
     qsizetype m_dragged = 0;

@@ -1,10 +1,13 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "ContentArea.h"
+#include "GameConfig.h"
 #include "Golden.h"
 #include "StageGeometry.h"
 #include "StagePainter.h"
 #include "StagePane.h"
+#include "StageScreen.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -28,6 +31,8 @@ private Q_SLOTS:
     void ghost();
     void lineMovesAsAWhole();
     void itemsFollowChanges();
+    void expressionsFollowTheScreen_data();
+    void expressionsFollowTheScreen();
     void alertStrikesButtonsPastFive_data();
     void alertStrikesButtonsPastFive();
     void alertShowsEscapes();
@@ -333,6 +338,9 @@ void tst_StagePainter::lineMovesAsAWhole()
              QList<int>({-3, 0, 110, 70}));
     const auto far = display(clsDisplay::Line, 0, 0, std::numeric_limits<qint32>::max() - 5, 0);
     QCOMPARE(StageGeometry::movedTo(*far, 10, 0)->sWidth(), std::numeric_limits<qint32>::max());
+    // An expression keeps its form; the stage asks for x() plus the distance dragged.
+    rect->setX(QStringLiteral("display.screenOriginX + 16"));
+    QCOMPARE(StageGeometry::movedTo(*rect, 10, 15)->xText(), QStringLiteral("display.screenOriginX + 26"));
 }
 
 void tst_StagePainter::itemsFollowChanges()
@@ -354,6 +362,34 @@ void tst_StagePainter::itemsFollowChanges()
     QCOMPARE(stage.itemAt(1)->label.text(), QStringLiteral("longer now"));
     QCOMPARE(stage.itemAt(2)->bounds, QRectF(10, 10, 20, 20));
     QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
+}
+
+// An object placed by the screen's names moves when the screen changes, to where the engine
+// puts it with the template's config.lua.
+void tst_StagePainter::expressionsFollowTheScreen_data()
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : Golden::rows("stage/golden/ScreenPlaces.txt"))
+        QTest::newRow(qPrintable(row.mid(0, 4).join(" | "))) << row;
+}
+
+void tst_StagePainter::expressionsFollowTheScreen()
+{
+    QFETCH(QStringList, row);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 10, 10));
+    auto* rect = static_cast<clsDisplay*>(objects[0].get());
+    rect->setX(row.at(2));
+    rect->setY(row.at(3));
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    const bool landscape = row.at(1) == "landscape";
+    const StageScreen screen(StageScreen::presetIndex(row.at(0)), landscape);
+    QCOMPARE(screen.name(), row.at(0));
+    stage.setProject(
+        ContentArea::contextFor(GameConfig::newProjectTemplate(), screen.device(), landscape, {}));
+    const QPointF at = stage.itemAt(1)->bounds.topLeft();
+    QCOMPARE(QStringLiteral("%1 %2").arg(at.x()).arg(at.y()), row.at(4));
 }
 
 // The selected alert is drawn as the device would show it, buttons it drops struck through.

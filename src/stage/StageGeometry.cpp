@@ -3,6 +3,7 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "mdlBrowsePath.h"
+#include "PropertyLines.h"
 #include "ScreenExpression.h"
 
 #include <QFontDatabase>
@@ -80,6 +81,25 @@ std::optional<QPointF> referenceFraction(qint32 reference)
     return QPointF((reference % 3) * 0.5, (reference / 3) * 0.5);
 }
 
+// The properties every object may set, as the engine applies them: turned and scaled about
+// the point at x, y.
+void applyProperties(StageItem& item, const clsDisplay& object, const QPointF& at)
+{
+    const DisplayProperties& p = object.properties();
+    item.opacity = p.alpha;
+    if (PropertyLines::takesStroke(object.dObjType()) && p.strokeWidth > 0) {
+        item.strokeWidth = p.strokeWidth;
+        item.stroke = object.dObjType() == clsDisplay::Line ? item.colour : colourOf(p.strokeColour);
+    }
+    if (!p.transformed())
+        return;
+    item.transformed = true;
+    item.transform.translate(at.x(), at.y());
+    item.transform.rotate(p.rotation);
+    item.transform.scale(p.xScale, p.yScale);
+    item.transform.translate(-at.x(), -at.y());
+}
+
 StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QSizeF> pictureSize)
 {
     StageItem item;
@@ -146,6 +166,7 @@ StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QS
         item.anchor = item.bounds.center();
         break;
     }
+    applyProperties(item, object, QPointF(x, y));
     return item;
 }
 
@@ -192,8 +213,10 @@ bool reachesInto(const StageItem& item, const QRectF& screen)
            b.bottom() > screen.top();
 }
 
-bool hits(const StageItem& item, const QPointF& point, qreal tolerance)
+bool hits(const StageItem& item, const QPointF& at, qreal tolerance)
 {
+    // A turned shape is hit where its unturned self lies under the point turned back.
+    const QPointF point = item.transformed ? item.transform.inverted().map(at) : at;
     if (!item.bounds.adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(point))
         return false;
     switch (item.shape) {

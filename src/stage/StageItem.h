@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QStaticText>
 #include <QString>
+#include <QTransform>
 
 // Where and how one display object shows on the stage, in content units.
 struct StageItem
@@ -43,4 +44,10 @@ struct StageItem
     QString picture;
     bool missing = false;
     QString toolTip;
+    // Alpha, and rotation and scale about the point at x, y; bounds stay the unturned shape's.
+    qreal opacity = 1;
+    bool transformed = false;
+    QTransform transform;
+    qreal strokeWidth = 0; // drawn half inside and half outside the edge
+    QColor stroke;
 };

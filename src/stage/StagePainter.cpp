@@ -199,7 +199,8 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
             if (item.grouped)
                 paintGroupMark(painter, item, pixel);
             painter.restore();
-        } else if (item.bounds.intersects(visible) || item.bounds.isEmpty()) {
+        } else if (const QRectF reach = item.transformed ? item.transform.mapRect(item.bounds) : item.bounds;
+                   reach.intersects(visible) || reach.isEmpty()) {
             paintItem(painter, item, pixel);
             if (item.grouped)
                 paintGroupMark(painter, item, pixel);
@@ -242,6 +243,35 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
 }
 
 void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pixel) const
+{
+    if (!item.transformed && item.opacity == 1 && item.strokeWidth == 0)
+        return paintShape(painter, item, pixel);
+    painter.save();
+    painter.setTransform(item.transform, true);
+    painter.setOpacity(painter.opacity() * item.opacity);
+    if (item.shape == StageItem::Shape::Line && item.strokeWidth > 0) {
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(QPen(item.stroke, item.strokeWidth));
+        painter.drawLine(item.line);
+    } else {
+        paintShape(painter, item, pixel);
+    }
+    if (item.strokeWidth > 0 && item.shape != StageItem::Shape::Line) {
+        // A pen strokes its edge half inside and half outside, as the engine does.
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(QPen(item.stroke, item.strokeWidth));
+        painter.setBrush(Qt::NoBrush);
+        if (item.shape == StageItem::Shape::Circle)
+            painter.drawEllipse(item.anchor, item.radius, item.radius);
+        else if (item.shape == StageItem::Shape::RoundedRect)
+            painter.drawRoundedRect(item.bounds, item.radius, item.radius);
+        else
+            painter.drawRect(item.bounds);
+    }
+    painter.restore();
+}
+
+void StagePainter::paintShape(QPainter& painter, const StageItem& item, qreal pixel) const
 {
     switch (item.shape) {
     case StageItem::Shape::Rect:
@@ -334,6 +364,7 @@ void StagePainter::paintGroupMark(QPainter& painter, const StageItem& item, qrea
 
 void StagePainter::paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const
 {
+    painter.setTransform(item.transform, true); // follows a turned shape
     painter.setBrush(Qt::NoBrush);
     const qreal gap = 2 * pixel;
     const QRectF frame = item.bounds.adjusted(-gap, -gap, gap, gap);

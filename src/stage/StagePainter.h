@@ -65,6 +65,7 @@ public:
 
 private:
     void paintItem(QPainter& painter, const StageItem& item, qreal pixel) const;
+    void paintShape(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintGroupMark(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintGhost(QPainter& painter, qreal pixel) const;

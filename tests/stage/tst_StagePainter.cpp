@@ -32,6 +32,7 @@ private Q_SLOTS:
     void lineMovesAsAWhole();
     void itemsFollowChanges();
     void expressionsFollowTheScreen_data();
+    void turnedShapesDrawnAndPickedAsTurned();
     void expressionsFollowTheScreen();
     void alertStrikesButtonsPastFive_data();
     void alertStrikesButtonsPastFive();
@@ -390,6 +391,31 @@ void tst_StagePainter::expressionsFollowTheScreen()
         ContentArea::contextFor(GameConfig::newProjectTemplate(), screen.device(), landscape, {}));
     const QPointF at = stage.itemAt(1)->bounds.topLeft();
     QCOMPARE(QStringLiteral("%1 %2").arg(at.x()).arg(at.y()), row.at(4));
+}
+
+// Turned about x, y at half alpha with a black stroke: a click in the turned rect's bounding box
+// but off the rect picks what lies below.
+void tst_StagePainter::turnedShapesDrawnAndPickedAsTurned()
+{
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 320, 480, 0, 0x0000FF));
+    objects.push_back(display(clsDisplay::Rect, 100, 100, 100, 20));
+    static_cast<clsDisplay*>(objects[1].get())
+        ->setProperties({.alpha = 0.5, .rotation = 45, .strokeWidth = 8});
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.objectAt(QPointF(140, 150), 0), 2);
+    QCOMPARE(stage.objectAt(QPointF(165, 115), 0), 1);
+    const QImage image = render(objects);
+    // Blending rounds either way.
+    const auto near = [&](int x, int y, QColor c) {
+        const QColor seen = image.pixelColor(x, y);
+        return qAbs(seen.red() - c.red()) <= 2 && qAbs(seen.green() - c.green()) <= 2 &&
+               qAbs(seen.blue() - c.blue()) <= 2;
+    };
+    QVERIFY(near(140, 150, QColor(255, 128, 128))); // white over red at half alpha
+    QVERIFY(near(165, 115, QColor(255, 0, 0)));
+    QVERIFY(near(136, 133, QColor(128, 0, 0))); // the stroke, just outside the edge
 }
 
 // The selected alert is drawn as the device would show it, buttons it drops struck through.

@@ -52,7 +52,7 @@ PropertiesSection::PropertiesSection(QWidget* parent) : QWidget(parent)
     load(DisplayProperties());
 }
 
-PropertiesSection* PropertiesSection::insertInto(QDialog* dialog, int top)
+PropertiesSection* PropertiesSection::insertInto(QDialog* dialog, int top, QWidget* after)
 {
     const int shift = FormBuilder::px(sectionHeight);
     for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -62,6 +62,13 @@ PropertiesSection* PropertiesSection::insertInto(QDialog* dialog, int top)
     auto* section = new PropertiesSection(dialog);
     section->setGeometry(0, FormBuilder::px(top), dialog->width(), shift);
     dialog->setFixedHeight(dialog->height() + shift);
+    for (QWidget* next :
+         {static_cast<QWidget*>(section->m_alpha), static_cast<QWidget*>(section->m_rotation),
+          static_cast<QWidget*>(section->m_xScale), static_cast<QWidget*>(section->m_yScale),
+          static_cast<QWidget*>(section->m_strokeWidth), static_cast<QWidget*>(section->m_strokeButton)}) {
+        QWidget::setTabOrder(after, next);
+        after = next;
+    }
     return section;
 }
 

@@ -17,8 +17,9 @@ class PropertiesSection : public QWidget
 {
     Q_OBJECT
 public:
-    // Placed in the dialog at top (twips); what lay below moves down and the dialog grows.
-    static PropertiesSection* insertInto(QDialog* dialog, int top);
+    // Placed in the dialog at top (twips); what lay below moves down and the dialog grows. Its
+    // fields follow `after` in Tab order.
+    static PropertiesSection* insertInto(QDialog* dialog, int top, QWidget* after);
 
     void load(const DisplayProperties& properties);
     // The first problem, with the field to go to; nothing when read() may be taken.

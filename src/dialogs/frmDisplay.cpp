@@ -151,7 +151,7 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    m_properties = PropertiesSection::insertInto(this, 6960);
+    m_properties = PropertiesSection::insertInto(this, 6960, m_command2);
     connect(m_cboObject, &QComboBox::currentIndexChanged, this, &frmDisplay::cboObject_Click);
     connect(m_command1, &QPushButton::clicked, this, &frmDisplay::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &frmDisplay::Command2_Click);

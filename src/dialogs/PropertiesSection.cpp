@@ -62,10 +62,9 @@ PropertiesSection* PropertiesSection::insertInto(QDialog* dialog, int top, QWidg
     auto* section = new PropertiesSection(dialog);
     section->setGeometry(0, FormBuilder::px(top), dialog->width(), shift);
     dialog->setFixedHeight(dialog->height() + shift);
-    for (QWidget* next :
-         {static_cast<QWidget*>(section->m_alpha), static_cast<QWidget*>(section->m_rotation),
-          static_cast<QWidget*>(section->m_xScale), static_cast<QWidget*>(section->m_yScale),
-          static_cast<QWidget*>(section->m_strokeWidth), static_cast<QWidget*>(section->m_strokeButton)}) {
+    const QList<QWidget*> fields{section->m_alpha,  section->m_rotation,    section->m_xScale,
+                                 section->m_yScale, section->m_strokeWidth, section->m_strokeButton};
+    for (QWidget* next : fields) {
         QWidget::setTabOrder(after, next);
         after = next;
     }

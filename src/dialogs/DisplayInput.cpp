@@ -4,6 +4,7 @@
 #include "CodeText.h"
 #include "DisplayKindLayout.h"
 #include "NumberReader.h"
+#include "ScreenExpression.h"
 
 namespace {
 
@@ -34,6 +35,14 @@ qint32 strictOrZero(const QString& text)
     return NumberReader::toInt32(NumberReader::strict(text).value_or(0)).value_or(0);
 }
 
+// A number as before, else the expression's normalised text.
+QString position(const QString& text)
+{
+    if (NumberReader::strict(text))
+        return QString::number(strictOrZero(text));
+    return ScreenExpression::parse(text).text;
+}
+
 } // namespace
 
 std::optional<InputProblem> DisplayInput::validate() const
@@ -43,14 +52,18 @@ std::optional<InputProblem> DisplayInput::validate() const
     const std::optional<DisplayKindLayout> layout = DisplayKindLayout::forKind(kind);
     if (!layout)
         return missing("Please select a valid display object", "cboObject");
-    if (!NumberReader::strict(x))
-        return missing("The x position has to be a number", "txtX");
-    if (!NumberReader::strict(y))
-        return missing("The y position has to be a number", "txtY");
+    if (!NumberReader::strict(x) && !ScreenExpression::parse(x).ok())
+        return missing("The x position has to be a number or a screen expression such as "
+                       "display.screenOriginX + 10",
+                       "txtX");
+    if (!NumberReader::strict(y) && !ScreenExpression::parse(y).ok())
+        return missing("The y position has to be a number or a screen expression such as "
+                       "display.screenOriginY + 10",
+                       "txtY");
 
-    if (!strictInRange(x))
+    if (NumberReader::strict(x) && !strictInRange(x))
         return missing("The x position is out of range", "txtX");
-    if (!strictInRange(y))
+    if (NumberReader::strict(y) && !strictInRange(y))
         return missing("The y position is out of range", "txtY");
     // For Text the width field holds the font name, which is no number.
     if (layout->width.shown && kind != clsDisplay::Text && !leadingInRange(width))
@@ -77,8 +90,8 @@ DisplayInput DisplayInput::fromObject(const clsDisplay& display)
     input.ended = display.eventHandling() & clsDisplay::Ended;
     input.cancelled = display.eventHandling() & clsDisplay::Cancelled;
     input.parentGroup = display.parGroup();
-    input.x = QString::number(display.x());
-    input.y = QString::number(display.y());
+    input.x = display.xText();
+    input.y = display.yText();
     // One field serves as width and as font name; the value the kind does not use stays in
     // the object, since filling sets only the one the kind reads.
     input.width =
@@ -104,8 +117,8 @@ void DisplayInput::fillInto(clsDisplay& display) const
             display.setEventHandling(display.eventHandling() | flag);
     }
     display.setParGroup(parentGroup);
-    display.setX(strictOrZero(x));
-    display.setY(strictOrZero(y));
+    display.setX(position(x));
+    display.setY(position(y));
     if (kind == clsDisplay::Text)
         display.setSFontName(width);
     else

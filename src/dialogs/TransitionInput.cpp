@@ -33,6 +33,7 @@ TransitionInput TransitionInput::fromObject(const clsTransition& transition)
     input.onStart = transition.onStart();
     input.onComplete = transition.onComplete();
     input.from = transition.transitionDirection() != 0; // as the generator reads it
+    input.easing = transition.easing();
     return input;
 }
 
@@ -44,4 +45,5 @@ void TransitionInput::fillInto(clsTransition& transition) const
     transition.setOnStart(onStart);
     transition.setOnComplete(onComplete);
     transition.setTransitionDirection(from ? 1 : 0);
+    transition.setEasing(easing);
 }

@@ -19,6 +19,7 @@ public:
     QString onStart;
     QString onComplete;
     bool from = false;
+    QString easing; // "" for linear
 
     // What the controls show to edit this transition.
     static TransitionInput fromObject(const clsTransition& transition);

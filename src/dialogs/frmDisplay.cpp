@@ -12,6 +12,7 @@
 #include "ObjectSink.h"
 #include "PhysicsSection.h"
 #include "PictureLocator.h"
+#include "PropertiesSection.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -156,6 +157,13 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
     m_physics = new PhysicsSection(this);
     m_physics->setGeometry(F::rect(5400, 1080, 2940, 3300));
 
+    m_properties = PropertiesSection::insertInto(this, 6960, m_command2);
+    QWidget* before = findChild<QWidget*>(QStringLiteral("cmdStrokeColor"));
+    for (const char* name : {"cboBody", "txtDensity", "txtFriction", "txtBounce", "chkSensor", "cboShape"}) {
+        QWidget* next = m_physics->findChild<QWidget*>(QLatin1String(name));
+        setTabOrder(before, next);
+        before = next;
+    }
     connect(m_cboObject, &QComboBox::currentIndexChanged, this, &frmDisplay::cboObject_Click);
     connect(m_command1, &QPushButton::clicked, this, &frmDisplay::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &frmDisplay::Command2_Click);
@@ -186,11 +194,14 @@ void frmDisplay::Form_Load()
     }
     applyLayout(DisplayKindLayout::initial());
     setSwatch(DisplayInput::whiteColour);
+    m_properties->load(DisplayProperties());
+    m_properties->setKind(-1);
     m_txtVarName->setFocus();
 }
 
 void frmDisplay::cboObject_Click(int index)
 {
+    m_properties->setKind(index);
     if (const std::optional<DisplayKindLayout> layout = DisplayKindLayout::forKind(index))
         applyLayout(*layout);
     m_physics->setKind(index);
@@ -384,6 +395,7 @@ void frmDisplay::loadObject(const clsDisplay& object)
     findChild<QLabel*>(QStringLiteral("Label15"))->setText(QStringLiteral("  Edit Display Object"));
     showInput(DisplayInput::fromObject(object));
     m_physics->showBody(object.body());
+    m_properties->load(object.properties());
 }
 
 std::unique_ptr<ModelObject> frmDisplay::takeObject()
@@ -421,12 +433,14 @@ void frmDisplay::cmdOK_Click()
     std::optional<InputProblem> problem = input.validate();
     if (!problem)
         problem = m_physics->validate();
+    problem = m_properties->check();
     if (problem) {
         problem->report(this);
         return;
     }
     input.fillInto(*m_display);
     m_display->setBody(m_physics->body());
+    m_display->setProperties(m_properties->read());
     if (m_sink)
         m_sink->addObject(std::move(m_display));
     accept();

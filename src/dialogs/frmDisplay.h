@@ -10,6 +10,7 @@
 class DisplayKindLayout;
 class ObjectSink;
 class PhysicsSection;
+class PropertiesSection;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -93,4 +94,5 @@ private:
     QLabel* m_picColor = nullptr;
     QPushButton* m_command2 = nullptr;
     PhysicsSection* m_physics = nullptr;
+    PropertiesSection* m_properties = nullptr;
 };

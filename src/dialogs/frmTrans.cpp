@@ -3,11 +3,13 @@
 #include "ClearTextBoxes.h"
 #include "clsTransition.h"
 #include "CodeText.h"
+#include "Easing.h"
 #include "FormBuilder.h"
 #include "ObjectSink.h"
 #include "PairListEditor.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,7 +26,7 @@ clsData changeThis(const char* name)
 frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(sink)
 {
     using F = FormBuilder;
-    F::setupDialog(this, QStringLiteral("frmTrans"), QStringLiteral("Transitions"), 5265, 5415);
+    F::setupDialog(this, QStringLiteral("frmTrans"), QStringLiteral("Transitions"), 5265, 5835);
     setWindowIcon(F::glyphIcon(QStringLiteral("\u00bb")));
     F::banner(this, QStringLiteral("lblHeader"), QStringLiteral("  Add new Transition"));
     m_txtVarName = F::textField(this, QStringLiteral("txtVarName"), QRect(1320, 720, 3735, 285));
@@ -39,9 +41,9 @@ frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(si
     m_txtOnComplete = F::textField(this, QStringLiteral("txtOnComplete"), QRect(1320, 2160, 3735, 285));
     F::label(this, QStringLiteral("lblOnComplete"), QStringLiteral("onComplete : "),
              QRect(285, 2160, 1005, 195));
-    auto* ok = F::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(960, 4800, 1215, 495));
+    auto* ok = F::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(960, 5220, 1215, 495));
     auto* cancel =
-        F::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), QRect(3240, 4800, 1215, 495));
+        F::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), QRect(3240, 5220, 1215, 495));
     auto* rem = F::button(this, QStringLiteral("cmdRem"), QStringLiteral("-"), QRect(4560, 3240, 525, 285));
     auto* add = F::button(this, QStringLiteral("cmdAdd"), QStringLiteral("+"), QRect(4560, 2880, 525, 285));
     QTreeWidget* list = PairListEditor::createList(
@@ -60,7 +62,12 @@ frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(si
     auto* direction = new QButtonGroup(this);
     direction->addButton(m_optFrom);
     direction->addButton(m_optTo);
-    F::separator(this, QStringLiteral("Line1"), 4560, 5280);
+    F::label(this, QStringLiteral("lblEasing"), QStringLiteral("Easing : "), QRect(405, 4560, 885, 195));
+    m_cboEasing = new QComboBox(this);
+    m_cboEasing->setObjectName(QStringLiteral("cboEasing"));
+    m_cboEasing->setGeometry(F::rect(1320, 4560, 3135, 315));
+    m_cboEasing->addItems(Easing::names());
+    F::separator(this, QStringLiteral("Line1"), 4980, 5280);
     ok->setDefault(true);
     rem->setEnabled(false);
     for (QLineEdit* field : {m_txtVarName, m_txtDuration, m_txtDelay, m_txtOnStart, m_txtOnComplete})
@@ -68,7 +75,7 @@ frmTrans::frmTrans(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sink(si
 
     const QList<QWidget*> order{m_txtVarName, m_txtDuration, m_txtDelay, m_txtOnStart, m_txtOnComplete,
                                 ok,           cancel,        rem,        add,          list,
-                                m_optFrom,    m_optTo};
+                                m_optFrom,    m_optTo,       m_cboEasing};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -98,6 +105,7 @@ void frmTrans::Form_Load()
     ClearTextBoxes(this);
     m_transition = std::make_unique<clsTransition>();
     m_optTo->setChecked(true);
+    m_cboEasing->setCurrentIndex(0);
     m_pairs->refill();
     m_txtVarName->setFocus();
 }
@@ -126,6 +134,7 @@ void frmTrans::showInput(const TransitionInput& input)
     m_txtOnStart->setText(input.onStart);
     m_txtOnComplete->setText(input.onComplete);
     (input.from ? m_optFrom : m_optTo)->setChecked(true);
+    m_cboEasing->setCurrentIndex(std::max(0, int(Easing::names().indexOf(input.easing))));
 }
 
 TransitionInput frmTrans::readInput() const
@@ -137,6 +146,7 @@ TransitionInput frmTrans::readInput() const
     input.onStart = m_txtOnStart->text();
     input.onComplete = m_txtOnComplete->text();
     input.from = m_optFrom->isChecked();
+    input.easing = m_cboEasing->currentIndex() > 0 ? m_cboEasing->currentText() : QString();
     return input;
 }
 

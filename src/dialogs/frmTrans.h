@@ -9,6 +9,7 @@
 class ModelObject;
 class ObjectSink;
 class PairListEditor;
+class QComboBox;
 class QLineEdit;
 class QRadioButton;
 class clsTransition;
@@ -43,4 +44,5 @@ private:
     QLineEdit* m_txtOnComplete = nullptr;
     QRadioButton* m_optFrom = nullptr;
     QRadioButton* m_optTo = nullptr;
+    QComboBox* m_cboEasing = nullptr;
 };

@@ -1,17 +1,27 @@
 #include "FormatVersion.h"
 
 #include "clsDisplay.h"
+#include "clsTransition.h"
 #include "ModelObject.h"
-#include "PhysicsCode.h"
 
 #include <algorithm>
 
 int FormatVersion::objectNeeds(const ModelObject& object)
 {
-    if (const clsDisplay* d = clsDisplay::from(&object); d && d->isGroup())
-        return 3;
-    if (PhysicsCode::needed(object))
-        return 3;
+    switch (object.kind()) {
+    case ObjectKind::Display: {
+        const auto& d = static_cast<const clsDisplay&>(object);
+        if (d.isGroup() || d.hasBody() || d.hasExpression() || !d.properties().isDefault())
+            return 3;
+        break;
+    }
+    case ObjectKind::Transition:
+        if (!static_cast<const clsTransition&>(object).easing().isEmpty())
+            return 3;
+        break;
+    case ObjectKind::Alert:
+        break;
+    }
     return 1;
 }
 

@@ -13,13 +13,13 @@ auto values(const clsDisplay& d)
 {
     return std::make_tuple(d.dObjType(), d.parGroup(), d.eventHandling(), d.x(), d.y(), d.sWidth(),
                            d.sHeight(), d.sRounding(), d.reference(), d.filename(), d.Colour(), d.sFontName(),
-                           d.body());
+                           d.body(), d.xText(), d.yText(), d.properties());
 }
 
 auto values(const clsTransition& t)
 {
     return std::make_tuple(t.duration(), t.delay(), t.onStart(), t.onComplete(), t.transitionDirection(),
-                           t.properties().items());
+                           t.properties().items(), t.easing());
 }
 
 auto values(const clsAlert& a)

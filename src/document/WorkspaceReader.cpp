@@ -4,6 +4,8 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "Easing.h"
+#include "ScreenExpression.h"
 #include "TextLimits.h"
 #include "WorkspaceWriter.h"
 
@@ -98,6 +100,16 @@ public:
         return qint32(number);
     }
 
+    QJsonValue value(const QString& key) const { return m_object.value(key); }
+
+    double number(const QString& key) const
+    {
+        const QJsonValue value = m_object.value(key);
+        if (!value.isDouble() || !std::isfinite(value.toDouble()))
+            fail(key + QStringLiteral(" must be a number"));
+        return value.toDouble();
+    }
+
     // Each pair goes to add(key, value); a key taken in another letter case is refused.
     // keyLimit: the longest pair key; a value may hold any text.
     template <typename Add, typename Contains>
@@ -134,8 +146,28 @@ private:
 // The keys version 3 adds to every display object, and their reading.
 const QStringList& displayVersion3Keys()
 {
-    static const QStringList keys{"body"};
+    static const QStringList keys{"alpha",       "rotation",     "xScale", "yScale",
+                                  "strokeWidth", "strokeColour", "body"};
     return keys;
+}
+
+// A whole number, or a string holding a screen expression.
+QString readPosition(const Entry& e, const QString& key)
+{
+    const QJsonValue value = e.value(key);
+    if (!value.isString())
+        return QString::number(e.whole(key));
+    const QString text = e.text(key, TextLimits::text);
+    bool whole = false;
+    text.toInt(&whole);
+    const ScreenExpression::Parsed parsed = ScreenExpression::parse(text);
+    if (whole || !parsed.ok() || parsed.text != text)
+        e.fail(key + QStringLiteral(" must be a whole number or a screen expression (") +
+               (whole         ? QStringLiteral("written as a number")
+                : parsed.ok() ? QStringLiteral("with one blank around each operator")
+                              : parsed.error) +
+               QStringLiteral(")"));
+    return text;
 }
 
 void readBody(const Entry& e, const QJsonValue& value, clsDisplay& d)
@@ -153,6 +185,20 @@ void readBody(const Entry& e, const QJsonValue& value, clsDisplay& d)
 void readDisplayVersion3(const Entry& e, clsDisplay& d)
 {
     readBody(e, e.value(QStringLiteral("body")), d);
+    d.setX(readPosition(e, QStringLiteral("x")));
+    d.setY(readPosition(e, QStringLiteral("y")));
+    DisplayProperties p;
+    p.alpha = e.number(QStringLiteral("alpha"));
+    if (p.alpha < 0 || p.alpha > 1)
+        e.fail(QStringLiteral("alpha must be 0 to 1"));
+    p.rotation = e.number(QStringLiteral("rotation"));
+    p.xScale = e.number(QStringLiteral("xScale"));
+    p.yScale = e.number(QStringLiteral("yScale"));
+    if (p.xScale == 0 || p.yScale == 0)
+        e.fail(QStringLiteral("xScale and yScale cannot be 0"));
+    p.strokeWidth = e.whole(QStringLiteral("strokeWidth"), 0, DisplayProperties::strokeWidthMax);
+    p.strokeColour = e.whole(QStringLiteral("strokeColour"));
+    d.setProperties(p);
 }
 
 std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
@@ -170,8 +216,10 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
                                   version >= 3 ? clsDisplay::kindCount - 1 : clsDisplay::Group - 1)));
     d->setParGroup(e.text(QStringLiteral("parGroup"), TextLimits::name));
     d->setEventHandling(e.whole(QStringLiteral("eventHandling")));
-    d->setX(e.whole(QStringLiteral("x")));
-    d->setY(e.whole(QStringLiteral("y")));
+    if (version < 3) { // version 3 takes expressions too
+        d->setX(e.whole(QStringLiteral("x")));
+        d->setY(e.whole(QStringLiteral("y")));
+    }
     d->setSWidth(e.whole(QStringLiteral("sWidth")));
     d->setSHeight(e.whole(QStringLiteral("sHeight")));
     d->setSRounding(e.whole(QStringLiteral("sRounding")));
@@ -188,7 +236,7 @@ std::unique_ptr<ModelObject> readDisplay(const Entry& e, int version)
 // The keys version 3 adds to every transition.
 const QStringList& transitionVersion3Keys()
 {
-    static const QStringList keys;
+    static const QStringList keys{"easing"};
     return keys;
 }
 
@@ -210,6 +258,11 @@ std::unique_ptr<ModelObject> readTransition(const Entry& e, int version)
         QStringLiteral("properties"), TextLimits::name,
         [raw](const QString& key) { return raw->properties().containsKey(key); },
         [raw](const QString& key, const QString& value) { raw->addProperty(value, key); });
+    if (version >= 3) {
+        t->setEasing(e.text(QStringLiteral("easing"), TextLimits::name));
+        if (!Easing::isKnown(t->easing()))
+            e.fail(QStringLiteral("easing must be \"\" or the name of an easing function"));
+    }
     return t;
 }
 

@@ -24,9 +24,24 @@ QJsonArray pairs(const PairList& list)
     return array;
 }
 
+// A number, or the text of a screen expression.
+QJsonValue position(const QString& text, qint32 number)
+{
+    return text == QString::number(number) ? QJsonValue(number) : QJsonValue(text);
+}
+
 // The keys version 3 adds to every display object.
 void addVersion3Keys(QJsonObject& entry, const clsDisplay& d)
 {
+    entry.insert(QStringLiteral("x"), position(d.xText(), d.x()));
+    entry.insert(QStringLiteral("y"), position(d.yText(), d.y()));
+    const DisplayProperties& p = d.properties();
+    entry.insert(QStringLiteral("alpha"), p.alpha);
+    entry.insert(QStringLiteral("rotation"), p.rotation);
+    entry.insert(QStringLiteral("xScale"), p.xScale);
+    entry.insert(QStringLiteral("yScale"), p.yScale);
+    entry.insert(QStringLiteral("strokeWidth"), p.strokeWidth);
+    entry.insert(QStringLiteral("strokeColour"), p.strokeColour);
     entry.insert(QStringLiteral("body"), BodyJson::write(d.hasBody() ? d.body() : PhysicsBody()));
 }
 
@@ -77,6 +92,7 @@ QJsonObject transition(const clsTransition& t, int version)
     };
     if (version >= 3) {
         // The keys version 3 adds to every transition.
+        entry.insert(QStringLiteral("easing"), t.easing());
     }
     return entry;
 }

@@ -9,6 +9,7 @@
 #include "LuaCompiler.h"
 #include "LuaTarget.h"
 #include "mdlBrowsePath.h"
+#include "PhysicsCode.h"
 
 #include <QFileInfo>
 
@@ -166,11 +167,17 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     }
     const bool showInParts = show.inParts();
 
+    const bool physics = PhysicsCode::needed(sound);
+    using Place = PhysicsCode::ScenePlace;
     LineWriter w;
     w("local composer = require( \"composer\" )");
     w.blank();
     w("local scene = composer.newScene()");
     w.blank();
+    if (physics) {
+        PhysicsCode::writeScene(w, Place::Top, 0);
+        w.blank();
+    }
     if (!moved.isEmpty() || createInParts) {
         w(createInParts ? "-- The scene's groups, and the objects that scene:show moves, by name."
                         : "-- The scene's objects that scene:show moves, by name.");
@@ -220,6 +227,8 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     // Without the guide's unused event argument, which touch listeners' own would shadow.
     w("function scene:create()");
     w.line(1, "local sceneGroup = self.view");
+    if (physics)
+        PhysicsCode::writeScene(w, Place::Create, 1);
     if (createInParts) {
         callParts(w, 1, QStringLiteral("createParts"), QStringLiteral(" sceneGroup "));
     } else {
@@ -230,11 +239,13 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     }
     w("end");
     w.blank();
-    if (show.texts.isEmpty()) {
+    if (show.texts.isEmpty() && !physics) {
         w("function scene:show() -- luacheck: ignore 212/self");
     } else {
         w("function scene:show( event ) -- luacheck: ignore 212/self");
         w.line(1, "if event.phase == \"did\" then");
+        if (physics)
+            PhysicsCode::writeScene(w, Place::ShowDid, 2);
         if (showInParts) {
             callParts(w, 2, QStringLiteral("startParts"), QString());
         } else {
@@ -248,11 +259,12 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
     }
     w("end");
     w.blank();
-    if (show.texts.isEmpty() && alerts.isEmpty()) {
+    const bool stops = !show.texts.isEmpty() || !alerts.isEmpty();
+    if (!stops && !physics) {
         w("function scene:hide() -- luacheck: ignore 212/self");
     } else {
         w("function scene:hide( event ) -- luacheck: ignore 212/self");
-        w.line(1, "if event.phase == \"will\" then");
+        w.line(1, stops ? "if event.phase == \"will\" then" : "if event.phase == \"did\" then");
         // Only this scene's transitions: a bare transition.cancel() would stop every scene's.
         if (!show.texts.isEmpty())
             w.line(2, "transition.cancel( ", QuoteText(context.sceneName), " )");
@@ -264,6 +276,10 @@ SnippetCollector::Result SceneFile::write(const QList<const ModelObject*>& objec
             w.line(3, a->varName(), " = nil");
             w.line(2, "end");
         }
+        if (stops && physics)
+            w.line(1, "elseif event.phase == \"did\" then");
+        if (physics)
+            PhysicsCode::writeScene(w, Place::HideDid, 2);
         w.line(1, "end");
     }
     w("end");

@@ -14,7 +14,7 @@ QString DisplayCall::typeName(const clsDisplay& object)
 QStringList DisplayCall::arguments(const clsDisplay& d)
 {
     const auto num = [](qint32 v) { return QString::number(v); };
-    const QString X = num(d.x()), Y = num(d.y()), W = num(d.sWidth()), H = num(d.sHeight());
+    const QString X = d.xText(), Y = d.yText(), W = num(d.sWidth()), H = num(d.sHeight());
     // An empty font would leave an empty argument, which Lua does not accept.
     const QString font = d.sFontName().isEmpty() ? QStringLiteral("native.systemFont") : d.sFontName();
     const qint16 kind = d.dObjType();
@@ -69,10 +69,10 @@ QList<DisplayCall::Phase> DisplayCall::phases(const clsDisplay& object)
 void DisplayCall::placeGroup(LineWriter& w, const clsDisplay& group)
 {
     const QString V = group.varName();
-    if (group.x() != 0)
-        w(V, ".x = ", QString::number(group.x()));
-    if (group.y() != 0)
-        w(V, ".y = ", QString::number(group.y()));
+    if (group.xText() != QLatin1String("0"))
+        w(V, ".x = ", group.xText());
+    if (group.yText() != QLatin1String("0"))
+        w(V, ".y = ", group.yText());
     if (!group.parGroup().trimmed().isEmpty())
         w(group.parGroup().trimmed(), ":insert( ", V, " )");
 }

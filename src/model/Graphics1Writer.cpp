@@ -7,6 +7,7 @@
 #include "LineWriter.h"
 #include "mdlBrowsePath.h"
 #include "PhysicsCode.h"
+#include "PropertyLines.h"
 
 using mdlBrowsePath::QuoteText;
 
@@ -72,14 +73,15 @@ std::optional<QString> Graphics1Writer::display(const clsDisplay& d, const Write
         const QString refName = clsDisplay::referencePointName(d.reference());
         if (!refName.isEmpty())
             w(V, ":setReferencePoint( display.", refName, "ReferencePoint )");
-        w(V, ".x = ", num(d.x()));
-        w(V, ".y = ", num(d.y()));
+        w(V, ".x = ", d.xText());
+        w(V, ".y = ", d.yText());
     } else {
         const QString colour = d.dObjType() == clsDisplay::Text ? QStringLiteral(":setTextColor( ")
                                                                 : QStringLiteral(":setFillColor( ");
         w(V, colour, num(d.colourComponent(1)), ", ", num(d.colourComponent(2)), ", ",
           num(d.colourComponent(3)), " )");
     }
+    PropertyLines::write(w, d, true);
     w.blank();
     w("--Start declaring the handler event");
     w("function ", V, "_touch ( event )");
@@ -141,6 +143,8 @@ QString Graphics1Writer::transition(const clsTransition& t, const WriteContext& 
         table += QStringLiteral(", tag=") + QuoteText(context.sceneName);
     for (const clsData& p : t.properties())
         table += QStringLiteral(", ") + p.clsKey() + QStringLiteral("=") + p.clsValue();
+    if (!t.easing().isEmpty())
+        table += QStringLiteral(", transition=easing.") + t.easing();
     if (!t.onStart().isEmpty())
         table += QStringLiteral(", onStart=") + t.onStart();
     if (!t.onComplete().isEmpty())

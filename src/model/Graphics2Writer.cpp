@@ -7,6 +7,7 @@
 #include "LineWriter.h"
 #include "mdlBrowsePath.h"
 #include "PhysicsCode.h"
+#include "PropertyLines.h"
 
 using mdlBrowsePath::QuoteText;
 
@@ -69,8 +70,8 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
         const bool known = !clsDisplay::referencePointName(d.reference()).isEmpty();
         w(V, ".anchorX = ", anchorText(known ? d.reference() % 3 : 1));
         w(V, ".anchorY = ", anchorText(known ? d.reference() / 3 : 1));
-        w(V, ".x = ", num(d.x()));
-        w(V, ".y = ", num(d.y()));
+        w(V, ".x = ", d.xText());
+        w(V, ".y = ", d.yText());
     } else {
         if (d.dObjType() == clsDisplay::Circle) {
             w(V, ".anchorX = 0.5");
@@ -85,6 +86,7 @@ std::optional<QString> Graphics2Writer::display(const clsDisplay& d, const Write
         w(V, colour, unitComponent(d.colourComponent(1)), ", ", unitComponent(d.colourComponent(2)), ", ",
           unitComponent(d.colourComponent(3)), " )");
     }
+    PropertyLines::write(w, d, false);
     if (wanted.isEmpty()) {
         PhysicsCode::writeBody(w, d);
         return w.text();
@@ -131,6 +133,8 @@ QString Graphics2Writer::transition(const clsTransition& t, const WriteContext& 
         w.line(1, "tag = ", QuoteText(context.sceneName), ",");
     for (const clsData& p : t.properties())
         w.line(1, p.clsKey(), " = ", p.clsValue(), ",");
+    if (!t.easing().isEmpty())
+        w.line(1, "transition = easing.", t.easing(), ",");
     if (!S.isEmpty())
         w.line(1, "onStart = ", S, ",");
     if (!C.isEmpty())

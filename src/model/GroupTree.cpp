@@ -4,7 +4,7 @@
 
 #include <utility>
 
-GroupTree::GroupTree(const QList<const ModelObject*>& objects)
+GroupTree::GroupTree(const QList<const ModelObject*>& objects, const Placement& placement)
 {
     QList<const clsDisplay*> displays;
     for (const ModelObject* object : objects) {
@@ -67,7 +67,7 @@ GroupTree::GroupTree(const QList<const ModelObject*>& objects)
         const auto found = m_children.constFind(d);
         if (found == m_children.cend())
             continue;
-        const QPoint inner = offset + QPoint(d->x(), d->y());
+        const QPoint inner = offset + (placement ? placement(*d) : QPoint(d->x(), d->y()));
         for (qsizetype i = found->size() - 1; i >= 0; --i)
             stack.append({found->at(i), inner});
     }

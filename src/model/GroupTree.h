@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ModelObject;
 class clsDisplay;
 
@@ -16,7 +18,10 @@ class clsDisplay;
 class GroupTree
 {
 public:
-    explicit GroupTree(const QList<const ModelObject*>& objects);
+    // Where a group's own x and y put it; by default its whole-number x and y (an expression
+    // counts as 0 there), which the stage replaces by the expression's value on its screen.
+    using Placement = std::function<QPoint(const clsDisplay&)>;
+    explicit GroupTree(const QList<const ModelObject*>& objects, const Placement& placement = {});
 
     // The group of this workspace the object goes into; null for no parent, a parent name that
     // is no group here, or a group that is inside itself.

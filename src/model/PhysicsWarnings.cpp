@@ -1,5 +1,7 @@
 #include "PhysicsWarnings.h"
 
+#include "clsDisplay.h"
+#include "GroupTree.h"
 #include "NumberReader.h"
 
 namespace {
@@ -40,4 +42,22 @@ std::optional<QString> PhysicsWarnings::forScale(const QString& objectName, doub
     return QStringLiteral("%1 is scaled: physics does not scale bodies, so the body keeps the unscaled size "
                           "and the body and the picture come apart")
         .arg(objectName);
+}
+
+QStringList PhysicsWarnings::forObject(const clsDisplay& object, const GroupTree& tree)
+{
+    QStringList warnings;
+    if (!object.hasBody())
+        return warnings;
+    QList<GroupTransform> chain;
+    for (const clsDisplay* g = tree.parentOf(&object); g; g = tree.parentOf(g)) {
+        const DisplayProperties& p = g->properties();
+        chain.append({g->varName(), g->xText(), g->yText(), p.rotation, p.xScale, p.yScale});
+    }
+    if (const std::optional<QString> inGroup = forGroups(object.varName(), chain))
+        warnings << *inGroup;
+    const DisplayProperties& own = object.properties();
+    if (const std::optional<QString> scaled = forScale(object.varName(), own.xScale, own.yScale))
+        warnings << *scaled;
+    return warnings;
 }

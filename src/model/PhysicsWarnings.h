@@ -2,8 +2,12 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+
+class clsDisplay;
+class GroupTree;
 
 // What the engine's docs warn of for bodies: physics ignores the transforms of groups and
 // does not scale bodies, so a body there and its picture come apart.
@@ -26,4 +30,6 @@ public:
     static std::optional<QString> forGroups(const QString& objectName, const QList<GroupTransform>& chain);
     // For a body on an object scaled other than 1, 1.
     static std::optional<QString> forScale(const QString& objectName, double xScale, double yScale);
+    // Both, for an object of a workspace whose groups the tree knows.
+    static QStringList forObject(const clsDisplay& object, const GroupTree& tree);
 };

@@ -37,3 +37,11 @@ int clsDisplay::colourComponent(int index) const
         return 0;
     return (quint32(m_colour) >> (8 * (index - 1))) & 0xFF;
 }
+
+void clsDisplay::setPosition(qint32& number, QString& expression, const QString& text)
+{
+    bool whole = false;
+    const qint32 value = text.toInt(&whole);
+    number = whole ? value : 0;
+    expression = whole ? QString() : text;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayProperties.h"
 #include "ModelObject.h"
 #include "PhysicsBody.h"
 
@@ -63,9 +64,18 @@ public:
     qint32 eventHandling() const { return m_eventHandling; }
     void setEventHandling(qint32 v) { m_eventHandling = v; }
     qint32 x() const { return m_x; }
-    void setX(qint32 v) { m_x = v; }
+    void setX(qint32 v) { m_x = v, m_xExpression.clear(); }
     qint32 y() const { return m_y; }
-    void setY(qint32 v) { m_y = v; }
+    void setY(qint32 v) { m_y = v, m_yExpression.clear(); }
+    // x and y as written: the whole number, or the screen expression that stands for it
+    // (x() reads 0 then). A text that is a whole number sets the number.
+    QString xText() const { return m_xExpression.isEmpty() ? QString::number(m_x) : m_xExpression; }
+    void setX(const QString& text) { setPosition(m_x, m_xExpression, text); }
+    QString yText() const { return m_yExpression.isEmpty() ? QString::number(m_y) : m_yExpression; }
+    void setY(const QString& text) { setPosition(m_y, m_yExpression, text); }
+    bool hasExpression() const { return !m_xExpression.isEmpty() || !m_yExpression.isEmpty(); }
+    const DisplayProperties& properties() const { return m_properties; }
+    void setProperties(const DisplayProperties& v) { m_properties = v; }
     qint32 sWidth() const { return m_sWidth; }
     void setSWidth(qint32 v) { m_sWidth = v; }
     qint32 sHeight() const { return m_sHeight; }
@@ -90,7 +100,7 @@ public:
 
     const PhysicsBody& body() const { return m_body; }
     void setBody(const PhysicsBody& v) { m_body = v; }
-    // A line has no area for a body.
+    // A line has no area for a body; a group's children take their own.
     static bool takesBody(qint32 kind)
     {
         return kind >= 0 && kind < kindCount && kind != Line && kind != Group;
@@ -103,6 +113,8 @@ public:
     int colourComponent(int index) const;
 
 private:
+    static void setPosition(qint32& number, QString& expression, const QString& text);
+
     qint16 m_dObjType = 0;
     QString m_parGroup;
     qint32 m_eventHandling = 0;
@@ -116,4 +128,7 @@ private:
     qint32 m_colour = 0;
     QString m_sFontName;
     PhysicsBody m_body;
+    QString m_xExpression;
+    QString m_yExpression;
+    DisplayProperties m_properties;
 };

@@ -32,6 +32,10 @@ public:
     qint16 transitionDirection() const { return m_direction; }
     void setTransitionDirection(qint16 v) { m_direction = v; }
 
+    // An easing function's name; "" for linear.
+    QString easing() const { return m_easing; }
+    void setEasing(const QString& v) { m_easing = v; }
+
     // Each pair: clsKey the property's name, clsValue the value written after "=".
     const PairList& properties() const { return m_properties; }
     qsizetype propertiesCount() const { return m_properties.count(); }
@@ -50,4 +54,5 @@ private:
     QString m_onComplete;
     qint16 m_direction = 1;
     PairList m_properties;
+    QString m_easing;
 };

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace ContentArea {
@@ -49,7 +50,36 @@ QString modeOf(const QString& scale)
     return QString();
 }
 
+// The screen less the device's insets, which are in pixels.
+QRectF safeArea(const QRectF& screen, const DeviceProfile& device, bool landscape, qreal sx, qreal sy)
+{
+    const QMargins m = landscape ? device.landscapeInsets : device.insets;
+    return screen.adjusted(m.left() * sx, m.top() * sy, -m.right() * sx, -m.bottom() * sy);
+}
+
 } // namespace
+
+QHash<QString, double> screenValues(const ProjectContext& c)
+{
+    const QSizeF content = c.contentSize;
+    const QRectF& screen = c.screenInContent;
+    const QRectF& safe = c.safeInContent;
+    const auto d = [](const char* name) { return QStringLiteral("display.") + QLatin1String(name); };
+    return {{d("contentWidth"), content.width()},
+            {d("contentHeight"), content.height()},
+            {d("contentCenterX"), content.width() / 2},
+            {d("contentCenterY"), content.height() / 2},
+            {d("screenOriginX"), screen.x()},
+            {d("screenOriginY"), screen.y()},
+            {d("actualContentWidth"), screen.width()},
+            {d("actualContentHeight"), screen.height()},
+            {d("viewableContentWidth"), std::min(content.width(), screen.width())},
+            {d("viewableContentHeight"), std::min(content.height(), screen.height())},
+            {d("safeScreenOriginX"), safe.x()},
+            {d("safeScreenOriginY"), safe.y()},
+            {d("safeActualContentWidth"), safe.width()},
+            {d("safeActualContentHeight"), safe.height()}};
+}
 
 ProjectContext contextFor(const GameConfig& config, const DeviceProfile& device, bool landscape,
                           const QString& folder)
@@ -76,6 +106,7 @@ ProjectContext contextFor(const GameConfig& config, const DeviceProfile& device,
         context.mode = QStringLiteral("no scaling");
         context.contentSize = screen;
         context.screenInContent = QRectF(QPointF(0, 0), screen);
+        context.safeInContent = safeArea(context.screenInContent, device, landscape, 1, 1);
         return context;
     }
     // Width and height without a known mode stretch, as Corona always did.
@@ -105,6 +136,7 @@ ProjectContext contextFor(const GameConfig& config, const DeviceProfile& device,
     context.screenInContent =
         QRectF(screenStart(xAlign, content.width(), seen.width()),
                screenStart(yAlign, content.height(), seen.height()), seen.width(), seen.height());
+    context.safeInContent = safeArea(context.screenInContent, device, landscape, sx, sy);
     return context;
 }
 
@@ -114,11 +146,18 @@ QString caption(const ProjectContext& context)
                              .arg(int(context.contentSize.width()))
                              .arg(int(context.contentSize.height()))
                              .arg(context.mode);
+    const QSize actual = context.screenInContent.size().toSize();
+    const QString actualText =
+        actual == context.contentSize.toSize()
+            ? QString()
+            : QStringLiteral(", actual %1 \u00d7 %2").arg(actual.width()).arg(actual.height());
     if (!context.hasFolder())
-        return QStringLiteral("No project folder: %1 (Solar2D's new-project template)").arg(area);
-    return QStringLiteral("%1: %2, %3")
+        return QStringLiteral("No project folder: %1%2 (Solar2D's new-project template)")
+            .arg(area, actualText);
+    return QStringLiteral("%1: %2, %3%4")
         .arg(context.name, area,
-             context.graphicsV1 ? QStringLiteral("Graphics 1.0") : QStringLiteral("Graphics 2.0"));
+             context.graphicsV1 ? QStringLiteral("Graphics 1.0") : QStringLiteral("Graphics 2.0"),
+             actualText);
 }
 
 } // namespace ContentArea

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QSize>
 #include <QString>
 
@@ -11,6 +12,9 @@ struct DeviceProfile
     QSize points{320, 480};
     QSize pixels{320, 480};
     bool android = false;
+    // The safe area's insets in pixels, portrait and landscape; none without a notch.
+    QMargins insets{};
+    QMargins landscapeInsets{};
 
     bool operator==(const DeviceProfile&) const = default;
 };

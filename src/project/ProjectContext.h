@@ -23,6 +23,7 @@ struct ProjectContext
     QList<ImageSuffix> imageSuffixes; // as config.lua lists them
     QSize devicePixels{320, 480};     // the device screen in pixels, orientation applied
     QRectF screenInContent{0, 0, 320, 480}; // the device screen in content units
+    QRectF safeInContent{0, 0, 320, 480};   // the part of it outside notches and bars
     QString name;                           // the folder's own name
     QSizeF contentSize{320, 480};           // the content area, orientation applied
     // "letterbox", "zoomEven", "zoomStretch", "adaptive" or "no scaling".

@@ -3,6 +3,8 @@
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "mdlBrowsePath.h"
+#include "PropertyLines.h"
+#include "ScreenExpression.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -79,6 +81,25 @@ std::optional<QPointF> referenceFraction(qint32 reference)
     return QPointF((reference % 3) * 0.5, (reference / 3) * 0.5);
 }
 
+// The properties every object may set, as the engine applies them: turned and scaled about
+// the point at x, y.
+void applyProperties(StageItem& item, const clsDisplay& object, const QPointF& at)
+{
+    const DisplayProperties& p = object.properties();
+    item.opacity = p.alpha;
+    if (PropertyLines::takesStroke(object.dObjType()) && p.strokeWidth > 0) {
+        item.strokeWidth = p.strokeWidth;
+        item.stroke = object.dObjType() == clsDisplay::Line ? item.colour : colourOf(p.strokeColour);
+    }
+    if (!p.transformed())
+        return;
+    item.transformed = true;
+    item.transform.translate(at.x(), at.y());
+    item.transform.rotate(p.rotation);
+    item.transform.scale(p.xScale, p.yScale);
+    item.transform.translate(-at.x(), -at.y());
+}
+
 StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QSizeF> pictureSize)
 {
     StageItem item;
@@ -150,6 +171,7 @@ StageItem itemFor(const clsDisplay& object, qsizetype position, std::optional<QS
         item.anchor = item.bounds.center();
         break;
     }
+    applyProperties(item, object, QPointF(x, y));
     return item;
 }
 
@@ -196,8 +218,10 @@ bool reachesInto(const StageItem& item, const QRectF& screen)
            b.bottom() > screen.top();
 }
 
-bool hits(const StageItem& item, const QPointF& point, qreal tolerance)
+bool hits(const StageItem& item, const QPointF& at, qreal tolerance)
 {
+    // A turned shape is hit where its unturned self lies under the point turned back.
+    const QPointF point = item.transformed ? item.transform.inverted().map(at) : at;
     if (!item.bounds.adjusted(-tolerance, -tolerance, tolerance, tolerance).contains(point))
         return false;
     switch (item.shape) {
@@ -227,8 +251,13 @@ std::unique_ptr<clsDisplay> movedTo(const clsDisplay& object, qint32 newX, qint3
         moved->setSWidth(shifted(object.sWidth(), qint64(newX) - object.x()));
         moved->setSHeight(shifted(object.sHeight(), qint64(newY) - object.y()));
     }
-    moved->setX(newX);
-    moved->setY(newY);
+    // An expression keeps its form: only its trailing offset changes.
+    const auto place = [](const QString& text, qint32 old, qint32 now) {
+        return text == QString::number(old) ? QString::number(now)
+                                            : ScreenExpression::nudged(text, qint64(now) - old);
+    };
+    moved->setX(place(object.xText(), object.x(), newX));
+    moved->setY(place(object.yText(), object.y(), newY));
     return moved;
 }
 

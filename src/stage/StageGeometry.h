@@ -41,7 +41,7 @@ bool isWhollyInside(const StageItem& item, const QRectF& screen);
 // Whether any of the object lies inside the screen; touching its edge is not enough.
 bool reachesInto(const StageItem& item, const QRectF& screen);
 // Whether the point lies on the object; tolerance widens thin shapes such as lines.
-bool hits(const StageItem& item, const QPointF& point, qreal tolerance);
+bool hits(const StageItem& item, const QPointF& at, qreal tolerance);
 
 // A copy of the object moved so that x and y read newX and newY; a line's second point moves
 // with its first.

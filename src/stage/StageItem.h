@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QStaticText>
 #include <QString>
+#include <QTransform>
 
 // Where and how one display object shows on the stage, in content units.
 struct StageItem
@@ -51,4 +52,10 @@ struct StageItem
     PhysicsBody::Type body = PhysicsBody::None;
     bool bodyCircle = false;
     bool bodySensor = false;
+    // Alpha, and rotation and scale about the point at x, y; bounds stay the unturned shape's.
+    qreal opacity = 1;
+    bool transformed = false;
+    QTransform transform;
+    qreal strokeWidth = 0; // drawn half inside and half outside the edge
+    QColor stroke;
 };

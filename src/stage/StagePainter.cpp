@@ -3,7 +3,9 @@
 #include "BodyOutline.h"
 #include "clsAlert.h"
 #include "clsDisplay.h"
+#include "ContentArea.h"
 #include "GroupTree.h"
+#include "ScreenExpression.h"
 #include "StageGeometry.h"
 
 #include <QFontMetricsF>
@@ -49,7 +51,15 @@ bool sameLook(const clsDisplay& a, const clsDisplay& b)
     return a.dObjType() == b.dObjType() && a.x() == b.x() && a.y() == b.y() && a.sWidth() == b.sWidth() &&
            a.sHeight() == b.sHeight() && a.sRounding() == b.sRounding() && a.reference() == b.reference() &&
            a.Colour() == b.Colour() && a.parGroup().isEmpty() == b.parGroup().isEmpty() &&
-           a.filename() == b.filename() && a.sFontName() == b.sFontName();
+           a.filename() == b.filename() && a.sFontName() == b.sFontName() && a.xText() == b.xText() &&
+           a.yText() == b.yText() && a.properties() == b.properties();
+}
+
+// Where an expression puts the object on the shown screen; 0 for one that cannot be computed.
+qint32 placedAt(const QString& text, const QHash<QString, double>& values)
+{
+    const double value = ScreenExpression::evaluate(text, values).value_or(0);
+    return qint32(std::lround(std::clamp(value, -1e9, 1e9)));
 }
 
 } // namespace
@@ -73,7 +83,9 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
     m_looks.reserve(objects.size());
     m_itemIndex.assign(objects.size() + 1, -1);
     // Drawn as the engine draws: each group's children at its place, moved by its position.
-    const GroupTree tree(objects);
+    const GroupTree tree(objects, [this](const clsDisplay& group) {
+        return QPoint(placedAt(group.xText(), m_screenValues), placedAt(group.yText(), m_screenValues));
+    });
     std::unordered_map<const ModelObject*, qsizetype> positions;
     if (tree.hasGroups()) {
         positions.reserve(objects.size());
@@ -128,6 +140,12 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
 
 StageItem StagePainter::makeItem(const clsDisplay& display, qsizetype position) const
 {
+    if (display.hasExpression()) {
+        clsDisplay placed(display);
+        placed.setX(placedAt(display.xText(), m_screenValues));
+        placed.setY(placedAt(display.yText(), m_screenValues));
+        return makeItem(placed, position);
+    }
     StageItem item = StageGeometry::itemFor(display, position, m_pictures.imageSize(display));
     m_pictures.dress(item, display);
     BodyOutline::dress(item, display);
@@ -154,6 +172,12 @@ const StageItem* StagePainter::itemAt(qsizetype position) const
 void StagePainter::setProject(const ProjectContext& project)
 {
     m_project = project;
+    m_screenValues = ContentArea::screenValues(project);
+    // Objects placed by the screen's names move with it.
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_looks[i].hasExpression())
+            m_items[i] = makeItem(m_looks[i], m_items[i].position);
+    }
     recount();
 }
 
@@ -221,7 +245,8 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
             if (item.grouped)
                 paintGroupMark(painter, item, pixel);
             painter.restore();
-        } else if (item.bounds.intersects(visible) || item.bounds.isEmpty()) {
+        } else if (const QRectF reach = item.transformed ? item.transform.mapRect(item.bounds) : item.bounds;
+                   reach.intersects(visible) || reach.isEmpty()) {
             paintItem(painter, item, pixel);
             if (item.grouped)
                 paintGroupMark(painter, item, pixel);
@@ -274,6 +299,35 @@ void StagePainter::paint(QPainter& painter, const QRectF& area, qreal pixel) con
 }
 
 void StagePainter::paintItem(QPainter& painter, const StageItem& item, qreal pixel) const
+{
+    if (!item.transformed && item.opacity == 1 && item.strokeWidth == 0)
+        return paintShape(painter, item, pixel);
+    painter.save();
+    painter.setTransform(item.transform, true);
+    painter.setOpacity(painter.opacity() * item.opacity);
+    if (item.shape == StageItem::Shape::Line && item.strokeWidth > 0) {
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(QPen(item.stroke, item.strokeWidth));
+        painter.drawLine(item.line);
+    } else {
+        paintShape(painter, item, pixel);
+    }
+    if (item.strokeWidth > 0 && item.shape != StageItem::Shape::Line) {
+        // A pen strokes its edge half inside and half outside, as the engine does.
+        painter.setRenderHint(QPainter::Antialiasing, m_smooth);
+        painter.setPen(QPen(item.stroke, item.strokeWidth));
+        painter.setBrush(Qt::NoBrush);
+        if (item.shape == StageItem::Shape::Circle)
+            painter.drawEllipse(item.anchor, item.radius, item.radius);
+        else if (item.shape == StageItem::Shape::RoundedRect)
+            painter.drawRoundedRect(item.bounds, item.radius, item.radius);
+        else
+            painter.drawRect(item.bounds);
+    }
+    painter.restore();
+}
+
+void StagePainter::paintShape(QPainter& painter, const StageItem& item, qreal pixel) const
 {
     switch (item.shape) {
     case StageItem::Shape::Rect:
@@ -368,6 +422,7 @@ void StagePainter::paintGroupMark(QPainter& painter, const StageItem& item, qrea
 
 void StagePainter::paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const
 {
+    painter.setTransform(item.transform, true); // follows a turned shape
     painter.setBrush(Qt::NoBrush);
     const qreal gap = 2 * pixel;
     const QRectF frame = item.bounds.adjusted(-gap, -gap, gap, gap);

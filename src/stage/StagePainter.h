@@ -1,11 +1,13 @@
 #pragma once
 
 #include "clsDisplay.h"
+#include "ContentArea.h"
 #include "ProjectContext.h"
 #include "StageItem.h"
 #include "StagePictures.h"
 
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QSize>
 
@@ -67,6 +69,7 @@ public:
 
 private:
     void paintItem(QPainter& painter, const StageItem& item, qreal pixel) const;
+    void paintShape(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintGroupMark(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintOutline(QPainter& painter, const StageItem& item, qreal pixel) const;
     void paintGhost(QPainter& painter, qreal pixel) const;
@@ -80,6 +83,8 @@ private:
     std::vector<clsDisplay> m_looks;    // what each item was made from, to reuse it after a change
     std::vector<qsizetype> m_itemIndex; // by position: index into m_items, -1 for other kinds
     ProjectContext m_project;
+    // What the screen's names read on the shown device.
+    QHash<QString, double> m_screenValues = ContentArea::screenValues(ProjectContext());
     StagePictures m_pictures;
     qsizetype m_selected = 0;
     qsizetype m_dragged = 0;

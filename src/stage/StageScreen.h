@@ -3,6 +3,7 @@
 #include "DeviceProfile.h"
 
 #include <QList>
+#include <QMargins>
 #include <QSize>
 #include <QString>
 
@@ -20,6 +21,8 @@ public:
         int pixelWidth;
         int pixelHeight;
         bool android = false;
+        QMargins insets{}; // the safe area's, in pixels, portrait then landscape
+        QMargins landscapeInsets{};
     };
     static const QList<Preset>& presets();
     // The index of the preset with that name, or -1.

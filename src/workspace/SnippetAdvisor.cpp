@@ -4,6 +4,7 @@
 #include "GroupTree.h"
 #include "LuaTarget.h"
 #include "LuaTargets.h"
+#include "PhysicsWarnings.h"
 
 #include "clsAlert.h"
 #include "clsDisplay.h"
@@ -111,6 +112,8 @@ QStringList SnippetAdvisor::warnings(const ModelObject& object, const QList<cons
                         .arg(a->buttonsCount());
     if (const LuaTarget* target = LuaTargets::find(api))
         warnings << target->warnings(object);
+    if (const clsDisplay* d = clsDisplay::from(&object); d && d->hasBody())
+        warnings << PhysicsWarnings::forObject(*d, GroupTree(workspace));
     if (declaresName(&object)) {
         for (const ModelObject* other : workspace) {
             if (other != &object && declaresName(other) && other->varName() == object.varName()) {

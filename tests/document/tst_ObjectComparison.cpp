@@ -39,8 +39,12 @@ void tst_ObjectComparison::everyValueCounts()
     QFETCH(QString, key);
     QJsonObject changed = original;
     const QJsonValue value = original.value(key);
-    if (value.isDouble()) // one step that stays within every field's range
+    if (key == "alpha" || key.endsWith("Scale")) // 0 to 1; never 0
+        changed.insert(key, 0.5);
+    else if (value.isDouble()) // one step that stays within every field's range
         changed.insert(key, value.toInt() == 0 ? 1 : value.toInt() - 1);
+    else if (key == "easing")
+        changed.insert(key, "outQuad");
     else if (value.isString())
         changed.insert(key, value.toString() + QLatin1Char('x'));
     else if (value.isArray())

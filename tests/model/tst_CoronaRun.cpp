@@ -1,10 +1,14 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "ContentArea.h"
 #include "ExpectedText.h"
+#include "GameConfig.h"
 #include "Golden.h"
 #include "LuaHarness.h"
 #include "SnippetCollector.h"
+#include "StagePainter.h"
+#include "StageScreen.h"
 #include "WorkspaceReader.h"
 
 #include <QtTest>
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void tapStopsAtTopmostHandler_data();
     void tapStopsAtTopmostHandler();
     void lintClean();
+    void expressionsEndWhereTheStagePutsThem();
 };
 
 namespace {
@@ -273,6 +278,43 @@ void tst_CoronaRun::lintClean()
     QVERIFY2(luacheck.waitForFinished(120000), qPrintable(luacheck.errorString()));
     QVERIFY2(luacheck.exitStatus() == QProcess::NormalExit && luacheck.exitCode() == 0,
              qPrintable(QString::fromUtf8(luacheck.readAll())));
+}
+
+// A turned, scaled, half-transparent rect pinned to the safe area's right edge ends, under both
+// engines, where the stage puts it on screens with and without a notch, also sideways.
+void tst_CoronaRun::expressionsEndWhereTheStagePutsThem()
+{
+    clsDisplay d;
+    d.setVarName(QStringLiteral("hud"));
+    d.setDObjType(clsDisplay::Rect);
+    d.setSWidth(40);
+    d.setSHeight(20);
+    d.setX(QStringLiteral("display.safeScreenOriginX + display.safeActualContentWidth - 50"));
+    d.setY(QStringLiteral("(display.screenOriginY + display.actualContentHeight) / 2 - 10"));
+    d.setProperties({.alpha = 0.5, .rotation = 30, .xScale = 2, .yScale = 1.5});
+    const std::pair<const char*, bool> screens[] = {
+        {"Classic", false}, {"iPhone X", false}, {"iPhone X", true}, {"Galaxy S21", false}, {"iPad", true}};
+    for (const auto& [preset, landscape] : screens) {
+        const StageScreen screen(StageScreen::presetIndex(QLatin1String(preset)), landscape);
+        const ProjectContext context =
+            ContentArea::contextFor(GameConfig::newProjectTemplate(), screen.device(), landscape, {});
+        StagePainter stage;
+        stage.setProject(context);
+        stage.setObjects({&d});
+        const QPointF at = stage.itemAt(1)->bounds.topLeft();
+        QStringList chunks;
+        const QHash<QString, double> values = ContentArea::screenValues(context);
+        for (auto it = values.begin(); it != values.end(); ++it)
+            chunks << QStringLiteral("%1 = %2").arg(it.key()).arg(it.value(), 0, 'g', 17);
+        chunks << QString() << "o = corona.created[1]"
+               << "print( math.floor( o.x + 0.5 ), math.floor( o.y + 0.5 ), o.alpha, o.rotation, o.xScale, "
+                  "o.yScale )";
+        for (const GraphicsApi api : {GraphicsApi::V1, GraphicsApi::V2}) {
+            chunks[values.size()] = d.codeSnippet(api).value();
+            QCOMPARE(LuaHarness::runWithCorona(chunks, api),
+                     QStringList{QStringLiteral("%1\t%2\t0.5\t30\t2\t1.5").arg(at.x()).arg(at.y())});
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_CoronaRun)

@@ -2,10 +2,13 @@
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
+#include "ContentArea.h"
+#include "GameConfig.h"
 #include "Golden.h"
 #include "StageGeometry.h"
 #include "StagePainter.h"
 #include "StagePane.h"
+#include "StageScreen.h"
 
 #include <QFontDatabase>
 #include <QPainter>
@@ -31,6 +34,9 @@ private Q_SLOTS:
     void ghost();
     void lineMovesAsAWhole();
     void itemsFollowChanges();
+    void expressionsFollowTheScreen_data();
+    void turnedShapesDrawnAndPickedAsTurned();
+    void expressionsFollowTheScreen();
     void alertStrikesButtonsPastFive_data();
     void alertStrikesButtonsPastFive();
     void alertShowsEscapes();
@@ -380,6 +386,9 @@ void tst_StagePainter::lineMovesAsAWhole()
              QList<int>({-3, 0, 110, 70}));
     const auto far = display(clsDisplay::Line, 0, 0, std::numeric_limits<qint32>::max() - 5, 0);
     QCOMPARE(StageGeometry::movedTo(*far, 10, 0)->sWidth(), std::numeric_limits<qint32>::max());
+    // An expression keeps its form; the stage asks for x() plus the distance dragged.
+    rect->setX(QStringLiteral("display.screenOriginX + 16"));
+    QCOMPARE(StageGeometry::movedTo(*rect, 10, 15)->xText(), QStringLiteral("display.screenOriginX + 26"));
 }
 
 void tst_StagePainter::itemsFollowChanges()
@@ -401,6 +410,59 @@ void tst_StagePainter::itemsFollowChanges()
     QCOMPARE(stage.itemAt(1)->label.text(), QStringLiteral("longer now"));
     QCOMPARE(stage.itemAt(2)->bounds, QRectF(10, 10, 20, 20));
     QCOMPARE(stage.objectAt(QPointF(15, 15), 0), 2);
+}
+
+// An object placed by the screen's names moves when the screen changes, to where the engine
+// puts it with the template's config.lua.
+void tst_StagePainter::expressionsFollowTheScreen_data()
+{
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : Golden::rows("stage/golden/ScreenPlaces.txt"))
+        QTest::newRow(qPrintable(row.mid(0, 4).join(" | "))) << row;
+}
+
+void tst_StagePainter::expressionsFollowTheScreen()
+{
+    QFETCH(QStringList, row);
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 10, 10));
+    auto* rect = static_cast<clsDisplay*>(objects[0].get());
+    rect->setX(row.at(2));
+    rect->setY(row.at(3));
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    const bool landscape = row.at(1) == "landscape";
+    const StageScreen screen(StageScreen::presetIndex(row.at(0)), landscape);
+    QCOMPARE(screen.name(), row.at(0));
+    stage.setProject(
+        ContentArea::contextFor(GameConfig::newProjectTemplate(), screen.device(), landscape, {}));
+    const QPointF at = stage.itemAt(1)->bounds.topLeft();
+    QCOMPARE(QStringLiteral("%1 %2").arg(at.x()).arg(at.y()), row.at(4));
+}
+
+// Turned about x, y at half alpha with a black stroke: a click in the turned rect's bounding box
+// but off the rect picks what lies below.
+void tst_StagePainter::turnedShapesDrawnAndPickedAsTurned()
+{
+    std::vector<std::unique_ptr<ModelObject>> objects;
+    objects.push_back(display(clsDisplay::Rect, 0, 0, 320, 480, 0, 0x0000FF));
+    objects.push_back(display(clsDisplay::Rect, 100, 100, 100, 20));
+    static_cast<clsDisplay*>(objects[1].get())
+        ->setProperties({.alpha = 0.5, .rotation = 45, .strokeWidth = 8});
+    StagePainter stage;
+    stage.setObjects(view(objects));
+    QCOMPARE(stage.objectAt(QPointF(140, 150), 0), 2);
+    QCOMPARE(stage.objectAt(QPointF(165, 115), 0), 1);
+    const QImage image = render(objects);
+    // Blending rounds either way.
+    const auto near = [&](int x, int y, QColor c) {
+        const QColor seen = image.pixelColor(x, y);
+        return qAbs(seen.red() - c.red()) <= 2 && qAbs(seen.green() - c.green()) <= 2 &&
+               qAbs(seen.blue() - c.blue()) <= 2;
+    };
+    QVERIFY(near(140, 150, QColor(255, 128, 128))); // white over red at half alpha
+    QVERIFY(near(165, 115, QColor(255, 0, 0)));
+    QVERIFY(near(136, 133, QColor(128, 0, 0))); // the stroke, just outside the edge
 }
 
 // The selected alert is drawn as the device would show it, buttons it drops struck through.

@@ -44,7 +44,7 @@ void tst_SnippetAdvisor::review_data()
     QTest::addColumn<QString>("found"); // the hint, or the one warning or note when it compiles
     const std::vector<ObjectPtr> all = objects();
     const auto at = [&all](const QString& cell) {
-        return all.size() == 39 ? all.at(cell.toInt() - 1) : nullptr;
+        return all.size() == 42 ? all.at(cell.toInt() - 1) : nullptr;
     };
     for (const QStringList& row : Golden::rows("workspace/golden/Advice.txt"))
         QTest::newRow(qPrintable(row.value(0)))

@@ -1,0 +1,6 @@
+#include "DisplayProperties.h"
+
+QString DisplayProperties::number(double value)
+{
+    return QString::number(value, 'g', 12);
+}

@@ -432,8 +432,9 @@ void frmDisplay::cmdOK_Click()
     const DisplayInput input = readInput();
     std::optional<InputProblem> problem = input.validate();
     if (!problem)
+        problem = m_properties->check();
+    if (!problem)
         problem = m_physics->validate();
-    problem = m_properties->check();
     if (problem) {
         problem->report(this);
         return;

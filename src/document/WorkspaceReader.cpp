@@ -100,8 +100,6 @@ public:
         return qint32(number);
     }
 
-    QJsonValue value(const QString& key) const { return m_object.value(key); }
-
     double number(const QString& key) const
     {
         const QJsonValue value = m_object.value(key);

@@ -57,5 +57,8 @@ struct StageItem
     bool transformed = false;
     QTransform transform;
     qreal strokeWidth = 0; // drawn half inside and half outside the edge
+    // What the enclosing groups' rotation, scale and alpha add, as the engine composes them.
+    QTransform inherited;
+    qreal inheritedOpacity = 1;
     QColor stroke;
 };

@@ -108,14 +108,32 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
         const clsDisplay look = offset.isNull() ? *display
                                                 : *StageGeometry::movedTo(*display, display->x() + offset.x(),
                                                                           display->y() + offset.y());
+        const clsDisplay* parent = tree.parentOf(display);
+        QTransform inherited;
+        qreal inheritedOpacity = 1;
+        if (parent) {
+            const StageItem& holder = m_items[std::size_t(m_itemIndex[positionOf(parent)])];
+            inherited = holder.transform;
+            inheritedOpacity = holder.opacity;
+        }
         const auto old = previous.find(display);
-        if (old != previous.end() && sameLook(oldLooks[old->second], look)) {
+        if (old != previous.end() && sameLook(oldLooks[old->second], look) &&
+            oldItems[old->second].inherited == inherited &&
+            oldItems[old->second].inheritedOpacity == inheritedOpacity) {
             m_items.push_back(std::move(oldItems[old->second]));
             m_items.back().position = position;
         } else {
-            m_items.push_back(makeItem(look, position));
+            StageItem item = makeItem(look, position);
+            // A group turns, scales and fades its children about its own point.
+            item.inherited = inherited;
+            item.inheritedOpacity = inheritedOpacity;
+            if (!inherited.isIdentity()) {
+                item.transform = item.transform * inherited;
+                item.transformed = true;
+            }
+            item.opacity *= inheritedOpacity;
+            m_items.push_back(std::move(item));
         }
-        const clsDisplay* parent = tree.parentOf(display);
         m_items.back().group = parent ? positionOf(parent) : 0;
         m_items.back().grouped = !parent && !display->parGroup().isEmpty();
         m_looks.push_back(look);
@@ -125,9 +143,13 @@ void StagePainter::setObjects(const QList<const ModelObject*>& objects)
         if (item.shape == StageItem::Shape::Group)
             item.bounds = QRectF(item.anchor, QSizeF(0, 0));
     }
+    // In the group's own frame: a child's reach less what the group itself turns.
     for (auto it = m_items.rbegin(); it != m_items.rend(); ++it) {
-        if (it->group != 0)
-            m_items[m_itemIndex[it->group]].bounds |= it->bounds;
+        if (it->group == 0)
+            continue;
+        StageItem& holder = m_items[std::size_t(m_itemIndex[it->group])];
+        holder.bounds |= it->transformed ? (it->transform * holder.transform.inverted()).mapRect(it->bounds)
+                                         : it->bounds;
     }
     if (m_selected > objects.size())
         m_selected = 0;

@@ -55,7 +55,7 @@ QString lint(const QString& text)
     luacheck.setProcessChannelMode(QProcess::MergedChannels);
     luacheck.start(QStringLiteral("luacheck"),
                    {"--no-config", "--std", "lua51", "--no-max-line-length", "--formatter", "plain",
-                    "--read-globals", "display", "native", "transition", "--", file.fileName()});
+                    "--read-globals", "display", "native", "transition", "easing", "--", file.fileName()});
     luacheck.waitForFinished(120000);
     return luacheck.exitCode() == 0 ? QString() : QString::fromUtf8(luacheck.readAll());
 }

@@ -249,12 +249,13 @@ void tst_StagePainter::groupsPlaceTheirChildren_data()
     QTest::addColumn<QStringList>("objects");
     QTest::addColumn<QRectF>("bounds");
     QTest::addColumn<bool>("flagged");
+    QTest::addColumn<qreal>("opacity");
     for (const QStringList& row : Golden::rows("stage/golden/Groups.txt")) {
         const QStringList b = row.value(2).split(' ');
         QTest::newRow(qPrintable(row.value(0)))
             << row.value(1).split(QStringLiteral(" ; "))
             << QRectF(b.value(0).toInt(), b.value(1).toInt(), b.value(2).toInt(), b.value(3).toInt())
-            << (row.value(3) == QLatin1String("1"));
+            << (row.value(3) == QLatin1String("1")) << row.value(4, QStringLiteral("1")).toDouble();
     }
 }
 
@@ -274,15 +275,22 @@ void tst_StagePainter::groupsPlaceTheirChildren()
         }
         auto d = display(qint16(f.value(1).toInt()), f.value(2).toInt(), f.value(3).toInt(), 10, 10);
         d->setVarName(f.first());
-        d->setParGroup(f.value(4));
+        d->setParGroup(f.value(4) == QLatin1String("-") ? QString() : f.value(4));
+        if (f.size() > 5)
+            d->setProperties({.alpha = f.value(7, QStringLiteral("1")).toDouble(),
+                              .rotation = f.value(5).toDouble(),
+                              .xScale = f.value(6, QStringLiteral("1")).toDouble(),
+                              .yScale = f.value(6, QStringLiteral("1")).toDouble()});
         made.push_back(std::move(d));
         last = qsizetype(made.size());
     }
     StagePainter stage;
     stage.setObjects(view(made));
     QVERIFY(stage.itemAt(last));
-    QCOMPARE(stage.itemAt(last)->bounds, bounds);
-    QCOMPARE(stage.itemAt(last)->grouped, flagged);
+    const StageItem& item = *stage.itemAt(last);
+    QCOMPARE(item.transform.mapRect(item.bounds), bounds); // where it reaches on the screen
+    QCOMPARE(item.grouped, flagged);
+    QTEST(item.opacity, "opacity");
 }
 
 void tst_StagePainter::textFont_data()

@@ -83,7 +83,7 @@ void tst_SnippetAdvisor::review()
 void tst_SnippetAdvisor::noSnippetReason()
 {
     const std::vector<ObjectPtr> all = objects();
-    QCOMPARE(all.size(), size_t(39));
+    QCOMPARE(all.size(), size_t(42));
     QCOMPARE(SnippetAdvisor::noSnippetReason(*all.at(36)), QString()); // an image
     clsDisplay unknown;                                                // which no workspace file can hold
     unknown.setDObjType(clsDisplay::kindCount);

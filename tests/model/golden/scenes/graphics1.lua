@@ -2,6 +2,8 @@ local composer = require( "composer" )
 
 local scene = composer.newScene()
 
+local physics = require( "physics" )
+
 -- The scene's objects that scene:show moves, by name.
 local objects = {}
 
@@ -35,6 +37,8 @@ end
 
 function scene:create()
 	local sceneGroup = self.view
+	physics.start()
+	physics.pause()
 
 	-- START the display object Declaration
 	local hud={}
@@ -148,6 +152,7 @@ function scene:create()
 	--Start declaring the event listener
 	stray:addEventListener ( "touch", stray_touch )
 	--end declaring the event listener
+	physics.addBody( stray, "dynamic", { density = 1, friction = 0.3, bounce = 0.2 } )
 
 	-- START the display object Declaration
 	local title={}
@@ -165,6 +170,7 @@ function scene:create()
 	--Start declaring the event listener
 	title:addEventListener ( "touch", title_touch )
 	--end declaring the event listener
+	physics.addBody( title, "static", { density = 2, friction = 0.5, bounce = 0, radius = math.min( title.width, title.height ) / 2, isSensor = true } )
 
 	-- START the display object Declaration
 	local a={}
@@ -224,6 +230,7 @@ end
 
 function scene:show( event ) -- luacheck: ignore 212/self
 	if event.phase == "did" then
+		physics.start()
 		--Code snippet for TransitionObject STARTED
 		--START of the onComplete routine
 			local ballDone = {}
@@ -250,6 +257,8 @@ function scene:hide( event ) -- luacheck: ignore 212/self
 			native.cancelAlert( quit )
 			quit = nil
 		end
+	elseif event.phase == "did" then
+		physics.pause()
 	end
 end
 

@@ -2,6 +2,8 @@ local composer = require( "composer" )
 
 local scene = composer.newScene()
 
+local physics = require( "physics" )
+
 -- The scene's objects that scene:show moves, by name.
 local objects = {}
 
@@ -25,6 +27,8 @@ end
 
 function scene:create()
 	local sceneGroup = self.view
+	physics.start()
+	physics.pause()
 
 	local hud = display.newGroup()
 	hud.x = 10
@@ -70,11 +74,13 @@ function scene:create()
 	stray.anchorX = 0
 	stray.anchorY = 0
 	stray:setFillColor( 0, 0, 0 )
+	physics.addBody( stray, "dynamic", { density = 1, friction = 0.3, bounce = 0.2 } )
 
 	local title = display.newText( sceneGroup, "Level 1", 100, 10, native.systemFont, 24 )
 	title.anchorX = 0
 	title.anchorY = 0
 	title:setFillColor( 1, 1, 1 )
+	physics.addBody( title, "static", { density = 2, friction = 0.5, bounce = 0, radius = math.min( title.width, title.height ) / 2, isSensor = true } )
 
 	local a = display.newGroup()
 	a.x = 100
@@ -94,6 +100,7 @@ end
 
 function scene:show( event ) -- luacheck: ignore 212/self
 	if event.phase == "did" then
+		physics.start()
 		local function ballDone( target )
 			print( "transition completed", target )
 		end
@@ -121,6 +128,8 @@ function scene:hide( event ) -- luacheck: ignore 212/self
 			native.cancelAlert( quit )
 			quit = nil
 		end
+	elseif event.phase == "did" then
+		physics.pause()
 	end
 end
 

@@ -63,7 +63,8 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
 {
     using F = FormBuilder;
     F::setupDialog(this, QStringLiteral("frmDisplay"), QStringLiteral("Display Object"), 8520, 7815);
-    F::banner(this, QStringLiteral("Label15"), QStringLiteral("  Add new Display Object"));
+    F::banner(this, QStringLiteral("Label15"), QStringLiteral("  Add new Display Object"))
+        ->resize(width(), F::px(615));
     F::label(this, QStringLiteral("Label1"), QStringLiteral("Variable Name : "), QRect(240, 720, 1170, 195));
     m_txtVarName = F::textField(this, QStringLiteral("txtVarName"), QRect(1440, 720, 3735, 285));
     F::label(this, QStringLiteral("Label2"), QStringLiteral("Object Type :"), QRect(300, 1080, 990, 195));
@@ -124,7 +125,7 @@ frmDisplay::frmDisplay(QWidget* owner, ObjectSink* sink) : QDialog(owner), m_sin
     m_command2 =
         F::button(this, QStringLiteral("Command2"), QStringLiteral("Select"), QRect(3960, 6360, 1215, 495));
 
-    F::separator(this, QStringLiteral("Line1"), 6960, 5280);
+    F::separator(this, QStringLiteral("Line1"), 6960, 8520);
     auto* ok = F::button(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), QRect(960, 7200, 1215, 495));
     auto* cancel =
         F::button(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), QRect(3240, 7200, 1215, 495));

@@ -323,6 +323,11 @@ void StageView::requestMove(qsizetype position, QPoint delta)
         return qint32(std::clamp<qint64>(qint64(value) + by, std::numeric_limits<qint32>::min(),
                                          std::numeric_limits<qint32>::max()));
     };
+    // Inside a turned or scaled group a move on the screen is another move in the group's frame.
+    if (const StageItem* item = m_painter.itemAt(position); item && !item->inherited.isIdentity()) {
+        const QTransform back = item->inherited.inverted();
+        delta = (back.map(QPointF(delta)) - back.map(QPointF())).toPoint();
+    }
     emit moveRequested(position, shifted(display->x(), delta.x()), shifted(display->y(), delta.y()));
 }
 

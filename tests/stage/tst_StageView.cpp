@@ -59,9 +59,14 @@ void tst_StageView::init()
     m_objects.push_back(display(clsDisplay::Group, 200, 380, 0, 0));   // 4, around 5 and 6
     m_objects.push_back(display(clsDisplay::Rect, 10, 10, 20, 20));    // 5
     m_objects.push_back(display(clsDisplay::Rect, 60, 10, 20, 20));    // 6
+    m_objects.push_back(display(clsDisplay::Group, 300, 200, 0, 0));   // 7, turned a quarter
+    m_objects.push_back(display(clsDisplay::Rect, 0, 0, 20, 20));      // 8, in 7
     m_objects[3]->setVarName(QStringLiteral("g"));
     for (size_t child : {4, 5})
         static_cast<clsDisplay*>(m_objects[child].get())->setParGroup(QStringLiteral("g"));
+    m_objects[6]->setVarName(QStringLiteral("t"));
+    static_cast<clsDisplay*>(m_objects[6].get())->setProperties({.rotation = 90});
+    static_cast<clsDisplay*>(m_objects[7].get())->setParGroup(QStringLiteral("t"));
     QList<const ModelObject*> list;
     for (const auto& object : m_objects)
         list.append(object.get());

@@ -124,7 +124,15 @@ private:
     {
         if (m_at >= m_list.size())
             return fail(QStringLiteral("it ends where a value belongs"));
-        Token& token = m_list[m_at++];
+        // A file may nest thousands deep; the parser's stack must not.
+        if (++m_depth > maxDepth)
+            return fail(QStringLiteral("more than %1 parentheses or signs in a row").arg(maxDepth));
+        const std::optional<double> value = factorAt(m_list[m_at++]);
+        --m_depth;
+        return value;
+    }
+    std::optional<double> factorAt(Token& token)
+    {
         switch (token.kind) {
         case Token::Number:
             return token.text.toDouble();
@@ -154,6 +162,8 @@ private:
     QList<Token>& m_list;
     const QHash<QString, double>* m_values;
     qsizetype m_at = 0;
+    int m_depth = 0;
+    static constexpr int maxDepth = 100;
 };
 
 QString joined(const QList<Token>& list)

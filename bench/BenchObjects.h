@@ -1,14 +1,18 @@
 #pragma once
 
-// What the benches share: the objects they fill the workspace with, and how they sum up rounds.
+// What the benches share: the objects they fill the workspace with, pictures to decode, and
+// how they time and sum up rounds.
 #include "clsAlert.h"
 #include "clsDisplay.h"
 #include "clsTransition.h"
 #include "ObjectCollection.h"
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QString>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +44,27 @@ inline void fill(ObjectCollection& objects, qsizetype count)
 {
     for (qsizetype i = objects.count() + 1; i <= count; ++i)
         objects.append(object(i));
+}
+
+// Milliseconds the work takes.
+inline double timed(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Not one flat colour: the decoder and the scaler have real work.
+inline void savePicture(const QString& path, int seed)
+{
+    QImage image(512, 512, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] = qRgba((x * seed) & 0xff, (y + seed * 7) & 0xff, (x ^ y) & 0xff, 160 + (x + y) % 96);
+    }
+    image.save(path, "PNG");
 }
 
 inline double median(std::vector<double> values)

@@ -31,18 +31,6 @@ constexpr int objectCount = 1000;
 constexpr int pictureCount = 100;
 constexpr int pairedRounds = 31;
 
-// Not one flat colour: the decoder and the scaler have real work.
-void savePicture(const QString& path, int seed)
-{
-    QImage image(512, 512, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgba((x * seed) & 0xff, (y + seed * 7) & 0xff, (x ^ y) & 0xff, 160 + (x + y) % 96);
-    }
-    image.save(path, "PNG");
-}
-
 std::unique_ptr<clsDisplay> imageObject(int i)
 {
     auto object = std::make_unique<clsDisplay>();
@@ -71,14 +59,6 @@ void bareInsert(QTreeWidget* tree, const ObjectCollection& objects)
     }
 }
 
-double timed(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -87,7 +67,7 @@ int main(int argc, char* argv[])
     QTemporaryDir game;
     QDir(game.path()).mkpath(QStringLiteral("pictures"));
     for (int i = 0; i < pictureCount; ++i)
-        savePicture(game.filePath(QStringLiteral("pictures/p%1.png").arg(i)), i + 1);
+        bench::savePicture(game.filePath(QStringLiteral("pictures/p%1.png").arg(i)), i + 1);
     std::vector<std::unique_ptr<ModelObject>> objects;
     QList<const ModelObject*> list;
     for (int i = 0; i < objectCount; ++i) {
@@ -122,8 +102,8 @@ int main(int argc, char* argv[])
     // Alternating rounds, so that both meet the same load on a shared machine.
     std::vector<double> stageTimes, plainTimes;
     for (int r = 0; r < pairedRounds; ++r) {
-        stageTimes.push_back(timed(paintStage));
-        plainTimes.push_back(timed(paintPlain));
+        stageTimes.push_back(bench::timed(paintStage));
+        plainTimes.push_back(bench::timed(paintPlain));
     }
     const double stageMs = bench::median(stageTimes);
     const double plainMs = bench::median(plainTimes);
@@ -178,12 +158,12 @@ int main(int argc, char* argv[])
     bare.show();
     std::vector<double> markedTimes, bareTimes;
     for (int r = 0; r < 7; ++r) {
-        markedTimes.push_back(timed([&] {
+        markedTimes.push_back(bench::timed([&] {
             ObjectTree::rebuild(tv1, full);
             PictureMarks::apply(tv1, full, pictures);
             QCoreApplication::processEvents();
         }));
-        bareTimes.push_back(timed([&] {
+        bareTimes.push_back(bench::timed([&] {
             bareInsert(&bare, full);
             QCoreApplication::processEvents();
         }));

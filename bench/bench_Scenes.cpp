@@ -48,14 +48,6 @@ std::unique_ptr<clsDisplay> object(qsizetype i, bool grouped)
     return d;
 }
 
-double time(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -74,8 +66,10 @@ int main(int argc, char* argv[])
         std::vector<double> times;
         QString text;
         for (int r = 0; r < 5; ++r)
-            times.push_back(time([&] { text = SceneFile().write(groupedList, *target, "level1.lua").text; }));
-        std::printf("compile alone:                %.1f ms\n", time([&] { LuaCompiler::compile(text); }));
+            times.push_back(
+                bench::timed([&] { text = SceneFile().write(groupedList, *target, "level1.lua").text; }));
+        std::printf("compile alone:                %.1f ms\n",
+                    bench::timed([&] { LuaCompiler::compile(text); }));
         std::printf("scene file, graphics%d:        %.1f ms (median of 5), %lld bytes, %s\n", target->key(),
                     bench::median(times), static_cast<long long>(text.size()),
                     LuaCompiler::compile(text) ? "does not compile" : "compiles");
@@ -93,8 +87,8 @@ int main(int argc, char* argv[])
     // Alternating rounds meet the same load on a shared machine.
     std::vector<double> groupedTimes, flatTimes;
     for (int r = 0; r < 41; ++r) {
-        groupedTimes.push_back(time([&] { paint(groupedStage); }));
-        flatTimes.push_back(time([&] { paint(flatStage); }));
+        groupedTimes.push_back(bench::timed([&] { paint(groupedStage); }));
+        flatTimes.push_back(bench::timed([&] { paint(flatStage); }));
     }
     const double g = bench::median(groupedTimes), f = bench::median(flatTimes);
     std::printf("repaint, in groups:           %.2f ms (median of 41)\n", g);

@@ -20,17 +20,6 @@ constexpr int objectCount = 1000;
 constexpr int pictureCount = 100;
 constexpr int pairedRounds = 31;
 
-void savePicture(const QString& path, int seed)
-{
-    QImage image(512, 512, QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            line[x] = qRgba((x * seed) & 0xff, (y + seed * 7) & 0xff, (x ^ y) & 0xff, 160 + (x + y) % 96);
-    }
-    image.save(path, "PNG");
-}
-
 std::unique_ptr<clsDisplay> turnedImage(int i)
 {
     auto object = std::make_unique<clsDisplay>();
@@ -46,14 +35,6 @@ std::unique_ptr<clsDisplay> turnedImage(int i)
     return object;
 }
 
-double timed(const std::function<void()>& work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -62,7 +43,7 @@ int main(int argc, char* argv[])
     QTemporaryDir game;
     QDir(game.path()).mkpath(QStringLiteral("pictures"));
     for (int i = 0; i < pictureCount; ++i)
-        savePicture(game.filePath(QStringLiteral("pictures/p%1.png").arg(i)), i + 1);
+        bench::savePicture(game.filePath(QStringLiteral("pictures/p%1.png").arg(i)), i + 1);
     std::vector<std::unique_ptr<ModelObject>> objects;
     QList<const ModelObject*> list;
     for (int i = 0; i < objectCount; ++i) {
@@ -108,8 +89,8 @@ int main(int argc, char* argv[])
     };
     std::vector<double> stageTimes, plainTimes;
     for (int r = 0; r < pairedRounds; ++r) {
-        stageTimes.push_back(timed(paintStage));
-        plainTimes.push_back(timed(paintPlain));
+        stageTimes.push_back(bench::timed(paintStage));
+        plainTimes.push_back(bench::timed(paintPlain));
     }
     const double stageMs = bench::median(stageTimes);
     const double plainMs = bench::median(plainTimes);
